@@ -1,0 +1,185 @@
+#pragma once
+
+#include "framework/KDTypes.h"
+
+#include <QImage>
+#include <QRegion>
+
+#include <memory>
+#include <span>
+#include <string>
+
+class QPainter;
+class QFont;
+class TGraphic;
+
+enum class TBrushStyle { bsSolid, bsClear };
+enum class TPenStyle { psSolid, psClear };
+
+enum TFontStyle : unsigned {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8,
+};
+using TFontStyles = unsigned;
+
+// DrawText flags, with the values the platform gives them.
+constexpr unsigned DT_TOP = 0x0000;
+constexpr unsigned DT_LEFT = 0x0000;
+constexpr unsigned DT_CENTER = 0x0001;
+constexpr unsigned DT_RIGHT = 0x0002;
+constexpr unsigned DT_VCENTER = 0x0004;
+constexpr unsigned DT_BOTTOM = 0x0008;
+constexpr unsigned DT_WORDBREAK = 0x0010;
+constexpr unsigned DT_SINGLELINE = 0x0020;
+constexpr unsigned DT_EXPANDTABS = 0x0040;
+constexpr unsigned DT_NOCLIP = 0x0100;
+constexpr unsigned DT_CALCRECT = 0x0400;
+constexpr unsigned DT_NOPREFIX = 0x0800;
+
+struct TPen {
+    TColor Color { clBlack };
+    int Width { 1 };
+    TPenStyle Style { TPenStyle::psSolid };
+};
+
+// Setting the brush colour makes a clear brush solid again, as the platform's brush does.
+class TBrush {
+public:
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color)
+    {
+        m_color = color;
+        m_style = TBrushStyle::bsSolid;
+    }
+    TBrushStyle Style() const { return m_style; }
+    void SetStyle(TBrushStyle style) { m_style = style; }
+
+private:
+    TColor m_color { clWhite };
+    TBrushStyle m_style { TBrushStyle::bsSolid };
+};
+
+// A font: a typeface name, a size either as a pixel height (negative: the character height,
+// as -12 means 12-pixel characters) or in points (at 96 pixels per inch), styles, colour.
+class TFont {
+public:
+    std::string Name { "Arial" };
+    TFontStyles Style { 0 };
+    TColor Color { clWindowText };
+
+    int Height() const { return m_height; }
+    void SetHeight(int height) { m_height = height; }
+    // Points at 96 dpi: Size = -Height * 72 / 96.
+    int Size() const;
+    void SetSize(int points);
+
+    QFont ToQFont() const;
+
+private:
+    int m_height { -12 };
+};
+
+// A clipping region: rectangle, ellipse, rounded rectangle or polygon (winding fill), with
+// the pixel coverage of the platform's regions.
+class TRegion {
+public:
+    static TRegion Rect(const TRect& rect);
+    static TRegion Ellipse(const TRect& rect);
+    static TRegion RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
+    static TRegion Polygon(std::span<const TPoint> points);
+
+    const QRegion& ToQRegion() const { return m_region; }
+    bool Contains(int x, int y) const { return m_region.contains(QPoint(x, y)); }
+
+private:
+    QRegion m_region;
+};
+
+// A drawing surface with the platform's figure rules, painting without anti-aliasing on an
+// image: a figure's bounding rectangle (X1, Y1, X2, Y2) covers X1..X2-1 and Y1..Y2-1; a line
+// leaves out its end point. Colours go through ColorToRGB. Pen, brush and font stay as set
+// from one drawing to the next.
+class TCanvas {
+public:
+    explicit TCanvas(QImage* image);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    QImage* Image() const { return m_image; }
+    int Width() const;
+    int Height() const;
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    // Figures: filled with the brush (unless clear), outlined with the pen (unless clear).
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    void RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight);
+    // The part of the ellipse in (x1, y1, x2, y2) between the ray from its centre towards
+    // (x3, y3) and the ray towards (x4, y4), counter-clockwise from the first to the second.
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Polygon(std::span<const TPoint> points, bool winding = false);
+    void Polyline(std::span<const TPoint> points);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    TPoint PenPos() const { return m_penPos; }
+
+    // Fills with the brush colour, no outline; (right, bottom) excluded.
+    void FillRect(const TRect& rect);
+    void FrameRect(const TRect& rect);
+
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);
+
+    // Text on one line at (x, y) (top-left), with the font; a solid brush paints the
+    // background box first.
+    void TextOut(int x, int y, const std::string& text);
+    // TextOut clipped to `clip`.
+    void TextRect(const TRect& clip, int x, int y, const std::string& text);
+    TSize TextExtent(const std::string& text) const;
+    int TextWidth(const std::string& text) const { return TextExtent(text).cx; }
+    int TextHeight(const std::string& text) const { return TextExtent(text).cy; }
+
+    // The platform's DrawText: word break at blanks, tab expansion (8 average characters),
+    // '&' marks the next character as the accelerator (underlined; "&&" is one '&') unless
+    // DT_NOPREFIX, \r, \n and \r\n break lines, alignment left/centre/right and, for single
+    // lines, top/vcentre/bottom. With DT_CALCRECT nothing is drawn and `rect` gets the
+    // needed size (right and bottom changed). Returns the height of the text.
+    int DrawText(const std::string& text, TRect& rect, unsigned flags);
+
+    // Clipping: every drawing above changes only pixels inside the clip region.
+    void SetClipRegion(const TRegion* region);
+    void SetClipRect(const TRect& rect);
+    bool HasClipRegion() const { return m_hasClip; }
+
+    // Graphics: Draw at natural size, StretchDraw scaled into the rectangle.
+    void Draw(int x, int y, TGraphic& graphic);
+    void StretchDraw(const TRect& rect, TGraphic& graphic);
+    // Copies `source` rectangle of an image into `dest` (scaled when sizes differ).
+    void CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect);
+    // Draws a whole image scaled into `dest`; `transparentIndex` pixels of an indexed image
+    // or fully transparent pixels leave the canvas unchanged.
+    void StretchDrawImage(const TRect& dest, const QImage& image);
+
+    // The painter, set up with the current clip; for picture classes that draw themselves.
+    QPainter& Painter();
+
+private:
+    void ApplyPen(QPainter& painter) const;
+    void ApplyBrush(QPainter& painter) const;
+
+    QImage* m_image;
+    std::unique_ptr<QPainter> m_painter;
+    TPoint m_penPos;
+    QRegion m_clip;
+    bool m_hasClip { false };
+};

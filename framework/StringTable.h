@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+
+// Every user-visible text of the program, keyed by its string-table number. In these texts a
+// carriage return (\r) starts a new line.
+namespace Str {
+constexpr int GIFImage = 65187;
+constexpr int JPEGError = 65195;
+constexpr int JPEGImageFile = 65196;
+constexpr int FileTrace = 65217;
+constexpr int ResTrace = 65218;
+constexpr int ExitQuestion = 65281;
+constexpr int SupportEmail = 65296;
+constexpr int Close = 65309;
+constexpr int Yes = 65310;
+constexpr int No = 65311;
+constexpr int AboutCaption = 65321;
+constexpr int CopyrightTab = 65322;
+constexpr int LicenseTab = 65323;
+constexpr int Version = 65324;
+constexpr int Copyright = 65325;
+constexpr int AllRights = 65326;
+constexpr int TechSupport = 65327;
+constexpr int InvalidBitmap = 65410;
+constexpr int InvalidMetafile = 65412;
+constexpr int UnknownExtension = 65416;
+constexpr int ResNotFound = 65426;
+constexpr int FOpenError = 65451;
+// Texts of the framework and the program that have no fixed number elsewhere.
+constexpr int AssignError = 65440;        // "Cannot assign a %s to a %s"
+constexpr int IniWriteError = 65460;      // "Unable to write to %s"
+constexpr int OutOfMemory = 65461;        // "Out of memory"
+constexpr int HintClassicType = 65100;
+constexpr int HintPatternType = 65101;
+constexpr int HintShapeType = 65102;
+constexpr int HintPictureType = 65103;
+constexpr int HintKeyType = 65104;
+constexpr int HintSoundOn = 65105;
+constexpr int HintSoundOff = 65106;
+constexpr int HintLogo = 65107;
+constexpr int HintExit = 65108;
+constexpr int AppTitle = 65109;           // "Kedoozle"
+// GIF reader texts.
+constexpr int GIFInvalidSignature = 65120;
+constexpr int GIFPrematureEnd = 65121;
+constexpr int GIFUnknownExtension = 65122;
+constexpr int GIFInvalidIntroducer = 65123;
+constexpr int GIFExtensionMismatch = 65124;
+constexpr int GIFAppExtBlockSize = 65125;
+constexpr int GIFInvalidData = 65126;
+constexpr int GIFCircularTable = 65127;
+constexpr int GIFAllocFailed = 65128;
+constexpr int GIFImageEmpty = 65129;
+constexpr int GIFColorTableEmpty = 65130;
+constexpr int GIFNoColorTable = 65131;
+constexpr int GIFUnknownBlock = 65132;
+constexpr int GIFExceedsScreen = 65133;
+constexpr int GIFBitBufferUnderrun = 65134;
+constexpr int GIFInvalidTrailer = 65135;
+constexpr int GIFInvalidColorIndex = 65136;
+} // namespace Str
+
+// The text of string-table entry `id`; an unknown id gives an empty text.
+std::string LoadStr(int id);
+
+// printf-style formatting into a std::string (%s, %d, %-15s, ...).
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
