@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Content modules: Windows PE resource-only libraries (PE32 or PE32+), read by our own
 // reader. A handle is 0 for "no module".
@@ -26,13 +27,30 @@ constexpr int RT_RCDATA = 10;
 // Opens a module file; a bare name resolves against the current directory. A file that is
 // missing, truncated or not a valid PE with resources gives 0.
 TModuleHandle LoadLibraryA(const std::string& fileName);
-// Releases a module opened by LoadLibraryA; 0 is ignored.
+// Opens a module from bytes already in memory (the module keeps them); 0 when they are not a
+// valid PE with resources. Used by tools and by the fuzzer.
+TModuleHandle LoadModuleFromMemory(std::vector<std::byte> bytes);
+// Releases a module opened by LoadLibraryA or LoadModuleFromMemory; 0 and unknown handles
+// are ignored. Spans obtained from the module are invalid afterwards.
 void FreeLibrary(TModuleHandle module);
 
 // The bytes of the named resource (names and string types compare case-insensitively; the
 // first language is taken), or nothing when the module has no such resource or is 0.
 std::optional<std::span<const std::byte>> FindResourceData(TModuleHandle module, const TResourceType& type,
                                                            std::string_view name);
+
+// One resource of a module, as listed by EnumResources. A name is either a number (NameId,
+// with Name empty) or a text.
+struct TResourceInfo {
+    TResourceType Type;
+    int NameId { 0 };
+    std::string Name;
+    std::uint16_t Language { 0 };
+    std::span<const std::byte> Data;
+};
+// Every resource of the module in directory order, each language of a name listed; empty for
+// handle 0.
+std::vector<TResourceInfo> EnumResources(TModuleHandle module);
 
 // A read-only stream over a module's resource. Raises EResNotFound "Resource %s not found"
 // when the resource is missing or the handle is 0.

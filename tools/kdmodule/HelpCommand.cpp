@@ -1,0 +1,70 @@
+#include "tools/kdmodule/KdModule.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* HelpText = R"(kdmodule - build, list and extract Kedoozle content modules
+
+Usage:
+  kdmodule build OUT.dll [--pe32] TYPE:NAME=FILE ...
+  kdmodule build OUT.dll [--pe32] --manifest MANIFEST [TYPE:NAME=FILE ...]
+  kdmodule list MODULE.dll
+  kdmodule extract MODULE.dll TYPE NAME OUT
+  kdmodule extract MODULE.dll --all DIR
+  kdmodule --help
+
+A content module is a Windows resource-only library (a PE file with no code and one
+resource section). Kedoozle reads modules made by kdmodule, by the Windows resource
+tools, or by MinGW's windres and ld alike.
+
+build    Writes OUT.dll (64-bit PE32+, or 32-bit PE32 with --pe32) holding each FILE
+         as the resource TYPE:NAME, unchanged, in language 0x0409.
+           TYPE  RCDATA (raw data, type 10), WAVE, any other name, or a number.
+           NAME  a name such as SOUND_1, or a number. Names are stored in upper case
+                 and found without regard to case.
+         A manifest lists one TYPE:NAME=FILE per line; blank lines and lines that
+         start with # are skipped; a relative FILE is taken from the manifest's folder.
+list     Prints TYPE, NAME, SIZE and LANGUAGE of every resource.
+extract  Writes one resource to OUT, or with --all every resource to DIR/TYPE/NAME.ext
+         together with DIR/manifest.txt, from which `build --manifest` rebuilds the module.
+
+Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
+  Sounds=Sounds.dll      WAVE    SOUND_1 ... SOUND_88    a wave file per key, played in
+                                                         every play mode but KeyType
+  Keys=Keys.dll          WAVE    KEY_1 ... KEY_88        a wave file per key, played in
+                                                         KeyType
+  Patterns=Patterns.dll  RCDATA  PATTERN_1 ... PATTERN_88  a picture file per key, the
+                                                         PatternType wallpaper
+  Pictures=Pictures.dll  RCDATA  PICTURE_1 ... PICTURE_88  a picture file per key, shown
+                                                         in PictureType
+n is the key's section number in Kedoozle.ini (1 to 88, no leading zeros). A module file
+name without a folder is looked up in Kedoozle's own folder. Keys without a resource play
+the default sound, or show nothing for a missing pattern or picture.
+
+Each key section says the format of its pattern and picture resource:
+  PatternResType=N and PictureResType=N, with N
+    0  Windows bitmap (.bmp)
+    1  GIF (.gif)
+    2  JPEG (.jpg)
+    3  Windows metafile (.wmf; enhanced .emf)
+A key can also name a file instead (SoundFile, KeySoundFile, PatternFile, PictureFile);
+for a file the extension gives the format.
+
+Example:
+  kdmodule build Sounds.dll WAVE:SOUND_1=tones/a.wav WAVE:SOUND_2=tones/b.wav
+  kdmodule build Pictures.dll --manifest pictures/manifest.txt
+  kdmodule list Pictures.dll
+  kdmodule extract Sounds.dll WAVE SOUND_1 a.wav
+
+Exit codes: 0 success, 1 a file is missing, unreadable or not a module, or an output
+cannot be written, 2 the command line is wrong.
+)";
+
+} // namespace
+
+int RunHelp(const TArgs& args)
+{
+    std::fputs(HelpText, stdout);
+    return ExitOk;
+}
