@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
 #include <vector>
 
 namespace {
@@ -20,6 +21,12 @@ std::vector<TFileFormat>& FileFormats()
 {
     static std::vector<TFileFormat> formats;
     return formats;
+}
+
+std::map<int, TGraphicFactory>& TypeCodes()
+{
+    static std::map<int, TGraphicFactory> codes;
+    return codes;
 }
 
 std::string Lower(std::string text)
@@ -80,4 +87,12 @@ TGraphicFactory TPicture::FactoryForExtension(const std::string& extension)
             return format.Factory;
     }
     return {};
+}
+
+void TPicture::RegisterTypeCode(int typeCode, TGraphicFactory factory) { TypeCodes()[typeCode] = std::move(factory); }
+
+TGraphicFactory TPicture::FactoryForTypeCode(int typeCode)
+{
+    const auto it = TypeCodes().find(typeCode);
+    return it != TypeCodes().end() ? it->second : TGraphicFactory {};
 }

@@ -58,6 +58,11 @@ public:
     static void UnregisterFileFormats();
     static TGraphicFactory FactoryForExtension(const std::string& extension);
 
+    // The picture kinds of content modules by type code (0 bitmap, 1 GIF, 2 JPEG,
+    // 3 metafile), registered at start-up like the extensions.
+    static void RegisterTypeCode(int typeCode, TGraphicFactory factory);
+    static TGraphicFactory FactoryForTypeCode(int typeCode);
+
 private:
     std::unique_ptr<TGraphic> m_graphic;
 };

@@ -37,6 +37,8 @@ constexpr TEntry Entries[] = {
     { Str::AssignError, "Cannot assign a %s to a %s" },
     { Str::IniWriteError, "Unable to write to %s" },
     { Str::OutOfMemory, "Out of memory" },
+    { Str::UnknownTypeCode, "Unknown picture type code %d" },
+    { Str::EmptyPicture, "Picture %s is empty" },
     { Str::HintClassicType, "Click here to change to ClassicType play mode." },
     { Str::HintPatternType, "Click here to change to PatternType play mode." },
     { Str::HintShapeType, "Click here to change to ShapeType play mode." },
