@@ -1,5 +1,11 @@
 #include "app/KDGlobals.h"
 
+#include "framework/Controls.h"
+#include "resources/ProgramResources.h"
+
+#include <QCursor>
+#include <QPixmap>
+
 TModuleHandle SoundsModule = 0;
 TModuleHandle KeysModule = 0;
 TModuleHandle PatternsModule = 0;
@@ -9,4 +15,10 @@ std::atomic<bool> WinKeysUp { true };
 
 bool SplashShowing = true;
 
-void RegisterKDCursor() { }
+void RegisterKDCursor()
+{
+    if (!ProgramResourceExists("KDCURSOR_HAND"))
+        return;
+    // The hand's fingertip is the hot spot.
+    RegisterCursor(crKDHand, QCursor(QPixmap::fromImage(LoadProgramBitmap("KDCURSOR_HAND")), 8, 1));
+}

@@ -1,0 +1,473 @@
+#include "app/MainForm.h"
+
+#include "app/KDGlobals.h"
+#include "app/KeyThread.h"
+#include "controls/KDCtrls.h"
+#include "framework/Application.h"
+#include "framework/Controls.h"
+#include "framework/Exceptions.h"
+#include "framework/ImageControl.h"
+#include "framework/IniFile.h"
+#include "framework/Random.h"
+#include "graphics/ColorData.h"
+#include "platform/Foreground.h"
+#include "platform/Sound.h"
+#include "platform/VirtualKeys.h"
+#include "platform/kdkbhook/kdkbhook.h"
+#include "play/KeyData.h"
+#include "resources/ProgramResources.h"
+#include "windows/ExitForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include <filesystem>
+
+namespace {
+
+constexpr TColor Purple = RGB(102, 51, 153);
+constexpr TColor PaletteDisplayPurple = 0x02993366;
+constexpr TColor PaletteLavender = 0x02FF6699;
+constexpr TColor PaletteDarkPurple = 0x02660033;
+
+constexpr std::uint16_t VK_LWIN = 91;
+constexpr std::uint16_t VK_RWIN = 92;
+constexpr std::uint32_t SoundResourceFlags = 0x40005; // SND_RESOURCE | SND_ASYNC
+constexpr std::uint32_t SoundFileFlags = 0x20001;     // SND_FILENAME | SND_ASYNC
+constexpr int mrYes = 6;
+
+const char* const PlayModeBitmaps[5][2] = {
+    { "CLASSICTYPE_OFF", "CLASSICTYPE_ON" }, { "PATTERNTYPE_OFF", "PATTERNTYPE_ON" },
+    { "SHAPETYPE_OFF", "SHAPETYPE_ON" },     { "PICTURETYPE_OFF", "PICTURETYPE_ON" },
+    { "KEYTYPE_OFF", "KEYTYPE_ON" },
+};
+const int PlayModeHints[5] = { Str::HintClassicType, Str::HintPatternType, Str::HintShapeType, Str::HintPictureType,
+                               Str::HintKeyType };
+
+TKDPanel* NewPanel(QWidget* parent, TAlign align, TColor color)
+{
+    auto* panel = new TKDPanel(parent);
+    SetAlign(panel, align);
+    panel->SetBorderOuter(TFrameStyle::fsNone);
+    panel->SetColor(color);
+    return panel;
+}
+
+std::string WithTrailingSlash(std::string path)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    return path;
+}
+
+std::string ProgramFolder() { return WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString()); }
+
+} // namespace
+
+TFrmKedoozle::TFrmKedoozle(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Kedoozle"));
+    setFocusPolicy(Qt::StrongFocus);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    setFont(font);
+    CreateControls();
+}
+
+TFrmKedoozle::~TFrmKedoozle() = default;
+
+void TFrmKedoozle::CreateControls()
+{
+    m_pnlOuterFrame = new TKDPanel(this);
+    SetAlign(m_pnlOuterFrame, TAlign::alClient);
+    m_pnlOuterFrame->SetBevelWidth(4);
+    m_pnlOuterFrame->SetBorderOuter(TFrameStyle::fsPopup);
+    m_pnlOuterFrame->SetBorderColor(PaletteDisplayPurple);
+    m_pnlOuterFrame->SetBorderHighlight(PaletteLavender);
+    m_pnlOuterFrame->SetBorderShadow(PaletteDarkPurple);
+    m_pnlOuterFrame->SetColor(Purple);
+
+    m_pnlControlPanel = NewPanel(m_pnlOuterFrame, TAlign::alBottom, PaletteDisplayPurple);
+    m_pnlControlPanel->resize(m_pnlControlPanel->width(), 46);
+
+    m_pnlPlayModes = NewPanel(m_pnlControlPanel, TAlign::alLeft, PaletteDisplayPurple);
+    m_pnlPlayModes->SetParentColor(true);
+    m_pnlPlayModes->resize(229, m_pnlPlayModes->height());
+    for (int mode = 0; mode < 5; ++mode) {
+        auto* image = new TImage(m_pnlPlayModes);
+        image->setGeometry(12 + 44 * mode, 4, 32, 32);
+        image->SetTag(mode);
+        image->OnClick = [this](TImage* sender) { PlayModeClick(sender); };
+        m_imgPlayModes[mode] = image;
+    }
+
+    m_pnlSettings = NewPanel(m_pnlControlPanel, TAlign::alRight, PaletteDisplayPurple);
+    m_pnlSettings->SetParentColor(true);
+    m_pnlSettings->resize(148, m_pnlSettings->height());
+    m_imgSound = new TImage(m_pnlSettings);
+    m_imgSound->setGeometry(60, 4, 32, 32);
+    m_imgSound->SetAutoSize(true);
+    m_imgSound->OnClick = [this](TImage*) { ImgSoundClick(); };
+    m_imgExit = new TImage(m_pnlSettings);
+    m_imgExit->setGeometry(108, 4, 32, 32);
+    m_imgExit->SetAutoSize(true);
+    m_imgExit->OnClick = [this](TImage*) { ImgExitClick(); };
+    m_imgExit->OnMouseDown = [this](TImage*) { ImgExitMouseDown(); };
+    m_imgExit->OnMouseUp = [this](TImage*) { ImgExitMouseUp(); };
+
+    m_pnlKedoozle = NewPanel(m_pnlControlPanel, TAlign::alClient, PaletteDisplayPurple);
+    m_pnlKedoozle->OnResize = [this](TLxCustomPanel*) { PnlKedoozleResize(); };
+    m_imgKedoozle = new TImage(m_pnlKedoozle);
+    m_imgKedoozle->setGeometry(0, 4, 247, 32);
+    m_imgKedoozle->SetCenter(true);
+    m_imgKedoozle->OnClick = [this](TImage*) { ImgKedoozleClick(); };
+
+    m_lblMessage = new QLabel(QStringLiteral("Message Area"), m_pnlControlPanel);
+    SetAlign(m_lblMessage, TAlign::alClient);
+    m_lblMessage->hide();
+    m_lblMessage->setWordWrap(true);
+    m_lblMessage->setMargin(2);
+    m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont messageFont(QStringLiteral("Courier New"));
+    messageFont.setPixelSize(11);
+    m_lblMessage->setFont(messageFont);
+    m_lblMessage->setAutoFillBackground(true);
+    QPalette palette = m_lblMessage->palette();
+    palette.setColor(QPalette::Window, QColor(102, 51, 153));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    m_lblMessage->setPalette(palette);
+
+    m_pnlInnerFrame = NewPanel(m_pnlOuterFrame, TAlign::alClient, clBlack);
+    m_pnlInnerFrame->SetBevelWidth(4);
+    m_pnlInnerFrame->SetBorderInner(TFrameStyle::fsStatus);
+    m_pnlInnerFrame->SetBorderColor(PaletteDisplayPurple);
+    m_pnlInnerFrame->SetBorderHighlight(PaletteLavender);
+    m_pnlInnerFrame->SetBorderShadow(PaletteDarkPurple);
+    m_pnlInnerFrame->SetBorderWidth(8);
+
+    m_pnlInterior = NewPanel(m_pnlInnerFrame, TAlign::alClient, clBlack);
+    m_pbxDisplay = new TKDPaintBox(m_pnlInterior);
+    SetAlign(m_pbxDisplay, TAlign::alClient);
+}
+
+TImage* TFrmKedoozle::PlayModeImage(int mode) const { return mode >= 0 && mode < 5 ? m_imgPlayModes[mode] : nullptr; }
+
+std::string TFrmKedoozle::PlayModeImageName(int mode) const
+{
+    return mode >= 0 && mode < 5 ? m_playModeImageNames[mode] : std::string();
+}
+
+void TFrmKedoozle::FormCreate()
+{
+    DisableWindowKeys(); // the first thing the window does: lock out the system keys
+    SetWorkingDirectory();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    setGeometry(0, 0, screen.width(), screen.height());
+    AlignControls(this, rect());
+    m_pbxDisplay->OnMessage = [this](TKDPaintBox*, const std::string& text) { PbxDisplayMessage(text); };
+    m_pbxDisplay->OnClearMessage = [this](TKDPaintBox*) { PbxDisplayClearMessage(); };
+    // The balloon hints take BalloonHintColor(); until they exist the plain tooltips show.
+    m_imgKedoozle->setCursor(CursorById(crKDHand));
+    m_imgKedoozle->SetHint(LoadStr(Str::HintLogo));
+    m_imgExit->setCursor(CursorById(crKDHand));
+    m_imgExit->SetHint(LoadStr(Str::HintExit));
+    SetControlHints();
+    for (std::uint8_t mode = 0; mode < 5; ++mode)
+        ShowPlayModeImage(mode, false);
+    ShowSoundImage(false);
+    ShowExitImage(true);
+    LoadLogo();
+    LoadSettings();
+    Randomize();
+    m_keyReleased = true;
+    m_winKeyPending = false;
+    // The key-watch thread runs always here: it keeps WinKeysUp true to the Super keys.
+    m_checkKeysThread = std::make_unique<TCheckKeysThread>();
+}
+
+void TFrmKedoozle::FormDestroy()
+{
+    if (m_checkKeysThread)
+        m_checkKeysThread->Terminate();
+    // A failed save is reported, and shutdown goes on: the modules are freed and the
+    // system keys are always given back.
+    HandleExceptions([this] { SaveSettings(); });
+    FreeModules();
+    EnableWindowKeys(); // the last thing the window does
+}
+
+void TFrmKedoozle::SetControlHints()
+{
+    for (int mode = 0; mode < 5; ++mode) {
+        m_imgPlayModes[mode]->setCursor(CursorById(crKDHand));
+        m_imgPlayModes[mode]->SetHint(LoadStr(PlayModeHints[mode]));
+    }
+    m_imgSound->setCursor(CursorById(crKDHand));
+}
+
+void TFrmKedoozle::ShowPlayModeImage(std::uint8_t mode, bool selected)
+{
+    if (mode > 4)
+        return;
+    const char* name = PlayModeBitmaps[mode][selected ? 1 : 0];
+    m_imgPlayModes[mode]->SetPicture(LoadProgramBitmap(name));
+    m_playModeImageNames[mode] = name;
+}
+
+void TFrmKedoozle::ShowSoundImage(bool on)
+{
+    const char* name = on ? "SOUND_ON" : "SOUND_OFF";
+    m_imgSound->SetPicture(LoadProgramBitmap(name));
+    m_soundImageName = name;
+}
+
+void TFrmKedoozle::UpdateSoundSwitch()
+{
+    m_imgSound->SetHint(LoadStr(m_soundOn ? Str::HintSoundOn : Str::HintSoundOff));
+    ShowSoundImage(m_soundOn);
+}
+
+void TFrmKedoozle::ShowExitImage(bool up)
+{
+    const char* name = up ? "EXIT_UP" : "EXIT_DOWN";
+    m_imgExit->SetPicture(LoadProgramBitmap(name));
+    m_exitImageName = name;
+}
+
+void TFrmKedoozle::LoadLogo() { m_imgKedoozle->SetPicture(LoadProgramBitmap("KEDOOZLE_LOGO")); }
+
+void TFrmKedoozle::PlayModeClick(TImage* sender)
+{
+    CloseSplash();
+    ShowPlayModeImage(m_pbxDisplay->PlayMode(), false);
+    m_pbxDisplay->SetPlayMode(std::uint8_t(sender->Tag()));
+    ShowPlayModeImage(m_pbxDisplay->PlayMode(), true);
+}
+
+void TFrmKedoozle::ImgSoundClick()
+{
+    m_soundOn = !m_soundOn;
+    UpdateSoundSwitch();
+}
+
+void TFrmKedoozle::ImgKedoozleClick()
+{
+    // The About window comes with the secondary windows; the logo does nothing until then.
+}
+
+void TFrmKedoozle::ImgExitMouseDown() { ShowExitImage(false); }
+
+void TFrmKedoozle::ImgExitMouseUp() { ShowExitImage(true); }
+
+void TFrmKedoozle::ImgExitClick()
+{
+    // The confirmation's lower-right corner lies at the point (surface width, surface
+    // height), 16 pixels in from the surface's own lower-right corner.
+    const QPoint topLeft(m_pbxDisplay->width() - TFrmExit::OuterWidth, m_pbxDisplay->height() - TFrmExit::OuterHeight);
+    const int result = m_confirmExit ? m_confirmExit(this, topLeft) : TFrmExit::Execute(this, topLeft);
+    if (result != mrYes)
+        return;
+    setGeometry(0, 0, 0, 0);
+    m_closeConfirmed = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void TFrmKedoozle::PnlKedoozleResize()
+{
+    m_imgKedoozle->move(m_pnlKedoozle->width() / 2 - m_imgKedoozle->width() / 2, 4);
+}
+
+void TFrmKedoozle::AppEventsDeactivate()
+{
+    if (m_closeConfirmed)
+        return;
+    ForceForeground(this);
+}
+
+void TFrmKedoozle::FormKeyDown(std::uint16_t& key)
+{
+    const bool winKey = key == VK_LWIN || key == VK_RWIN;
+    // A Windows key's key-up may never arrive: another key, or the Windows key again once the
+    // watch thread sees both up, may act at once.
+    if (m_winKeyPending && (!winKey || WinKeysUp.load())) {
+        m_keyReleased = true;
+        m_winKeyPending = false;
+    }
+    if (m_keyReleased) {
+        m_keyReleased = false;
+        if (m_soundOn) {
+            if (m_pbxDisplay->PlayMode() == KeyType) {
+                if (KeyTable->UseKeySoundRes(key))
+                    PlaySound(KeyTable->GetKeySoundResName(key), KeysModule, SoundResourceFlags);
+                else
+                    PlaySound(KeyTable->GetKeySoundFile(key), 0, SoundFileFlags);
+            } else {
+                if (KeyTable->UseSoundRes(key))
+                    PlaySound(KeyTable->GetSoundResName(key), SoundsModule, SoundResourceFlags);
+                else
+                    PlaySound(KeyTable->GetSoundFile(key), 0, SoundFileFlags);
+            }
+        }
+        m_pbxDisplay->KeyPressed(key);
+    }
+    if (winKey)
+        m_winKeyPending = true;
+    key = 0;
+}
+
+void TFrmKedoozle::FormKeyUp(std::uint16_t& key)
+{
+    key = 0;
+    m_keyReleased = true;
+}
+
+void TFrmKedoozle::PbxDisplayMessage(const std::string& text)
+{
+    if (!m_showMessages)
+        return;
+    m_pnlPlayModes->hide();
+    m_pnlKedoozle->hide();
+    QString caption = QString::fromStdString(text);
+    caption.replace(QChar('\r'), QChar('\n'));
+    m_lblMessage->setText(caption);
+    m_lblMessage->show();
+    m_pnlControlPanel->Realign();
+}
+
+void TFrmKedoozle::PbxDisplayClearMessage()
+{
+    CloseSplash();
+    if (!m_showMessages)
+        return;
+    m_lblMessage->setText(QString());
+    m_lblMessage->hide();
+    m_pnlKedoozle->show();
+    m_pnlPlayModes->show();
+    m_pnlControlPanel->Realign();
+}
+
+void TFrmKedoozle::CloseSplash()
+{
+    // The splash window comes with the secondary windows; until then there is none to close.
+    if (SplashShowing)
+        SplashShowing = false;
+}
+
+std::string TFrmKedoozle::SettingsFileName() { return ProgramFolder() + "Kedoozle.ini"; }
+
+void TFrmKedoozle::SetWorkingDirectory()
+{
+    std::error_code error;
+    const std::string current = WithTrailingSlash(std::filesystem::current_path(error).string());
+    const std::string folder = ProgramFolder();
+    if (current != folder)
+        std::filesystem::current_path(folder, error); // relative names now resolve here
+}
+
+void TFrmKedoozle::LoadSettings()
+{
+    TIniFile iniFile(SettingsFileName());
+    m_pbxDisplay->SetPlayMode(std::uint8_t(iniFile.ReadInteger("Settings", "PlayMode", 0)));
+    ShowPlayModeImage(m_pbxDisplay->PlayMode(), true);
+    m_pbxDisplay->SetEraseLimit(iniFile.ReadInteger("Settings", "EraseLimit", 25));
+    m_soundOn = iniFile.ReadBool("Settings", "Sound", true);
+    UpdateSoundSwitch();
+    m_showMessages = iniFile.ReadBool("Settings", "ShowMessages", false);
+    LoadModules(iniFile);
+    KeyTable->LoadFromIni(iniFile);
+}
+
+void TFrmKedoozle::LoadModules(const TIniFile& iniFile)
+{
+    struct TModuleKey {
+        const char* Key;
+        TModuleHandle* Handle;
+    };
+    const TModuleKey modules[] = {
+        { "Sounds", &SoundsModule },
+        { "Keys", &KeysModule },
+        { "Patterns", &PatternsModule },
+        { "Pictures", &PicturesModule },
+    };
+    for (const TModuleKey& module : modules) {
+        const std::string name = iniFile.ReadString("Modules", module.Key, "");
+        if (!name.empty())
+            *module.Handle = LoadLibraryA(name);
+    }
+}
+
+void TFrmKedoozle::SaveSettings()
+{
+    TIniFile iniFile(SettingsFileName());
+    iniFile.WriteInteger("Settings", "PlayMode", m_pbxDisplay->PlayMode());
+    iniFile.WriteInteger("Settings", "EraseLimit", m_pbxDisplay->EraseLimit());
+    iniFile.WriteBool("Settings", "Sound", m_soundOn);
+    KeyTable->SaveToIni(iniFile);
+    iniFile.UpdateFile();
+}
+
+void TFrmKedoozle::FreeModules()
+{
+    for (TModuleHandle module : { SoundsModule, KeysModule, PatternsModule, PicturesModule }) {
+        if (module != 0)
+            FreeLibrary(module);
+    }
+}
+
+bool TFrmKedoozle::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // No key reaches a shortcut: every key is play.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+        // Tab and Backtab come here like any other key instead of moving the focus.
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    case QEvent::KeyRelease:
+        keyReleaseEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    case QEvent::Resize:
+        AlignControls(this, rect());
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void TFrmKedoozle::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (ClassifyKeyEvent(true, event->isAutoRepeat()) != TKeyEventKind::Down)
+        return;
+    std::uint16_t key = VirtualKeyFromEvent(*event);
+    FormKeyDown(key);
+}
+
+void TFrmKedoozle::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (ClassifyKeyEvent(false, event->isAutoRepeat()) != TKeyEventKind::Up)
+        return;
+    std::uint16_t key = VirtualKeyFromEvent(*event);
+    FormKeyUp(key);
+}
+
+void TFrmKedoozle::closeEvent(QCloseEvent* event)
+{
+    // Only the confirmed exit closes the window; every other close request is refused.
+    if (m_closeConfirmed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TFrmKedoozle::focusNextPrevChild(bool) { return false; }

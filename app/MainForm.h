@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QLabel;
+class TImage;
+class TKDPanel;
+class TKDPaintBox;
+class TCheckKeysThread;
+class TIniFile;
+
+// The main window: a borderless window over the whole primary screen with the black play
+// surface and a control panel along the bottom (five play-mode pictures, the sound switch,
+// the logo and the exit door). Every key is taken here and turned into play.
+class TFrmKedoozle : public QWidget {
+public:
+    explicit TFrmKedoozle(QWidget* parent = nullptr);
+    ~TFrmKedoozle() override;
+
+    // Creation and destruction handlers; the program entry runs them.
+    void FormCreate();
+    void FormDestroy();
+
+    // Key handlers: Key is the virtual-key code, set to 0 when handled.
+    void FormKeyDown(std::uint16_t& key);
+    void FormKeyUp(std::uint16_t& key);
+
+    // Control-panel handlers.
+    void PlayModeClick(TImage* sender);
+    void ImgSoundClick();
+    void ImgKedoozleClick();
+    void ImgExitMouseDown();
+    void ImgExitMouseUp();
+    void ImgExitClick();
+    void PnlKedoozleResize();
+    void AppEventsDeactivate();
+
+    // Trace display of the play surface.
+    void PbxDisplayMessage(const std::string& text);
+    void PbxDisplayClearMessage();
+    void CloseSplash();
+
+    TKDPaintBox* PbxDisplay() const { return m_pbxDisplay; }
+    TImage* PlayModeImage(int mode) const;
+    TImage* ImgSound() const { return m_imgSound; }
+    TImage* ImgExit() const { return m_imgExit; }
+    TImage* ImgKedoozle() const { return m_imgKedoozle; }
+    TKDPanel* PnlKedoozle() const { return m_pnlKedoozle; }
+    TKDPanel* PnlPlayModes() const { return m_pnlPlayModes; }
+    TKDPanel* PnlControlPanel() const { return m_pnlControlPanel; }
+    QLabel* LblMessage() const { return m_lblMessage; }
+    bool SoundOn() const { return m_soundOn; }
+    bool ShowMessages() const { return m_showMessages; }
+    bool KeyReleased() const { return m_keyReleased; }
+    bool WinKeyPending() const { return m_winKeyPending; }
+
+    // Which play-mode bitmap each image shows ("CLASSICTYPE_ON", ...), for tests and the
+    // screen alike.
+    std::string PlayModeImageName(int mode) const;
+    std::string SoundImageName() const { return m_soundImageName; }
+    std::string ExitImageName() const { return m_exitImageName; }
+
+    // The exit confirmation is replaceable, so tests can answer it.
+    using TConfirmExit = std::function<int(QWidget* owner, QPoint topLeft)>;
+    void SetConfirmExit(TConfirmExit confirm) { m_confirmExit = std::move(confirm); }
+
+    // The settings file next to the program.
+    static std::string SettingsFileName();
+    void SetWorkingDirectory();
+    void LoadSettings();
+    void LoadModules(const TIniFile& iniFile);
+    void SaveSettings();
+    void FreeModules();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void CreateControls();
+    void ShowPlayModeImage(std::uint8_t mode, bool selected);
+    void ShowSoundImage(bool on);
+    void UpdateSoundSwitch();
+    void ShowExitImage(bool up);
+    void LoadLogo();
+    void SetControlHints();
+
+    TKDPanel* m_pnlOuterFrame { nullptr };
+    TKDPanel* m_pnlControlPanel { nullptr };
+    TKDPanel* m_pnlPlayModes { nullptr };
+    TImage* m_imgPlayModes[5] {};
+    TKDPanel* m_pnlSettings { nullptr };
+    TImage* m_imgSound { nullptr };
+    TImage* m_imgExit { nullptr };
+    TKDPanel* m_pnlKedoozle { nullptr };
+    TImage* m_imgKedoozle { nullptr };
+    QLabel* m_lblMessage { nullptr };
+    TKDPanel* m_pnlInnerFrame { nullptr };
+    TKDPanel* m_pnlInterior { nullptr };
+    TKDPaintBox* m_pbxDisplay { nullptr };
+
+    bool m_soundOn { true };
+    bool m_keyReleased { true };
+    bool m_winKeyPending { false };
+    bool m_showMessages { false };
+    bool m_closeConfirmed { false };
+    std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
+    std::string m_playModeImageNames[5];
+    std::string m_soundImageName;
+    std::string m_exitImageName;
+    TConfirmExit m_confirmExit;
+};
