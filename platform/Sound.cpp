@@ -1,0 +1,397 @@
+#include "platform/Sound.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <climits>
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <SDL.h>
+
+// The caller (the key handler) only finds the sound's bytes and hands them over; a worker
+// thread decodes the WAV and opens the device, and the audio callback converts the samples to
+// the device's format a block at a time. So a key press never waits for decoding, resampling
+// or a slow audio server.
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The device format we ask for; SDL converts to whatever the hardware wants.
+constexpr int DeviceRate = 44100;
+constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
+constexpr Uint8 DeviceChannels = 2;
+constexpr Uint16 DeviceSamples = 1024;
+// How much of the source the callback converts at a time.
+constexpr std::size_t SourceChunkFrames = 1024;
+// A device that failed to open is tried again at most this often.
+constexpr auto ReopenInterval = 5s;
+
+struct TSoundRequest {
+    enum class TSource { Stop, Memory, File, Missing };
+    TSource Source { TSource::Stop };
+    std::vector<std::byte> Data;
+    std::string FileName;
+    bool NoDefault { false };
+    std::uint64_t Serial { 0 };
+};
+
+// A WAV decoded by SDL: PCM samples in the file's own format.
+struct TDecodedSound {
+    SDL_AudioSpec Spec {};
+    Uint8* Buffer { nullptr };
+    Uint32 Length { 0 };
+
+    TDecodedSound() = default;
+    TDecodedSound(const TDecodedSound&) = delete;
+    TDecodedSound& operator=(const TDecodedSound&) = delete;
+    ~TDecodedSound() { SDL_FreeWAV(Buffer); }
+};
+
+std::shared_ptr<const TDecodedSound> DecodeWav(SDL_RWops* rw)
+{
+    if (!rw)
+        return nullptr;
+    auto sound = std::make_shared<TDecodedSound>();
+    if (!SDL_LoadWAV_RW(rw, 1, &sound->Spec, &sound->Buffer, &sound->Length))
+        return nullptr;
+    return sound;
+}
+
+std::shared_ptr<const TDecodedSound> DecodeWav(std::span<const std::byte> wav)
+{
+    if (wav.empty() || wav.size() > static_cast<std::size_t>(INT_MAX))
+        return nullptr;
+    return DecodeWav(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())));
+}
+
+// The sound the callback is playing, with its converter to the device format.
+struct TVoice {
+    std::shared_ptr<const TDecodedSound> Sound;
+    SDL_AudioStream* Stream { nullptr };
+    std::size_t Position { 0 };
+    bool Flushed { false };
+    bool Done { false };
+    std::uint64_t Serial { 0 };
+
+    TVoice() = default;
+    TVoice(const TVoice&) = delete;
+    TVoice& operator=(const TVoice&) = delete;
+    ~TVoice()
+    {
+        if (Stream)
+            SDL_FreeAudioStream(Stream);
+    }
+};
+
+void RaiseTo(std::atomic<std::uint64_t>& value, std::uint64_t atLeast)
+{
+    auto current = value.load();
+    while (current < atLeast && !value.compare_exchange_weak(current, atLeast)) { }
+}
+
+// The default sound's WAV image lives outside the player, so it outlives ShutdownSound.
+std::mutex DefaultLock;
+std::shared_ptr<const std::vector<std::byte>> DefaultWav;
+std::uint64_t DefaultGeneration = 0;
+
+class TSoundPlayer {
+public:
+    TSoundPlayer() { FWorker = std::thread([this] { Run(); }); }
+    TSoundPlayer(const TSoundPlayer&) = delete;
+    TSoundPlayer& operator=(const TSoundPlayer&) = delete;
+
+    ~TSoundPlayer()
+    {
+        {
+            std::lock_guard lock(FLock);
+            FQuit = true;
+        }
+        FWake.notify_one();
+        FWorker.join();
+        RaiseTo(FFinished, FNextSerial);
+    }
+
+    // Queues a request, replacing one the worker has not taken yet; returns its serial.
+    std::uint64_t Submit(TSoundRequest request)
+    {
+        std::uint64_t serial = 0;
+        {
+            std::lock_guard lock(FLock);
+            serial = request.Serial = ++FNextSerial;
+            FPending = std::move(request);
+        }
+        FWake.notify_one();
+        return serial;
+    }
+
+    bool IsFinished(std::uint64_t serial) const { return FFinished.load() >= serial; }
+
+private:
+    void Run()
+    {
+        for (;;) {
+            TSoundRequest request;
+            {
+                std::unique_lock lock(FLock);
+                FWake.wait(lock, [this] { return FQuit || FPending.has_value(); });
+                if (FQuit)
+                    break;
+                request = std::move(*FPending);
+                FPending.reset();
+            }
+            // Everything queued before this request has been replaced by it.
+            RaiseTo(FFinished, request.Serial - 1);
+            Play(request);
+        }
+        CloseDevice();
+    }
+
+    void Play(const TSoundRequest& request)
+    {
+        std::unique_ptr<TVoice> voice;
+        if (request.Source != TSoundRequest::TSource::Stop && OpenDevice())
+            voice = MakeVoice(request);
+        if (!voice)
+            RaiseTo(FFinished, request.Serial);
+        // A new sound, found or not, ends the one that is playing.
+        SwapVoice(std::move(voice));
+    }
+
+    std::unique_ptr<TVoice> MakeVoice(const TSoundRequest& request)
+    {
+        std::shared_ptr<const TDecodedSound> sound;
+        if (request.Source == TSoundRequest::TSource::Memory)
+            sound = DecodeWav(request.Data);
+        else if (request.Source == TSoundRequest::TSource::File)
+            sound = DecodeWav(SDL_RWFromFile(request.FileName.c_str(), "rb"));
+        auto voice = MakeVoice(std::move(sound), request.Serial);
+        if (voice || request.NoDefault)
+            return voice;
+        return MakeVoice(DefaultSound(), request.Serial);
+    }
+
+    std::unique_ptr<TVoice> MakeVoice(std::shared_ptr<const TDecodedSound> sound, std::uint64_t serial)
+    {
+        if (!sound)
+            return nullptr;
+        auto voice = std::make_unique<TVoice>();
+        voice->Stream = SDL_NewAudioStream(sound->Spec.format, sound->Spec.channels, sound->Spec.freq,
+                                           FDeviceSpec.format, FDeviceSpec.channels, FDeviceSpec.freq);
+        if (!voice->Stream)
+            return nullptr;
+        voice->Sound = std::move(sound);
+        voice->Serial = serial;
+        return voice;
+    }
+
+    std::shared_ptr<const TDecodedSound> DefaultSound()
+    {
+        std::shared_ptr<const std::vector<std::byte>> wav;
+        std::uint64_t generation = 0;
+        {
+            std::lock_guard lock(DefaultLock);
+            wav = DefaultWav;
+            generation = DefaultGeneration;
+        }
+        if (!wav)
+            return nullptr;
+        if (!FDefaultDecoded || FDefaultDecodedGeneration != generation) {
+            FDefaultDecoded = DecodeWav(*wav);
+            FDefaultDecodedGeneration = generation;
+        }
+        return FDefaultDecoded;
+    }
+
+    void SwapVoice(std::unique_ptr<TVoice> voice)
+    {
+        if (!FDevice)
+            return;
+        SDL_LockAudioDevice(FDevice);
+        std::swap(FVoice, voice);
+        SDL_UnlockAudioDevice(FDevice);
+        if (voice)
+            RaiseTo(FFinished, voice->Serial);
+        // The replaced voice is freed here, outside the audio callback.
+    }
+
+    bool OpenDevice()
+    {
+        if (FDevice)
+            return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (FLastFailure && now - *FLastFailure < ReopenInterval)
+            return false;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            FLastFailure = now;
+            return false;
+        }
+        SDL_AudioSpec wanted {};
+        wanted.freq = DeviceRate;
+        wanted.format = DeviceFormat;
+        wanted.channels = DeviceChannels;
+        wanted.samples = DeviceSamples;
+        wanted.callback = &TSoundPlayer::Callback;
+        wanted.userdata = this;
+        FDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &FDeviceSpec, 0);
+        if (!FDevice) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            FLastFailure = now;
+            return false;
+        }
+        FLastFailure.reset();
+        SDL_PauseAudioDevice(FDevice, 0);
+        return true;
+    }
+
+    void CloseDevice()
+    {
+        if (!FDevice)
+            return;
+        SDL_CloseAudioDevice(FDevice);
+        FDevice = 0;
+        if (FVoice)
+            RaiseTo(FFinished, FVoice->Serial);
+        FVoice.reset();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    static void SDLCALL Callback(void* userdata, Uint8* out, int length)
+    {
+        static_cast<TSoundPlayer*>(userdata)->Mix(out, length);
+    }
+
+    // Runs on SDL's audio thread with the device locked.
+    void Mix(Uint8* out, int length)
+    {
+        std::memset(out, FDeviceSpec.silence, static_cast<std::size_t>(length));
+        TVoice* voice = FVoice.get();
+        if (!voice || voice->Done)
+            return;
+        const TDecodedSound& sound = *voice->Sound;
+        const std::size_t frameBytes = SDL_AUDIO_BITSIZE(sound.Spec.format) / 8 * sound.Spec.channels;
+        int written = 0;
+        while (written < length) {
+            const int got = SDL_AudioStreamGet(voice->Stream, out + written, length - written);
+            if (got > 0) {
+                written += got;
+                continue;
+            }
+            if (got < 0)
+                break;
+            if (voice->Position + frameBytes <= sound.Length) {
+                std::size_t chunk = std::min<std::size_t>(sound.Length - voice->Position, SourceChunkFrames * frameBytes);
+                chunk -= chunk % frameBytes;
+                if (SDL_AudioStreamPut(voice->Stream, sound.Buffer + voice->Position, static_cast<int>(chunk)) != 0)
+                    break;
+                voice->Position += chunk;
+                continue;
+            }
+            if (!voice->Flushed) {
+                SDL_AudioStreamFlush(voice->Stream);
+                voice->Flushed = true;
+                continue;
+            }
+            break;
+        }
+        if (written < length) {
+            voice->Done = true;
+            RaiseTo(FFinished, voice->Serial);
+        }
+    }
+
+    std::mutex FLock;
+    std::condition_variable FWake;
+    std::optional<TSoundRequest> FPending;
+    bool FQuit { false };
+    std::uint64_t FNextSerial { 0 };
+    std::atomic<std::uint64_t> FFinished { 0 };
+
+    // Worker thread only.
+    SDL_AudioDeviceID FDevice { 0 };
+    SDL_AudioSpec FDeviceSpec {};
+    std::optional<std::chrono::steady_clock::time_point> FLastFailure;
+    std::shared_ptr<const TDecodedSound> FDefaultDecoded;
+    std::uint64_t FDefaultDecodedGeneration { 0 };
+    // Shared with the callback, under the device lock.
+    std::unique_ptr<TVoice> FVoice;
+
+    std::thread FWorker;
+};
+
+std::mutex PlayerLock;
+std::unique_ptr<TSoundPlayer> Player;
+
+void Submit(TSoundRequest request, std::uint32_t flags)
+{
+    request.NoDefault = (flags & SND_NODEFAULT) != 0;
+    std::uint64_t serial = 0;
+    {
+        std::lock_guard lock(PlayerLock);
+        if (!Player)
+            Player = std::make_unique<TSoundPlayer>();
+        serial = Player->Submit(std::move(request));
+    }
+    if (flags & SND_ASYNC)
+        return;
+    // Played synchronously: wait until this sound has ended, was replaced or could not play.
+    for (;;) {
+        {
+            std::lock_guard lock(PlayerLock);
+            if (!Player || Player->IsFinished(serial))
+                return;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+} // namespace
+
+void PlaySound(const std::string& name, TModuleHandle module, std::uint32_t flags)
+{
+    TSoundRequest request;
+    if (name.empty()) {
+        request.Source = TSoundRequest::TSource::Stop;
+    } else if ((flags & SND_RESOURCE) == SND_RESOURCE) {
+        // The bytes are copied: the module may be freed while the sound still plays.
+        auto data = FindResourceData(module, TResourceType::Named("WAVE"), name);
+        request.Source = data ? TSoundRequest::TSource::Memory : TSoundRequest::TSource::Missing;
+        if (data)
+            request.Data.assign(data->begin(), data->end());
+    } else {
+        request.Source = TSoundRequest::TSource::File;
+        request.FileName = name;
+    }
+    Submit(std::move(request), flags);
+}
+
+void PlaySoundData(std::span<const std::byte> wav, std::uint32_t flags)
+{
+    TSoundRequest request;
+    request.Source = TSoundRequest::TSource::Memory;
+    request.Data.assign(wav.begin(), wav.end());
+    Submit(std::move(request), flags);
+}
+
+void SetDefaultSoundData(std::vector<std::byte> wav)
+{
+    auto shared = wav.empty() ? nullptr : std::make_shared<const std::vector<std::byte>>(std::move(wav));
+    std::lock_guard lock(DefaultLock);
+    DefaultWav = std::move(shared);
+    ++DefaultGeneration;
+}
+
+void ShutdownSound()
+{
+    std::unique_ptr<TSoundPlayer> player;
+    {
+        std::lock_guard lock(PlayerLock);
+        player = std::move(Player);
+    }
+    player.reset();
+}
