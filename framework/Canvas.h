@@ -38,6 +38,9 @@ constexpr unsigned DT_NOCLIP = 0x0100;
 constexpr unsigned DT_CALCRECT = 0x0400;
 constexpr unsigned DT_NOPREFIX = 0x0800;
 
+// What Pixel answers for a point outside the image.
+constexpr TColor CLR_INVALID = 0xFFFFFFFFu;
+
 struct TPen {
     TColor Color { clBlack };
     int Width { 1 };
@@ -62,7 +65,8 @@ private:
 };
 
 // A font: a typeface name, a size either as a pixel height (negative: the character height,
-// as -12 means 12-pixel characters) or in points (at 96 pixels per inch), styles, colour.
+// as -12 means 12-pixel characters; positive: the cell height, ascent plus descent) or in
+// points (at 96 pixels per inch), styles, colour. Text is drawn without anti-aliasing.
 class TFont {
 public:
     std::string Name { "Arial" };
@@ -92,6 +96,7 @@ public:
 
     const QRegion& ToQRegion() const { return m_region; }
     bool Contains(int x, int y) const { return m_region.contains(QPoint(x, y)); }
+    bool IsEmpty() const { return m_region.isEmpty(); }
 
 private:
     QRegion m_region;
@@ -133,18 +138,23 @@ public:
     void LineTo(int x, int y);
     TPoint PenPos() const { return m_penPos; }
 
-    // Fills with the brush colour, no outline; (right, bottom) excluded.
+    // Fills with the brush colour, no outline; (right, bottom) excluded. A clear brush, or an
+    // empty or inverted rectangle, paints nothing.
     void FillRect(const TRect& rect);
+    // A one-pixel frame just inside the rectangle, in the brush colour (as the platform's
+    // frame call does); nothing with a clear brush.
     void FrameRect(const TRect& rect);
 
+    // CLR_INVALID outside the image.
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
 
     // Text on one line at (x, y) (top-left), with the font; a solid brush paints the
-    // background box first.
+    // background box first. Moves the pen position to the end of the text.
     void TextOut(int x, int y, const std::string& text);
-    // TextOut clipped to `clip`.
+    // TextOut clipped to `clip`; a solid brush fills the whole of `clip` first.
     void TextRect(const TRect& clip, int x, int y, const std::string& text);
+    // The advance width of the text and the font's height (ascent plus descent).
     TSize TextExtent(const std::string& text) const;
     int TextWidth(const std::string& text) const { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) const { return TextExtent(text).cy; }
@@ -153,7 +163,9 @@ public:
     // '&' marks the next character as the accelerator (underlined; "&&" is one '&') unless
     // DT_NOPREFIX, \r, \n and \r\n break lines, alignment left/centre/right and, for single
     // lines, top/vcentre/bottom. With DT_CALCRECT nothing is drawn and `rect` gets the
-    // needed size (right and bottom changed). Returns the height of the text.
+    // needed size (right and bottom changed). Returns the height of the text (0 for an empty
+    // text). A solid brush fills each line's box behind the text. Texts are UTF-8 (bytes that
+    // are not UTF-8 are read as Latin-1), as for TextOut.
     int DrawText(const std::string& text, TRect& rect, unsigned flags);
 
     // Clipping: every drawing above changes only pixels inside the clip region.
@@ -170,12 +182,24 @@ public:
     // or fully transparent pixels leave the canvas unchanged.
     void StretchDrawImage(const TRect& dest, const QImage& image);
 
-    // The painter, set up with the current clip; for picture classes that draw themselves.
+    // The painter, set up with the current clip, pen and brush; for picture classes that draw
+    // themselves. It stays open until the Draw or StretchDraw around the call returns, or until
+    // ReleasePainter: the image must not be replaced or resized while it is open.
     QPainter& Painter();
+    void ReleasePainter();
 
 private:
+    class TPaintScope;
+    enum class TArcKind { Arc, Chord, Pie };
+
     void ApplyPen(QPainter& painter) const;
     void ApplyBrush(QPainter& painter) const;
+    void ApplyClip(QPainter& painter) const;
+    QRect DrawLimit() const;
+    void PaintRoundRect(TRect rect, double rx, double ry);
+    void PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end);
+    void PaintLines(std::span<const TPoint> points, bool closed);
+    void PaintText(int x, int y, const std::string& text, const TRect* clip);
 
     QImage* m_image;
     std::unique_ptr<QPainter> m_painter;

@@ -1,0 +1,722 @@
+#include "framework/Canvas.h"
+
+#include "framework/Graphic.h"
+#include "framework/Raster.h"
+#include "framework/TextLayout.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+namespace {
+
+// Regions reach this far from the origin in every direction: far beyond any screen, and it
+// keeps a region of huge coordinates small.
+constexpr int kRegionReach = 1 << 15;
+// Text further off the image than this is not drawn (and cannot overflow the painter's
+// integer coordinates).
+constexpr std::int64_t kTextReach = 1 << 24;
+
+QColor ToQColor(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QString ToQString(const std::string& text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString result = decoder(QByteArrayView(text.data(), qsizetype(text.size())));
+    if (!decoder.hasError())
+        return result;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// a * b / c rounded half away from zero, -1 when c is 0 (the platform's MulDiv).
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = std::int64_t(a) * b;
+    const std::int64_t divisor = std::abs(std::int64_t(c));
+    std::int64_t quotient = (std::abs(product) + divisor / 2) / divisor;
+    if ((product < 0) != (c < 0))
+        quotient = -quotient;
+    return int(std::clamp<std::int64_t>(quotient, INT32_MIN, INT32_MAX));
+}
+
+TRect Normalized(TRect r)
+{
+    if (r.Left > r.Right)
+        std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom)
+        std::swap(r.Top, r.Bottom);
+    return r;
+}
+
+QRect RegionLimit() { return QRect(QPoint(-kRegionReach, -kRegionReach), QPoint(kRegionReach, kRegionReach)); }
+
+// The pixels of `rect` (right and bottom excluded) that lie inside `limit`.
+QRect ClampedRect(const TRect& rect, const QRect& limit)
+{
+    if (rect.IsEmpty() || limit.isEmpty())
+        return {};
+    const int left = std::max(rect.Left, limit.left());
+    const int top = std::max(rect.Top, limit.top());
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(rect.Right) - 1, limit.right());
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t(rect.Bottom) - 1, limit.bottom());
+    if (left > right || top > bottom)
+        return {};
+    return QRect(QPoint(left, top), QPoint(int(right), int(bottom)));
+}
+
+QPointF Continuous(TPoint p) { return QPointF(p.X + 0.5, p.Y + 0.5); }
+
+// The angle of the ray from `centre` towards `p`, with y pointing up.
+double RayAngle(QPointF centre, QPointF p) { return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()); }
+
+// Where the ray from the centre at `angle` leaves the ellipse of radii rx, ry.
+QPointF EllipsePoint(QPointF centre, double rx, double ry, double angle)
+{
+    const double dx = std::cos(angle);
+    const double dy = -std::sin(angle);
+    if (rx <= 0 || ry <= 0)
+        return centre;
+    const double t = 1 / std::sqrt((dx / rx) * (dx / rx) + (dy / ry) * (dy / ry));
+    return QPointF(centre.x() + dx * t, centre.y() + dy * t);
+}
+
+TPoint NearestPixel(QPointF p) { return { int(std::lround(p.x())), int(std::lround(p.y())) }; }
+
+void FillSpans(QPainter& painter, const TSpanSet& spans, const QRegion* clip, TColor color)
+{
+    QRegion region = spans.ToRegion();
+    if (clip)
+        region &= *clip;
+    const QColor qcolor = ToQColor(color);
+    for (const QRect& rect : region)
+        painter.fillRect(rect, qcolor);
+}
+
+// A one-pixel or wide line between two pixels.
+TSpanSet LineSpans(TPoint from, TPoint to, int width, bool includeEnd, const QRect& limit)
+{
+    if (width > 1)
+        return WideLineSpans(from, to, width, limit);
+    TSpanSet set(limit.top(), limit.bottom() + 1);
+    AddLine(set, from, to, includeEnd, limit);
+    set.Normalize();
+    return set;
+}
+
+} // namespace
+
+// ---- TFont -------------------------------------------------------------------------------
+
+int TFont::Size() const { return -MulDiv(m_height, 72, 96); }
+
+void TFont::SetSize(int points) { m_height = -MulDiv(points, 96, 72); }
+
+QFont TFont::ToQFont() const
+{
+    QFont font(QString::fromStdString(Name));
+    // Glyphs beyond a few thousand pixels only cost memory.
+    constexpr int kLargest = 4000;
+    int pixels = 12;
+    if (m_height < 0) {
+        pixels = std::min(kLargest, -std::max(m_height, -kLargest));
+    } else if (m_height > 0) {
+        // A cell height: scale by the typeface's ratio of character height to cell height.
+        QFont probe(font);
+        probe.setPixelSize(100);
+        const QFontMetrics metrics(probe);
+        const int cell = std::max(1, metrics.ascent() + metrics.descent());
+        pixels = int(std::lround(std::min(m_height, kLargest) * 100.0 / cell));
+    }
+    font.setPixelSize(std::max(1, pixels));
+    font.setBold(Style & fsBold);
+    font.setItalic(Style & fsItalic);
+    font.setUnderline(Style & fsUnderline);
+    font.setStrikeOut(Style & fsStrikeOut);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setKerning(false);
+    return font;
+}
+
+// ---- TRegion -----------------------------------------------------------------------------
+
+TRegion TRegion::Rect(const TRect& rect)
+{
+    TRegion region;
+    region.m_region = QRegion(ClampedRect(Normalized(rect), RegionLimit()));
+    return region;
+}
+
+TRegion TRegion::Ellipse(const TRect& rect)
+{
+    const TRect r = Normalized(rect);
+    TRegion region;
+    region.m_region = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, (double(r.Right) - r.Left) / 2,
+                                     (double(r.Bottom) - r.Top) / 2, RegionLimit())
+                          .ToRegion();
+    return region;
+}
+
+TRegion TRegion::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight)
+{
+    const TRect r = Normalized(rect);
+    TRegion region;
+    region.m_region = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, std::abs(double(ellipseWidth)) / 2,
+                                     std::abs(double(ellipseHeight)) / 2, RegionLimit())
+                          .ToRegion();
+    return region;
+}
+
+TRegion TRegion::Polygon(std::span<const TPoint> points)
+{
+    // The inside plus the one-pixel outline: the pixels a polygon figure covers.
+    const QRect limit = RegionLimit();
+    std::vector<QPointF> corners;
+    corners.reserve(points.size());
+    for (TPoint p : points)
+        corners.push_back(Continuous(p));
+    TSpanSet outline(limit.top(), limit.bottom() + 1);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        AddLine(outline, points[i], points[(i + 1) % points.size()], points.size() == 1, limit);
+    outline.Normalize();
+    TRegion region;
+    region.m_region = PolygonSpans(corners, true, limit).United(outline).ToRegion();
+    return region;
+}
+
+// ---- TCanvas: painter ----------------------------------------------------------------------
+
+// The painter for one drawing call: opens it on the image unless it is already open (a picture
+// drawing itself through Painter), and leaves it as it found it.
+class TCanvas::TPaintScope {
+public:
+    explicit TPaintScope(TCanvas& canvas)
+    {
+        if (!canvas.m_image || canvas.m_image->isNull())
+            return;
+        if (!canvas.m_painter)
+            canvas.m_painter = std::make_unique<QPainter>();
+        QPainter& painter = *canvas.m_painter;
+        if (painter.isActive()) {
+            painter.save();
+        } else {
+            if (!painter.begin(canvas.m_image))
+                return;
+            m_opened = true;
+        }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.resetTransform();
+        painter.setOpacity(1);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        canvas.ApplyClip(painter);
+        m_painter = &painter;
+    }
+    ~TPaintScope()
+    {
+        if (!m_painter)
+            return;
+        if (m_opened)
+            m_painter->end();
+        else
+            m_painter->restore();
+    }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+
+    explicit operator bool() const { return m_painter != nullptr; }
+    QPainter* operator->() const { return m_painter; }
+    QPainter& operator*() const { return *m_painter; }
+
+private:
+    QPainter* m_painter { nullptr };
+    bool m_opened { false };
+};
+
+TCanvas::TCanvas(QImage* image)
+    : m_image(image)
+{
+}
+
+TCanvas::~TCanvas() { ReleasePainter(); }
+
+int TCanvas::Width() const { return m_image ? m_image->width() : 0; }
+
+int TCanvas::Height() const { return m_image ? m_image->height() : 0; }
+
+void TCanvas::ApplyPen(QPainter& painter) const
+{
+    if (Pen.Style == TPenStyle::psClear) {
+        painter.setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+}
+
+void TCanvas::ApplyBrush(QPainter& painter) const
+{
+    if (Brush.Style() == TBrushStyle::bsClear)
+        painter.setBrush(Qt::NoBrush);
+    else
+        painter.setBrush(ToQColor(Brush.Color()));
+}
+
+void TCanvas::ApplyClip(QPainter& painter) const
+{
+    if (m_hasClip)
+        painter.setClipRegion(m_clip);
+    else
+        painter.setClipping(false);
+}
+
+QPainter& TCanvas::Painter()
+{
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>();
+    if (!m_painter->isActive() && m_image && !m_image->isNull() && m_painter->begin(m_image)) {
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    if (m_painter->isActive()) {
+        ApplyClip(*m_painter);
+        ApplyPen(*m_painter);
+        ApplyBrush(*m_painter);
+        m_painter->setFont(Font.ToQFont());
+    }
+    return *m_painter;
+}
+
+void TCanvas::ReleasePainter()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+}
+
+// The part of the image that drawing can change: the image, cut to the clip's bounds.
+QRect TCanvas::DrawLimit() const
+{
+    if (!m_image || m_image->isNull())
+        return {};
+    const QRect image = m_image->rect();
+    return m_hasClip ? image.intersected(m_clip.boundingRect()) : image;
+}
+
+// ---- TCanvas: figures --------------------------------------------------------------------
+
+void TCanvas::PaintRoundRect(TRect rect, double rx, double ry)
+{
+    const TRect r = Normalized(rect);
+    const QRect limit = DrawLimit();
+    if (r.IsEmpty() || limit.isEmpty())
+        return;
+    TPaintScope painter(*this);
+    if (!painter)
+        return;
+    const QRegion* clip = m_hasClip ? &m_clip : nullptr;
+    if (Brush.Style() == TBrushStyle::bsSolid)
+        FillSpans(*painter, RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit), clip, Brush.Color());
+    if (Pen.Style == TPenStyle::psSolid)
+        FillSpans(*painter, RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, Pen.Width, limit), clip,
+                  Pen.Color);
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) { PaintRoundRect({ x1, y1, x2, y2 }, 0, 0); }
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    PaintRoundRect({ x1, y1, x2, y2 }, std::abs(double(x2) - x1) / 2, std::abs(double(y2) - y1) / 2);
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight)
+{
+    PaintRoundRect({ x1, y1, x2, y2 }, std::abs(double(ellipseWidth)) / 2, std::abs(double(ellipseHeight)) / 2);
+}
+
+void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
+{
+    const TRect r = Normalized(rect);
+    const QRect limit = DrawLimit();
+    if (r.IsEmpty() || limit.isEmpty())
+        return;
+    const bool fill = kind != TArcKind::Arc && Brush.Style() == TBrushStyle::bsSolid;
+    const bool outline = Pen.Style == TPenStyle::psSolid;
+    if (!fill && !outline)
+        return;
+    TPaintScope painter(*this);
+    if (!painter)
+        return;
+
+    // The rays start at the ellipse's centre and are true geometric rays through the given
+    // points; the figure runs counter-clockwise from the first to the second. Equal rays
+    // give the whole ellipse.
+    const double rx = (double(r.Right) - r.Left) / 2;
+    const double ry = (double(r.Bottom) - r.Top) / 2;
+    const QPointF centre(r.Left + rx, r.Top + ry);
+    const double startAngle = RayAngle(centre, Continuous(start));
+    double sweep = RayAngle(centre, Continuous(end)) - startAngle;
+    while (sweep <= 0)
+        sweep += 2 * std::numbers::pi;
+    const double endAngle = startAngle + sweep;
+    const std::vector<QPointF> wedge = SectorPolygon(centre, std::max(rx, ry) + Pen.Width + 2, startAngle, sweep);
+    const TSpanSet sector = PolygonSpans(wedge, true, limit);
+    const QRegion* clip = m_hasClip ? &m_clip : nullptr;
+
+    if (fill) {
+        const TSpanSet ellipse = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit);
+        if (kind == TArcKind::Pie) {
+            FillSpans(*painter, ellipse.Intersected(sector), clip, Brush.Color());
+        } else {
+            // The chord's side: the wedge with its point replaced by the chord's two ends.
+            std::vector<QPointF> segment(wedge.begin() + 1, wedge.end());
+            segment.insert(segment.begin(), EllipsePoint(centre, rx, ry, startAngle));
+            segment.push_back(EllipsePoint(centre, rx, ry, endAngle));
+            FillSpans(*painter, ellipse.Intersected(PolygonSpans(segment, true, limit)), clip, Brush.Color());
+        }
+    }
+    if (!outline)
+        return;
+    TSpanSet lines = RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, Pen.Width, limit).Intersected(sector);
+    // The straight edges join the ends of the one-pixel arc, whose pixel centres lie on the
+    // ellipse half a pixel inside the bounding box.
+    const QPointF pixelCentre(centre.x() - 0.5, centre.y() - 0.5);
+    const TPoint arcStart = NearestPixel(EllipsePoint(pixelCentre, rx - 0.5, ry - 0.5, startAngle));
+    const TPoint arcEnd = NearestPixel(EllipsePoint(pixelCentre, rx - 0.5, ry - 0.5, endAngle));
+    if (kind == TArcKind::Pie) {
+        const TPoint middle = NearestPixel(pixelCentre);
+        lines = lines.United(LineSpans(middle, arcStart, Pen.Width, true, limit))
+                    .United(LineSpans(middle, arcEnd, Pen.Width, true, limit));
+    } else if (kind == TArcKind::Chord) {
+        lines = lines.United(LineSpans(arcStart, arcEnd, Pen.Width, true, limit));
+    }
+    FillSpans(*painter, lines, clip, Pen.Color);
+}
+
+void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    PaintArc(TArcKind::Pie, { x1, y1, x2, y2 }, { x3, y3 }, { x4, y4 });
+}
+
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    PaintArc(TArcKind::Chord, { x1, y1, x2, y2 }, { x3, y3 }, { x4, y4 });
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    PaintArc(TArcKind::Arc, { x1, y1, x2, y2 }, { x3, y3 }, { x4, y4 });
+}
+
+// Lines through the points with the pen: each leaves out its end point, except that a closed
+// outline comes back to its first point, which the first line drew.
+void TCanvas::PaintLines(std::span<const TPoint> points, bool closed)
+{
+    const QRect limit = DrawLimit();
+    if (points.size() < 2 || Pen.Style == TPenStyle::psClear || limit.isEmpty())
+        return;
+    TPaintScope painter(*this);
+    if (!painter)
+        return;
+    const std::size_t count = closed ? points.size() : points.size() - 1;
+    TSpanSet lines;
+    for (std::size_t i = 0; i < count; ++i)
+        lines = lines.United(LineSpans(points[i], points[(i + 1) % points.size()], Pen.Width, false, limit));
+    FillSpans(*painter, lines, m_hasClip ? &m_clip : nullptr, Pen.Color);
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points, bool winding)
+{
+    const QRect limit = DrawLimit();
+    if (points.empty() || limit.isEmpty())
+        return;
+    if (Brush.Style() == TBrushStyle::bsSolid && points.size() >= 3) {
+        TPaintScope painter(*this);
+        if (!painter)
+            return;
+        std::vector<QPointF> corners;
+        corners.reserve(points.size());
+        for (TPoint p : points)
+            corners.push_back(Continuous(p));
+        FillSpans(*painter, PolygonSpans(corners, winding, limit), m_hasClip ? &m_clip : nullptr, Brush.Color());
+    }
+    PaintLines(points, true);
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points) { PaintLines(points, false); }
+
+void TCanvas::MoveTo(int x, int y) { m_penPos = { x, y }; }
+
+void TCanvas::LineTo(int x, int y)
+{
+    const TPoint line[] = { m_penPos, { x, y } };
+    m_penPos = { x, y };
+    PaintLines(line, false);
+}
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (Brush.Style() == TBrushStyle::bsClear)
+        return;
+    const QRect area = ClampedRect(rect, DrawLimit());
+    if (area.isEmpty())
+        return;
+    TPaintScope painter(*this);
+    if (painter)
+        painter->fillRect(area, ToQColor(Brush.Color()));
+}
+
+void TCanvas::FrameRect(const TRect& rect)
+{
+    const QRect limit = DrawLimit();
+    if (Brush.Style() == TBrushStyle::bsClear || rect.IsEmpty() || limit.isEmpty())
+        return;
+    TPaintScope painter(*this);
+    if (!painter)
+        return;
+    FillSpans(*painter, RoundRectOutline(rect.Left, rect.Top, rect.Right, rect.Bottom, 0, 0, 1, limit),
+              m_hasClip ? &m_clip : nullptr, Brush.Color());
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    if (!m_image || !m_image->valid(x, y))
+        return CLR_INVALID;
+    const QRgb rgb = m_image->pixel(x, y);
+    return RGB(std::uint8_t(qRed(rgb)), std::uint8_t(qGreen(rgb)), std::uint8_t(qBlue(rgb)));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color)
+{
+    if (!m_image || !m_image->valid(x, y) || (m_hasClip && !m_clip.contains(QPoint(x, y))))
+        return;
+    TPaintScope painter(*this);
+    if (painter)
+        painter->fillRect(QRect(x, y, 1, 1), ToQColor(color));
+}
+
+// ---- TCanvas: text -----------------------------------------------------------------------
+
+TSize TCanvas::TextExtent(const std::string& text) const
+{
+    const QFont font = Font.ToQFont();
+    const QFontMetrics metrics = m_image && !m_image->isNull() ? QFontMetrics(font, m_image) : QFontMetrics(font);
+    return { metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent() };
+}
+
+void TCanvas::PaintText(int x, int y, const std::string& text, const TRect* clip)
+{
+    const QFont font = Font.ToQFont();
+    const QFontMetrics metrics = m_image && !m_image->isNull() ? QFontMetrics(font, m_image) : QFontMetrics(font);
+    const QString line = ToQString(text);
+    const int width = metrics.horizontalAdvance(line);
+    const int height = metrics.ascent() + metrics.descent();
+    m_penPos = { int(std::clamp<std::int64_t>(std::int64_t(x) + width, INT32_MIN, INT32_MAX)), y };
+    const QRect limit = DrawLimit();
+    if (limit.isEmpty() || std::abs(std::int64_t(x)) > kTextReach || std::abs(std::int64_t(y)) > kTextReach)
+        return;
+    TPaintScope painter(*this);
+    if (!painter)
+        return;
+    const bool opaque = Brush.Style() == TBrushStyle::bsSolid;
+    if (clip) {
+        const QRect area = ClampedRect(*clip, limit);
+        if (area.isEmpty())
+            return;
+        painter->setClipRect(area, Qt::IntersectClip);
+        // The clipped form paints the whole clip rectangle as the text's background.
+        if (opaque)
+            painter->fillRect(area, ToQColor(Brush.Color()));
+    } else if (opaque) {
+        painter->fillRect(QRect(x, y, width, height), ToQColor(Brush.Color()));
+    }
+    painter->setFont(font);
+    painter->setPen(ToQColor(Font.Color));
+    painter->drawText(QPoint(x, y + metrics.ascent()), line);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) { PaintText(x, y, text, nullptr); }
+
+void TCanvas::TextRect(const TRect& clip, int x, int y, const std::string& text) { PaintText(x, y, text, &clip); }
+
+int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
+{
+    const QString source = ToQString(text);
+    if (source.isEmpty()) {
+        if (flags & DT_CALCRECT) {
+            rect.Right = rect.Left;
+            rect.Bottom = rect.Top;
+        }
+        return 0;
+    }
+    const QFont font = Font.ToQFont();
+    const QFontMetrics metrics = m_image && !m_image->isNull() ? QFontMetrics(font, m_image) : QFontMetrics(font);
+    const TTextLayout layout(metrics, flags);
+    const std::vector<TTextLine> lines = layout.Lines(source, rect.Width());
+    const int lineHeight = metrics.ascent() + metrics.descent();
+    const int height = int(std::min<std::int64_t>(std::int64_t(lines.size()) * lineHeight, INT32_MAX));
+
+    if (flags & DT_CALCRECT) {
+        int widest = 0;
+        for (const TTextLine& line : lines)
+            widest = std::max(widest, line.Width);
+        rect.Right = int(std::min<std::int64_t>(std::int64_t(rect.Left) + widest, INT32_MAX));
+        rect.Bottom = int(std::min<std::int64_t>(std::int64_t(rect.Top) + height, INT32_MAX));
+        return height;
+    }
+
+    std::int64_t top = rect.Top;
+    if (flags & DT_SINGLELINE) {
+        if (flags & DT_VCENTER)
+            top = (std::int64_t(rect.Top) + rect.Bottom - lineHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            top = std::int64_t(rect.Bottom) - lineHeight;
+    }
+    const QRect limit = DrawLimit();
+    if (limit.isEmpty())
+        return height;
+    TPaintScope painter(*this);
+    if (!painter)
+        return height;
+    if (!(flags & DT_NOCLIP)) {
+        const QRect area = ClampedRect(rect, limit);
+        if (area.isEmpty())
+            return height;
+        painter->setClipRect(area, Qt::IntersectClip);
+    }
+    painter->setFont(font);
+    const QColor textColor = ToQColor(Font.Color);
+    const QColor background = ToQColor(Brush.Color());
+    const bool opaque = Brush.Style() == TBrushStyle::bsSolid;
+    // The accelerator's underline: a line in the descent, clear of the glyphs' feet.
+    const int underlineOffset = std::clamp(metrics.underlinePos(), 1, std::max(1, metrics.descent() - 1));
+    const int underlineThickness = std::max(1, metrics.lineWidth());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const TTextLine& line = lines[i];
+        const std::int64_t y = top + std::int64_t(i) * lineHeight;
+        if (y > limit.bottom() || y + lineHeight <= limit.top())
+            continue;
+        std::int64_t x = rect.Left;
+        if (flags & DT_CENTER)
+            x = (std::int64_t(rect.Left) + rect.Right - line.Width) / 2;
+        else if (flags & DT_RIGHT)
+            x = std::int64_t(rect.Right) - line.Width;
+        if (std::abs(x) > kTextReach || std::abs(y) > kTextReach)
+            continue;
+        const int left = int(x);
+        const int baseline = int(y) + metrics.ascent();
+        if (opaque)
+            painter->fillRect(QRect(left, int(y), line.Width, lineHeight), background);
+        painter->setPen(textColor);
+        for (const auto& [offset, piece] : layout.Pieces(line.Text))
+            painter->drawText(QPoint(left + offset, baseline), piece.toString());
+        for (int index : line.Accelerators) {
+            const int from = layout.Advance(QStringView(line.Text).left(index));
+            const int to = layout.Advance(QStringView(line.Text).left(index + 1));
+            painter->fillRect(QRect(left + from, baseline + underlineOffset, to - from, underlineThickness), textColor);
+        }
+    }
+    return height;
+}
+
+// ---- TCanvas: clipping and images --------------------------------------------------------
+
+void TCanvas::SetClipRegion(const TRegion* region)
+{
+    m_hasClip = region != nullptr;
+    m_clip = region ? region->ToQRegion() : QRegion();
+    if (m_painter && m_painter->isActive())
+        ApplyClip(*m_painter);
+}
+
+void TCanvas::SetClipRect(const TRect& rect)
+{
+    const TRegion region = TRegion::Rect(rect);
+    SetClipRegion(&region);
+}
+
+void TCanvas::Draw(int x, int y, TGraphic& graphic)
+{
+    if (graphic.Empty())
+        return;
+    const std::int64_t right = std::int64_t(x) + graphic.Width();
+    const std::int64_t bottom = std::int64_t(y) + graphic.Height();
+    StretchDraw({ x, y, int(std::min<std::int64_t>(right, INT32_MAX)), int(std::min<std::int64_t>(bottom, INT32_MAX)) },
+                graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& rect, TGraphic& graphic)
+{
+    if (graphic.Empty())
+        return;
+    const bool painting = m_painter && m_painter->isActive();
+    graphic.Draw(*this, rect);
+    // A picture that drew through Painter leaves it open; close it unless it was open before.
+    if (!painting)
+        ReleasePainter();
+}
+
+void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect)
+{
+    const TRect to = Normalized(dest);
+    const TRect from = Normalized(sourceRect);
+    if (source.isNull() || to.IsEmpty() || from.IsEmpty())
+        return;
+    const QRect area = ClampedRect(to, DrawLimit());
+    if (area.isEmpty())
+        return;
+    // A rectangle given right to left (or bottom to top) mirrors the picture.
+    const bool mirrorX = (dest.Left > dest.Right) != (sourceRect.Left > sourceRect.Right);
+    const bool mirrorY = (dest.Top > dest.Bottom) != (sourceRect.Top > sourceRect.Bottom);
+    const std::int64_t destWidth = std::int64_t(to.Right) - to.Left;
+    const std::int64_t destHeight = std::int64_t(to.Bottom) - to.Top;
+    const std::int64_t sourceWidth = std::int64_t(from.Right) - from.Left;
+    const std::int64_t sourceHeight = std::int64_t(from.Bottom) - from.Top;
+    // Nearest neighbour: each target pixel takes the source pixel under its centre.
+    const auto sample = [](std::int64_t offset, std::int64_t destSize, std::int64_t sourceSize, bool mirror) {
+        const std::int64_t d = mirror ? destSize - 1 - offset : offset;
+        return std::int64_t((__int128(2 * d + 1) * sourceSize) / (__int128(2) * destSize));
+    };
+    std::vector<int> columns(std::size_t(area.width()), -1);
+    for (int i = 0; i < area.width(); ++i) {
+        const std::int64_t sx = from.Left + sample(area.left() + i - std::int64_t(to.Left), destWidth, sourceWidth, mirrorX);
+        if (sx >= 0 && sx < source.width())
+            columns[std::size_t(i)] = int(sx);
+    }
+    const QImage pixels = source.convertToFormat(QImage::Format_ARGB32);
+    QImage patch(area.size(), QImage::Format_ARGB32);
+    patch.fill(Qt::transparent);
+    for (int j = 0; j < area.height(); ++j) {
+        const std::int64_t sy = from.Top + sample(area.top() + j - std::int64_t(to.Top), destHeight, sourceHeight, mirrorY);
+        if (sy < 0 || sy >= pixels.height())
+            continue;
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(int(sy)));
+        auto* out = reinterpret_cast<QRgb*>(patch.scanLine(j));
+        for (int i = 0; i < area.width(); ++i) {
+            if (columns[std::size_t(i)] >= 0)
+                out[i] = in[columns[std::size_t(i)]];
+        }
+    }
+    TPaintScope painter(*this);
+    if (painter)
+        painter->drawImage(area.topLeft(), patch);
+}
+
+void TCanvas::StretchDrawImage(const TRect& dest, const QImage& image)
+{
+    CopyRect(dest, image, { 0, 0, image.width(), image.height() });
+}
