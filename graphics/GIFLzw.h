@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// GIF's variable-length LZW decoder. The table is two fixed arrays of 4096 entries (prefix code
+// and pixel value) plus the length of each entry's string, and a stack for the one string that
+// does not fit into what is left of the output; nothing is allocated per code. Strings are
+// unrolled through the prefix links straight into the output, back to front.
+class TGIFLzwDecoder {
+public:
+    static constexpr int MaxCodeBits = 12;
+    static constexpr unsigned TableSize = 1u << MaxCodeBits;
+    // The largest minimum code size whose clear and end codes still leave room in the table.
+    static constexpr int MaxMinCodeSize = MaxCodeBits - 1;
+    // How many readable bytes must follow the compressed data: codes are fetched eight bytes
+    // at a time.
+    static constexpr std::size_t InputPadding = 8;
+
+    enum class TStop {
+        Filled,   // every output pixel was written
+        EndCode,  // the end code came first
+        UnderRun, // a code needed bits after the end of the data
+    };
+    struct TResult {
+        TStop Stop;
+        std::size_t Count; // output pixels written, from the start
+    };
+
+    // Decodes the bit string `input` (codes least significant bit first, the data sub-blocks
+    // already joined) with minimum code size `minCodeSize` (0 to MaxMinCodeSize) into `output`
+    // in order. `input` must be followed by InputPadding readable bytes. Pixels after Count
+    // are left as they were. Raises EGIFException "Circular decoder table entry" when a code's
+    // string would run through an entry that links to itself or to a dropped entry.
+    TResult Decode(std::span<const std::uint8_t> input, int minCodeSize, std::span<std::uint8_t> output);
+
+private:
+    std::array<std::uint16_t, TableSize> m_prefix {};
+    std::array<std::uint8_t, TableSize> m_suffix {};
+    // Length of each entry's string; 0 marks an entry that cannot be unrolled.
+    std::array<std::uint16_t, TableSize> m_length {};
+    std::array<std::uint8_t, TableSize> m_stack {};
+};
