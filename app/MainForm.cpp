@@ -64,7 +64,18 @@ std::string WithTrailingSlash(std::string path)
     return path;
 }
 
-std::string ProgramFolder() { return WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString()); }
+std::string& ProgramFolderOverride()
+{
+    static std::string folder;
+    return folder;
+}
+
+std::string ProgramFolder()
+{
+    if (!ProgramFolderOverride().empty())
+        return WithTrailingSlash(ProgramFolderOverride());
+    return WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
+}
 
 } // namespace
 
@@ -360,6 +371,8 @@ void TFrmKedoozle::CloseSplash()
 }
 
 std::string TFrmKedoozle::SettingsFileName() { return ProgramFolder() + "Kedoozle.ini"; }
+
+void TFrmKedoozle::SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
 
 void TFrmKedoozle::SetWorkingDirectory()
 {

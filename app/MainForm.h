@@ -58,6 +58,7 @@ public:
     bool ShowMessages() const { return m_showMessages; }
     bool KeyReleased() const { return m_keyReleased; }
     bool WinKeyPending() const { return m_winKeyPending; }
+    TCheckKeysThread* CheckKeysThread() const { return m_checkKeysThread.get(); }
 
     // Which play-mode bitmap each image shows ("CLASSICTYPE_ON", ...), for tests and the
     // screen alike.
@@ -69,8 +70,10 @@ public:
     using TConfirmExit = std::function<int(QWidget* owner, QPoint topLeft)>;
     void SetConfirmExit(TConfirmExit confirm) { m_confirmExit = std::move(confirm); }
 
-    // The settings file next to the program.
+    // The settings file next to the program. Tests may point the program's folder elsewhere
+    // (an empty text restores it).
     static std::string SettingsFileName();
+    static void SetProgramFolder(const std::string& folder);
     void SetWorkingDirectory();
     void LoadSettings();
     void LoadModules(const TIniFile& iniFile);

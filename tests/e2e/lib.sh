@@ -1,0 +1,121 @@
+# Shared helpers of the end-to-end tests: each test gets its own Xvfb display with openbox,
+# a private copy of the program folder, and cleans up its own processes by PID.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d /tmp/kedoozle-e2e.XXXXXX)
+E2E_PIDS=()
+KD_PID=""
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  sleep 0.2
+  for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then import -window root "$E2E_TMP/failure.png" 2>/dev/null && \
+    cp "$E2E_TMP/failure.png" "/tmp/$(basename "$0" .sh)-failure.png" 2>/dev/null || true; fi
+  [ -f "$E2E_TMP/program.log" ] && tail -20 "$E2E_TMP/program.log" >&2
+  exit 1
+}
+
+# start_x [WIDTHxHEIGHT] [openbox-config]: a fresh display with openbox on it.
+start_x() {
+  local size=${1:-1024x768} config=${2:-}
+  local n
+  for n in $(seq 20 99); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+  done
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
+  else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05
+  done
+}
+
+# copy_program: a private copy of the ready program folder in $E2E_TMP/dist.
+copy_program() {
+  [ -x "${KD_DIST:?}/Kedoozle" ] || fail "no program at $KD_DIST"
+  cp -r "$KD_DIST" "$E2E_TMP/dist"
+  echo "$E2E_TMP/dist"
+}
+
+# start_program FOLDER [WORKDIR]: starts Kedoozle and waits for its window.
+start_program() {
+  local folder=$1 workdir=${2:-$1}
+  (cd "$workdir" && SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} exec "$folder/Kedoozle" \
+     >"$E2E_TMP/program.log" 2>&1) &
+  KD_PID=$!
+  E2E_PIDS+=($KD_PID)
+  wait_for_window Kedoozle || fail "the Kedoozle window did not appear"
+  sleep 0.5
+}
+
+wait_for_window() {
+  local name=$1
+  for _ in $(seq 100); do
+    xdotool search --name "^$name\$" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# program_alive: whether the started program still runs.
+program_alive() { kill -0 "$KD_PID" 2>/dev/null; }
+
+# wait_program_exit [SECONDS]: waits for the program to end; prints its exit status.
+wait_program_exit() {
+  local seconds=${1:-10}
+  for _ in $(seq $((seconds * 10))); do
+    program_alive || { wait "$KD_PID" 2>/dev/null; echo $?; return 0; }
+    sleep 0.1
+  done
+  echo timeout
+}
+
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: the pixel as "r,g,b".
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# screen_size: "W H" of the display.
+screen_size() { xdpyinfo | awk '/dimensions:/ { split($2, s, "x"); print s[1], s[2] }'; }
+
+# dialog_window: the newest window named Kedoozle that is not the main window.
+dialog_window() {
+  local main id
+  main=$(xdotool search --name '^Kedoozle$' | head -1)
+  for id in $(xdotool search --name '^Kedoozle$'); do
+    [ "$id" != "$main" ] && echo "$id"
+  done | tail -1
+}
+
+# click_exit_and_answer yes|no: clicks the exit door, then answers the confirmation.
+click_exit_and_answer() {
+  local answer=$1 w h dialog=""
+  read -r w h < <(screen_size)
+  xdotool mousemove $((w - 4 - 148 + 108 + 16)) $((h - 50 + 4 + 16)) click 1
+  for _ in $(seq 50); do
+    dialog=$(dialog_window)
+    [ -n "$dialog" ] && break; sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "the exit confirmation did not appear"
+  sleep 0.4
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
+  if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
+  else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
+}
