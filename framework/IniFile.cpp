@@ -65,6 +65,12 @@ std::string Truncated(std::string_view text, std::size_t limit)
     return std::string(text.substr(0, end));
 }
 
+// Sections and keys as they are matched: one line, no surrounding blanks, upper case.
+std::string MatchName(std::string_view name)
+{
+    return Upper(Trim(OneLine(name)));
+}
+
 struct TLine {
     std::string Text;      // the line as it stands in the file, without its line break
     bool IsKey { false };  // "key=value"
@@ -128,7 +134,7 @@ struct TIniFile::TImpl {
 
     TSection* FindSection(const std::string& section)
     {
-        auto it = FirstSection.find(Upper(section));
+        auto it = FirstSection.find(MatchName(section));
         return it == FirstSection.end() ? nullptr : &Sections[it->second];
     }
     const TSection* FindSection(const std::string& section) const
@@ -137,7 +143,7 @@ struct TIniFile::TImpl {
     }
     static TLine* FindKey(TSection& section, const std::string& key)
     {
-        const std::string upper = Upper(key);
+        const std::string upper = MatchName(key);
         for (TLine& line : section.Lines) {
             if (line.IsKey && line.UpperKey == upper)
                 return &line;

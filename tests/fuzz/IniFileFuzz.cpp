@@ -1,0 +1,61 @@
+// Feeds arbitrary text to the settings-file reader and writer: reading, a few writes and a
+// save must not crash, and what was written must read back.
+#include "framework/IniFile.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string TempFile()
+{
+    static const std::string path = [] {
+        char pattern[] = "/tmp/kdinifuzzXXXXXX";
+        const int fd = ::mkstemp(pattern);
+        if (fd >= 0)
+            ::close(fd);
+        return std::string(pattern);
+    }();
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = TempFile();
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        if (size > 0)
+            std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    int value = 0;
+    (void)TryStrToInt(text.substr(0, 40), value);
+    {
+        TIniFile ini(path);
+        (void)ini.ReadInteger("Settings", "PlayMode", 0);
+        (void)ini.ReadBool("Settings", "Sound", true);
+        (void)ini.ReadString("1", "KeyName", "");
+        // Section and key names drawn from the input itself reach the odd cases.
+        const std::string section = text.substr(0, std::min<std::size_t>(size, 8));
+        const std::string key = size > 8 ? text.substr(8, 8) : std::string("Key");
+        ini.WriteString(section, key, "value");
+        ini.WriteInteger("Settings", "EraseLimit", -25);
+        try {
+            ini.UpdateFile();
+        } catch (...) {
+        }
+        if (ini.ReadInteger("Settings", "EraseLimit", 0) != -25)
+            std::abort();
+    }
+    const TIniFile reread(path);
+    if (reread.ReadInteger("Settings", "EraseLimit", 0) != -25)
+        std::abort();
+    return 0;
+}
