@@ -272,10 +272,10 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
         found = &m_impl->Sections.back();
     }
     if (TLine* line = TImpl::FindKey(*found, cleanKey)) {
-        const std::string text = std::string(Trim(line->Text.substr(0, line->Text.find('=')))) + "=" + cleanValue;
-        if (text == line->Text)
+        // A value that reads back the same is left as it stands, spacing and all.
+        if (line->Value == Trim(cleanValue))
             return;
-        *line = ParseKeyLine(text);
+        *line = ParseKeyLine(std::string(Trim(line->Text.substr(0, line->Text.find('=')))) + "=" + cleanValue);
         m_impl->Dirty = true;
         return;
     }
@@ -317,15 +317,17 @@ void TIniFile::UpdateFile()
     const std::filesystem::path fullPath = std::filesystem::absolute(m_fileName, error);
     const std::string shownPath = error ? m_fileName : fullPath.string();
     auto fail = [&]() { RaiseRes<EIniFileException>(Str::IniWriteError, shownPath.c_str()); };
-    if (m_impl->Unreadable)
+    // A file that exists but could not be read is not replaced by what little we know of it.
+    if (m_impl->Unreadable && std::filesystem::exists(fullPath, error))
         fail();
 
     // Write where a symbolic link points, so the link itself stays.
     std::filesystem::path target = fullPath;
-    if (std::filesystem::is_symlink(target, error))
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
         target = std::filesystem::weakly_canonical(target, error);
-    if (error)
-        fail();
+        if (error)
+            fail();
+    }
 
     mode_t mode = 0644;
     struct stat info {};

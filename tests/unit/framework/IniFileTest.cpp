@@ -86,8 +86,9 @@ TEST(IniFileIntegers, Encodings)
     for (const TCase& c : cases) {
         int value = 12345;
         EXPECT_EQ(TryStrToInt(c.Text, value), c.Converts) << '"' << c.Text << '"';
-        if (c.Converts)
+        if (c.Converts) {
             EXPECT_EQ(value, c.Value) << '"' << c.Text << '"';
+        }
     }
 }
 

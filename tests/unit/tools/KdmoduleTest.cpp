@@ -67,7 +67,7 @@ protected:
 TEST_F(KdmoduleTest, BuildListExtractRoundTrip)
 {
     fs::create_directories(m_dir / "content" / "wav");
-    WriteAll(m_dir / "content" / "wav" / "one.wav", "RIFF\x10\0\0\0WAVEone");
+    WriteAll(m_dir / "content" / "wav" / "one.wav", "RIFF\x10\x01\x01\x01WAVEone");
     WriteAll(m_dir / "content" / "pic.gif", "GIF89a picture");
     WriteAll(m_dir / "content" / "manifest.txt", "# Patterns and sounds\n"
                                                  "\n"
