@@ -362,14 +362,15 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     if (!painter)
         return;
 
-    // The rays start at the ellipse's centre and are true geometric rays through the given
-    // points; the figure runs counter-clockwise from the first to the second. Equal rays
-    // give the whole ellipse.
+    // The rays start at the centre of the bounding rectangle and are true geometric rays
+    // through the given points (both in the figure's own coordinates, where the centre of
+    // (0, 0, 40, 40) is (20, 20) and a ray to (40, 20) is level); the figure runs
+    // counter-clockwise from the first to the second. Equal rays give the whole ellipse.
     const double rx = (double(r.Right) - r.Left) / 2;
     const double ry = (double(r.Bottom) - r.Top) / 2;
     const QPointF centre(r.Left + rx, r.Top + ry);
-    const double startAngle = RayAngle(centre, Continuous(start));
-    double sweep = RayAngle(centre, Continuous(end)) - startAngle;
+    const double startAngle = RayAngle(centre, QPointF(start.X, start.Y));
+    double sweep = RayAngle(centre, QPointF(end.X, end.Y)) - startAngle;
     while (sweep <= 0)
         sweep += 2 * std::numbers::pi;
     const double endAngle = startAngle + sweep;
