@@ -1,0 +1,308 @@
+#include "graphics/JPEGImage.h"
+
+#include "framework/Canvas.h"
+#include "framework/Exceptions.h"
+#include "framework/Stream.h"
+#include "graphics/ColorData.h"
+
+#include <QDir>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace {
+
+// Compresses `image` with the JPEG library itself: colour or grayscale, baseline or
+// progressive.
+std::vector<std::byte> EncodeJPEG(const QImage& source, bool grayscale = false, bool progressive = false, int quality = 95)
+{
+    const QImage image = source.convertToFormat(grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    jpeg_compress_struct info {};
+    jpeg_error_mgr error {};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(image.width());
+    info.image_height = JDIMENSION(image.height());
+    info.input_components = grayscale ? 1 : 3;
+    info.in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::byte> bytes(size);
+    std::memcpy(bytes.data(), buffer, size);
+    std::free(buffer);
+    return bytes;
+}
+
+// A smooth picture with many colours: gradients crossing each other (no sharp edges, which
+// would ring).
+QImage TestPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / (width - 1), y * 255 / (height - 1), (x + y) * 255 / (width + height - 2)));
+    return image;
+}
+
+struct TDifference {
+    int Max { 0 };
+    double Mean { 0 };
+};
+
+TDifference Compare(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    TDifference d;
+    long total = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            for (int diff : { qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q) }) {
+                d.Max = std::max(d.Max, std::abs(diff));
+                total += std::abs(diff);
+            }
+        }
+    d.Mean = double(total) / (3.0 * x.width() * x.height());
+    return d;
+}
+
+// Loads into a fresh picture made while the screen depth is `screenBits`.
+std::unique_ptr<TJPEGImage> Load(const std::vector<std::byte>& bytes, int screenBits = 24)
+{
+    const int saved = ScreenBitsPerPixel;
+    ScreenBitsPerPixel = screenBits;
+    auto jpeg = std::make_unique<TJPEGImage>();
+    ScreenBitsPerPixel = saved;
+    TMemoryStream stream(bytes);
+    jpeg->LoadFromStream(stream);
+    return jpeg;
+}
+
+std::string ErrorText(int code) { return "JPEG error #" + std::to_string(code); }
+
+TEST(JPEGImageTest, RoundTripsWithinTolerance)
+{
+    const QImage original = TestPicture(64, 48);
+    auto jpeg = Load(EncodeJPEG(original));
+    EXPECT_EQ(jpeg->Width(), 64);
+    EXPECT_EQ(jpeg->Height(), 48);
+    EXPECT_FALSE(jpeg->Grayscale());
+    EXPECT_FALSE(jpeg->ProgressiveEncoding());
+    EXPECT_EQ(jpeg->PixelFormat(), TJPEGPixelFormat::jf24Bit);
+    EXPECT_FALSE(jpeg->Decoded()) << "the header alone is read at load";
+
+    const QImage decoded = jpeg->ToImage();
+    EXPECT_EQ(decoded.format(), QImage::Format_RGB888);
+    ASSERT_EQ(decoded.size(), original.size());
+    const TDifference d = Compare(original, decoded);
+    EXPECT_LE(d.Max, 24);
+    EXPECT_LE(d.Mean, 3.0);
+}
+
+TEST(JPEGImageTest, GrayscaleAndProgressiveFlagsComeFromTheHeader)
+{
+    const QImage original = TestPicture(40, 30);
+    auto gray = Load(EncodeJPEG(original, true, false));
+    EXPECT_TRUE(gray->Grayscale());
+    EXPECT_FALSE(gray->ProgressiveEncoding());
+    auto progressive = Load(EncodeJPEG(original, false, true));
+    EXPECT_FALSE(progressive->Grayscale());
+    EXPECT_TRUE(progressive->ProgressiveEncoding());
+    auto both = Load(EncodeJPEG(original, true, true));
+    EXPECT_TRUE(both->Grayscale());
+    EXPECT_TRUE(both->ProgressiveEncoding());
+    EXPECT_FALSE(both->Decoded());
+
+    // A progressive file decodes as well as a baseline one.
+    EXPECT_LE(Compare(original, progressive->ToImage()).Mean, 3.0);
+}
+
+int DistinctColors(const QImage& image)
+{
+    QSet<QRgb> colors;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colors.insert(image.pixel(x, y));
+    return int(colors.size());
+}
+
+TEST(JPEGImageTest, EightBitScreensGetAtMost236Colours)
+{
+    const QImage original = TestPicture(96, 96);
+    ASSERT_GT(DistinctColors(original), 236);
+    auto jpeg = Load(EncodeJPEG(original), 8);
+    EXPECT_EQ(jpeg->PixelFormat(), TJPEGPixelFormat::jf8Bit);
+    const QImage decoded = jpeg->ToImage();
+    ASSERT_EQ(decoded.format(), QImage::Format_Indexed8);
+    EXPECT_LE(decoded.colorCount(), 236);
+    EXPECT_GT(decoded.colorCount(), 100) << "the two-pass quantiser uses what it is given";
+    EXPECT_LE(DistinctColors(decoded), 236);
+    // Dithered, so close on average though not pixel by pixel.
+    EXPECT_LE(Compare(original, decoded).Mean, 8.0);
+}
+
+TEST(JPEGImageTest, GrayscaleIsQuantisedEvenOnDeepScreens)
+{
+    const QImage original = TestPicture(64, 64);
+    auto jpeg = Load(EncodeJPEG(original, true), 32);
+    const QImage decoded = jpeg->ToImage();
+    ASSERT_EQ(decoded.format(), QImage::Format_Indexed8);
+    EXPECT_LE(decoded.colorCount(), 236);
+    for (QRgb c : decoded.colorTable())
+        EXPECT_TRUE(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c));
+    const QImage expected = original.convertToFormat(QImage::Format_Grayscale8);
+    EXPECT_LE(Compare(expected, decoded).Mean, 3.0);
+}
+
+TEST(JPEGImageTest, DamagedHeaderFailsAtLoadWithTheLibraryCode)
+{
+    const std::vector<std::byte> good = EncodeJPEG(TestPicture(16, 16));
+
+    std::vector<std::byte> noSOI = good;
+    noSOI[1] = std::byte(0x00);
+    try {
+        Load(noSOI);
+        FAIL() << "no error";
+    } catch (const EJPEG& e) {
+        EXPECT_EQ(e.what(), ErrorText(JERR_NO_SOI));
+    }
+
+    // The frame header's sample precision: 8 is all a baseline decoder takes.
+    std::vector<std::byte> badPrecision = good;
+    for (std::size_t i = 0; i + 4 < badPrecision.size(); ++i) {
+        if (badPrecision[i] == std::byte(0xFF) && badPrecision[i + 1] == std::byte(0xC0)) {
+            badPrecision[i + 4] = std::byte(7);
+            break;
+        }
+    }
+    try {
+        Load(badPrecision);
+        FAIL() << "no error";
+    } catch (const EJPEG& e) {
+        EXPECT_EQ(e.what(), ErrorText(JERR_BAD_PRECISION));
+    }
+
+    // The picture that was there stays, and so does the stream position.
+    auto jpeg = Load(good);
+    TMemoryStream stream(noSOI);
+    EXPECT_THROW(jpeg->LoadFromStream(stream), EJPEG);
+    EXPECT_EQ(stream.Position(), 0u);
+    EXPECT_EQ(jpeg->Width(), 16);
+    EXPECT_EQ(jpeg->ToImage().width(), 16);
+}
+
+TEST(JPEGImageTest, EmptyDataIsAnEmptyPicture)
+{
+    auto jpeg = Load({});
+    EXPECT_TRUE(jpeg->Empty());
+    EXPECT_EQ(jpeg->Width(), 0);
+    EXPECT_EQ(jpeg->Height(), 0);
+    EXPECT_TRUE(jpeg->ToImage().isNull());
+
+    QImage target(4, 4, QImage::Format_RGB32);
+    target.fill(qRgb(1, 2, 3));
+    {
+        TCanvas canvas(&target);
+        canvas.StretchDraw(Rect(0, 0, 4, 4), *jpeg);
+    }
+    EXPECT_EQ(target.pixel(2, 2), qRgb(1, 2, 3));
+
+    // Loading empty data over a picture empties it.
+    auto other = Load(EncodeJPEG(TestPicture(8, 8)));
+    TMemoryStream empty;
+    other->LoadFromStream(empty);
+    EXPECT_TRUE(other->Empty());
+    EXPECT_TRUE(other->ToImage().isNull());
+}
+
+TEST(JPEGImageTest, DecodesOnceAndKeepsTheBitmap)
+{
+    auto jpeg = Load(EncodeJPEG(TestPicture(32, 32)));
+    QImage target(32, 32, QImage::Format_RGB32);
+    {
+        TCanvas canvas(&target);
+        canvas.StretchDraw(Rect(0, 0, 32, 32), *jpeg);
+    }
+    ASSERT_TRUE(jpeg->Decoded());
+    const qint64 key = jpeg->ToImage().cacheKey();
+    EXPECT_EQ(jpeg->ToImage().cacheKey(), key);
+    EXPECT_LE(Compare(target, jpeg->ToImage()).Max, 1) << "drawing at natural size draws the kept bitmap";
+
+    std::unique_ptr<TGraphic> clone = jpeg->Clone();
+    EXPECT_STREQ(clone->ClassName(), "TJPEGImage");
+    EXPECT_EQ(clone->ToImage().cacheKey(), key) << "a copy shares the decoded bitmap";
+
+    // Asking for another pixel format decodes again, once.
+    jpeg->SetPixelFormat(TJPEGPixelFormat::jf8Bit);
+    EXPECT_FALSE(jpeg->Decoded());
+    EXPECT_EQ(jpeg->ToImage().format(), QImage::Format_Indexed8);
+}
+
+TEST(JPEGImageTest, TruncatedDataLoadsOrFailsWithTheJPEGError)
+{
+    const std::vector<std::byte> good = EncodeJPEG(TestPicture(24, 16), false, true);
+    int headerFailures = 0;
+    for (std::size_t length = 1; length < good.size(); ++length) {
+        const std::vector<std::byte> cut(good.begin(), good.begin() + std::ptrdiff_t(length));
+        std::unique_ptr<TJPEGImage> jpeg;
+        try {
+            jpeg = Load(cut);
+        } catch (const EJPEG& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("JPEG error #", 0), 0u);
+            ++headerFailures;
+            continue;
+        }
+        EXPECT_EQ(jpeg->Width(), 24);
+        try {
+            EXPECT_EQ(jpeg->ToImage().size(), QSize(24, 16)) << length;
+        } catch (const EJPEG&) {
+        }
+    }
+    EXPECT_GT(headerFailures, 100) << "cuts inside the header fail at load";
+}
+
+TEST(JPEGImageTest, RegisteredExtensionsLoadJPEGPictures)
+{
+    RegisterJPEGFileFormats();
+    QTemporaryDir dir;
+    const std::vector<std::byte> bytes = EncodeJPEG(TestPicture(10, 6));
+    for (const char* name : { "photo.JPG", "photo.Jpeg", "photo.jpg" }) {
+        const std::string path = QDir(dir.path()).filePath(name).toStdString();
+        FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        TPicture picture;
+        picture.LoadFromFile(path);
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_STREQ(picture.Graphic()->ClassName(), "TJPEGImage");
+        EXPECT_EQ(picture.Width(), 10);
+    }
+}
+
+} // namespace
