@@ -1,0 +1,842 @@
+#include "framework/MetafilePlayer.h"
+
+#include "framework/Canvas.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Coordinates beyond this are far outside any canvas; clamping keeps integer arithmetic in
+// the canvas safe from hostile values.
+constexpr double CoordinateLimit = double(1 << 20);
+// Pens and fonts larger than this are garbage in a picture, and slow to rasterise.
+constexpr double SizeLimit = 4096;
+// SaveDC without RestoreDC in a loop must not eat memory.
+constexpr std::size_t MaxSavedStates = 1024;
+// Points of a flattened curve, per curve.
+constexpr int MaxCurveSegments = 128;
+
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr std::uint32_t SRCPAINT = 0x00EE0086;
+constexpr std::uint32_t SRCAND = 0x008800C6;
+constexpr std::uint32_t SRCINVERT = 0x00660046;
+constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
+constexpr std::uint32_t PATCOPY = 0x00F00021;
+constexpr std::uint32_t PATINVERT = 0x005A0049;
+constexpr std::uint32_t DSTINVERT = 0x00550009;
+constexpr std::uint32_t BLACKNESS = 0x00000042;
+constexpr std::uint32_t WHITENESS = 0x00FF0062;
+
+QColor ToQColor(TColor color)
+{
+    const TColor rgb = ColorToRGB(color & 0x00FFFFFFu);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+std::vector<TPoint> ToPixels(std::span<const QPointF> points)
+{
+    std::vector<TPoint> pixels;
+    pixels.reserve(points.size());
+    for (const QPointF& p : points)
+        pixels.push_back({ MfPixel(p.x()), MfPixel(p.y()) });
+    return pixels;
+}
+
+TRect PixelRect(const QPointF& a, const QPointF& b)
+{
+    return Rect(MfPixel(std::min(a.x(), b.x())), MfPixel(std::min(a.y(), b.y())), MfPixel(std::max(a.x(), b.x())),
+                MfPixel(std::max(a.y(), b.y())));
+}
+
+// The parameter on the ellipse (centre c, radii rx, ry) of the ray from c towards p.
+double RayAngle(const QPointF& c, double rx, double ry, const QPointF& p)
+{
+    const double dx = rx != 0 ? (p.x() - c.x()) / rx : 0;
+    const double dy = ry != 0 ? (p.y() - c.y()) / ry : 0;
+    if (dx == 0 && dy == 0)
+        return 0;
+    return std::atan2(dy, dx);
+}
+
+int SegmentsFor(double length)
+{
+    if (!std::isfinite(length))
+        return 2;
+    return std::clamp(int(length / 4), 2, MaxCurveSegments);
+}
+
+} // namespace
+
+int MfPixel(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::floor(std::clamp(value, -CoordinateLimit, CoordinateLimit) + 0.5));
+}
+
+void MfFlattenBezier(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
+                     std::vector<QPointF>& out)
+{
+    const double length = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
+    const int n = SegmentsFor(length);
+    for (int i = 1; i <= n; ++i) {
+        const double t = double(i) / n;
+        const double u = 1 - t;
+        out.push_back(p0 * (u * u * u) + p1 * (3 * u * u * t) + p2 * (3 * u * t * t) + p3 * (t * t * t));
+    }
+}
+
+TMfMatrix TMfMatrix::Then(const TMfMatrix& n) const
+{
+    TMfMatrix r;
+    r.M11 = M11 * n.M11 + M12 * n.M21;
+    r.M12 = M11 * n.M12 + M12 * n.M22;
+    r.M21 = M21 * n.M11 + M22 * n.M21;
+    r.M22 = M21 * n.M12 + M22 * n.M22;
+    r.Dx = Dx * n.M11 + Dy * n.M21 + n.Dx;
+    r.Dy = Dx * n.M12 + Dy * n.M22 + n.Dy;
+    return r;
+}
+
+TMetafilePlayer::TMetafilePlayer(TCanvas& canvas, const TMfMapping& mapping)
+    : m_canvas(canvas)
+    , m_mapping(mapping)
+{
+}
+
+// ---- objects and saved states ----
+
+void TMetafilePlayer::SetObject(std::uint32_t index, TMfObject object) { m_objects[index] = std::move(object); }
+
+void TMetafilePlayer::SelectObject(std::uint32_t index)
+{
+    if (index & 0x80000000u) {
+        // Stock objects.
+        const std::uint32_t stock = index & 0x7FFFFFFFu;
+        static constexpr std::uint8_t BrushGrey[] = { 255, 192, 128, 64, 0 };
+        if (stock <= 4)
+            m_state.Brush = { MfBS_SOLID, RGB(BrushGrey[stock], BrushGrey[stock], BrushGrey[stock]) };
+        else if (stock == 5)
+            m_state.Brush = { MfBS_NULL, clBlack };
+        else if (stock == 6 || stock == 7)
+            m_state.Pen = { 0, 0, true, stock == 6 ? clWhite : clBlack };
+        else if (stock == 8)
+            m_state.Pen = { MfPS_NULL, 0, true, clBlack };
+        else if (stock >= 10 && stock <= 17 && stock != 15)
+            m_state.Font = {};
+        return;
+    }
+    auto it = m_objects.find(index);
+    if (it == m_objects.end())
+        return;
+    if (const auto* pen = std::get_if<TMfPen>(&it->second))
+        m_state.Pen = *pen;
+    else if (const auto* brush = std::get_if<TMfBrush>(&it->second))
+        m_state.Brush = *brush;
+    else if (const auto* font = std::get_if<TMfFont>(&it->second))
+        m_state.Font = *font;
+}
+
+void TMetafilePlayer::DeleteObject(std::uint32_t index)
+{
+    if (index & 0x80000000u)
+        return;
+    m_objects.erase(index);
+}
+
+void TMetafilePlayer::SaveDC()
+{
+    if (m_saved.size() < MaxSavedStates)
+        m_saved.push_back(m_state);
+}
+
+void TMetafilePlayer::RestoreDC(int which)
+{
+    std::size_t keep;
+    if (which < 0) {
+        const std::size_t back = std::size_t(-std::int64_t(which));
+        if (back > m_saved.size())
+            return;
+        keep = m_saved.size() - back;
+    } else {
+        if (which == 0 || std::size_t(which) > m_saved.size())
+            return;
+        keep = std::size_t(which) - 1;
+    }
+    // The path is not part of the saved state.
+    m_state = m_saved[keep];
+    m_saved.resize(keep);
+    ApplyClip();
+}
+
+void TMetafilePlayer::IntersectClip(double left, double top, double right, double bottom)
+{
+    IntersectTargetClip(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+}
+
+void TMetafilePlayer::IntersectDeviceClip(double left, double top, double right, double bottom)
+{
+    IntersectTargetClip(PixelRect(DeviceToTarget({ left, top }), DeviceToTarget({ right, bottom })));
+}
+
+QPointF TMetafilePlayer::DeviceToTarget(const QPointF& device) const
+{
+    return { (device.x() - m_mapping.FrameLeft) * m_mapping.TargetWidth / m_mapping.FrameWidth + m_mapping.TargetLeft,
+             (device.y() - m_mapping.FrameTop) * m_mapping.TargetHeight / m_mapping.FrameHeight + m_mapping.TargetTop };
+}
+
+void TMetafilePlayer::IntersectTargetClip(const TRect& r)
+{
+    TRect clip = m_state.Clip.value_or(Rect(-(1 << 21), -(1 << 21), 1 << 21, 1 << 21));
+    clip = Rect(std::max(clip.Left, r.Left), std::max(clip.Top, r.Top), std::min(clip.Right, r.Right),
+                std::min(clip.Bottom, r.Bottom));
+    if (clip.IsEmpty())
+        clip = Rect(0, 0, 0, 0);
+    m_state.Clip = clip;
+    ApplyClip();
+}
+
+void TMetafilePlayer::ResetClip()
+{
+    m_state.Clip.reset();
+    ApplyClip();
+}
+
+void TMetafilePlayer::ApplyClip()
+{
+    if (m_state.Clip)
+        m_canvas.SetClipRect(*m_state.Clip);
+    else
+        m_canvas.SetClipRegion(nullptr);
+}
+
+// ---- mapping ----
+
+void TMetafilePlayer::SetMapMode(int mode)
+{
+    if (mode < MfMM_TEXT || mode > MfMM_ANISOTROPIC)
+        return;
+    m_state.MapMode = mode;
+}
+
+void TMetafilePlayer::SetWindowExt(double x, double y)
+{
+    if (x == 0 || y == 0 || !std::isfinite(x) || !std::isfinite(y))
+        return;
+    m_state.WindowExt = { x, y };
+}
+
+void TMetafilePlayer::SetViewportExt(double x, double y)
+{
+    if (x == 0 || y == 0 || !std::isfinite(x) || !std::isfinite(y))
+        return;
+    m_state.ViewportExt = { x, y };
+}
+
+TMfMatrix TMetafilePlayer::PageToTarget() const
+{
+    double sx = 1;
+    double sy = 1;
+    const double mmX = m_mapping.PixelsPerMmX;
+    const double mmY = m_mapping.PixelsPerMmY;
+    switch (m_state.MapMode) {
+    case 2: // 0.1 mm, y up
+        sx = mmX * 0.1, sy = -mmY * 0.1;
+        break;
+    case 3: // 0.01 mm
+        sx = mmX * 0.01, sy = -mmY * 0.01;
+        break;
+    case 4: // 0.01 inch
+        sx = mmX * 0.254, sy = -mmY * 0.254;
+        break;
+    case 5: // 0.001 inch
+        sx = mmX * 0.0254, sy = -mmY * 0.0254;
+        break;
+    case 6: // twips
+        sx = mmX * 25.4 / 1440, sy = -mmY * 25.4 / 1440;
+        break;
+    case MfMM_ISOTROPIC:
+    case MfMM_ANISOTROPIC:
+        sx = m_state.ViewportExt.x() / m_state.WindowExt.x();
+        sy = m_state.ViewportExt.y() / m_state.WindowExt.y();
+        if (m_state.MapMode == MfMM_ISOTROPIC) {
+            // One unit is as long in x as in y: the smaller scale wins.
+            const double m = std::min(std::abs(sx), std::abs(sy));
+            sx = std::copysign(m, sx);
+            sy = std::copysign(m, sy);
+        }
+        break;
+    default:
+        break;
+    }
+    const double kx = m_mapping.TargetWidth / m_mapping.FrameWidth;
+    const double ky = m_mapping.TargetHeight / m_mapping.FrameHeight;
+    TMfMatrix m;
+    m.M11 = sx * kx;
+    m.M22 = sy * ky;
+    m.Dx = (m_state.ViewportOrg.x() - m_state.WindowOrg.x() * sx - m_mapping.FrameLeft) * kx + m_mapping.TargetLeft;
+    m.Dy = (m_state.ViewportOrg.y() - m_state.WindowOrg.y() * sy - m_mapping.FrameTop) * ky + m_mapping.TargetTop;
+    return m;
+}
+
+QPointF TMetafilePlayer::ToTarget(const QPointF& logical) const { return LogicalToTarget().Map(logical); }
+
+std::vector<QPointF> TMetafilePlayer::MapAll(std::span<const QPointF> logical) const
+{
+    const TMfMatrix m = LogicalToTarget();
+    std::vector<QPointF> out;
+    out.reserve(logical.size());
+    for (const QPointF& p : logical)
+        out.push_back(m.Map(p));
+    return out;
+}
+
+double TMetafilePlayer::LineScale() const
+{
+    const TMfMatrix m = LogicalToTarget();
+    return std::sqrt(std::abs(m.M11 * m.M22 - m.M12 * m.M21));
+}
+
+// ---- canvas state ----
+
+void TMetafilePlayer::ApplyPen()
+{
+    const TMfPen& pen = m_state.Pen;
+    m_canvas.Pen.Color = pen.Color & 0x00FFFFFFu;
+    m_canvas.Pen.Style = (pen.Style & 0xF) == MfPS_NULL ? TPenStyle::psClear : TPenStyle::psSolid;
+    double width = pen.Cosmetic ? 1 : pen.Width * LineScale();
+    if (!std::isfinite(width))
+        width = 1;
+    m_canvas.Pen.Width = std::max(1, MfPixel(std::min(width, SizeLimit)));
+}
+
+void TMetafilePlayer::ApplyBrush()
+{
+    if (m_state.Brush.Style == MfBS_NULL) {
+        m_canvas.Brush.SetStyle(TBrushStyle::bsClear);
+        return;
+    }
+    // Hatched and pattern brushes fill with their colour.
+    m_canvas.Brush.SetColor(m_state.Brush.Color & 0x00FFFFFFu);
+}
+
+void TMetafilePlayer::ApplyFont()
+{
+    const TMfFont& font = m_state.Font;
+    const TMfMatrix m = LogicalToTarget();
+    double height;
+    if (font.Height == 0) {
+        // The default font is 12 pixels on the reference device.
+        height = -12 * m_mapping.TargetHeight / m_mapping.FrameHeight;
+    } else {
+        height = font.Height * std::hypot(m.M21, m.M22);
+    }
+    if (!std::isfinite(height))
+        height = -12;
+    height = std::clamp(height, -SizeLimit, SizeLimit);
+    int pixels = MfPixel(height);
+    if (pixels == 0)
+        pixels = height < 0 ? -1 : 1;
+    m_canvas.Font.SetHeight(pixels);
+    m_canvas.Font.Name = font.Face.empty() ? "Arial" : font.Face;
+    TFontStyles style = 0;
+    if (font.Weight >= 600)
+        style |= fsBold;
+    if (font.Italic)
+        style |= fsItalic;
+    if (font.Underline)
+        style |= fsUnderline;
+    if (font.StrikeOut)
+        style |= fsStrikeOut;
+    m_canvas.Font.Style = style;
+    m_canvas.Font.Color = m_state.TextColor & 0x00FFFFFFu;
+}
+
+// ---- figures ----
+
+void TMetafilePlayer::AddFigure(std::vector<QPointF> targetPoints, bool closed)
+{
+    if (targetPoints.empty())
+        return;
+    m_path.push_back({ std::move(targetPoints), closed });
+}
+
+void TMetafilePlayer::FillFigures(const std::vector<TFigure>& figures)
+{
+    QPainterPath path;
+    path.setFillRule(m_state.Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    for (const TFigure& figure : figures) {
+        const std::vector<TPoint> pixels = ToPixels(figure.Points);
+        path.moveTo(pixels.front().X, pixels.front().Y);
+        for (std::size_t i = 1; i < pixels.size(); ++i)
+            path.lineTo(pixels[i].X, pixels[i].Y);
+        path.closeSubpath();
+    }
+    QPainter& painter = m_canvas.Painter();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(path, ToQColor(m_state.Brush.Color));
+    painter.restore();
+}
+
+void TMetafilePlayer::StrokeFigures(const std::vector<TFigure>& figures)
+{
+    ApplyPen();
+    for (const TFigure& figure : figures) {
+        std::vector<TPoint> pixels = ToPixels(figure.Points);
+        if (figure.Closed)
+            pixels.push_back(pixels.front());
+        m_canvas.Polyline(pixels);
+    }
+}
+
+void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bool stroke)
+{
+    std::vector<TFigure> figures;
+    for (const TFigure& figure : all) {
+        if (figure.Points.size() >= 2)
+            figures.push_back(figure);
+    }
+    if (figures.empty())
+        return;
+    const bool brushVisible = m_state.Brush.Style != MfBS_NULL;
+    const bool penVisible = (m_state.Pen.Style & 0xF) != MfPS_NULL;
+    if (fill && brushVisible && figures.size() == 1) {
+        // One closed figure: the canvas polygon, with the outline when asked for.
+        ApplyBrush();
+        ApplyPen();
+        if (!stroke)
+            m_canvas.Pen.Style = TPenStyle::psClear;
+        m_canvas.Polygon(ToPixels(figures.front().Points), m_state.Winding);
+        return;
+    }
+    if (fill && brushVisible)
+        FillFigures(figures);
+    if (stroke && penVisible) {
+        if (fill) {
+            for (TFigure& figure : figures)
+                figure.Closed = true;
+        }
+        StrokeFigures(figures);
+    }
+}
+
+void TMetafilePlayer::DrawClosedOutline(std::vector<QPointF> logical)
+{
+    std::vector<QPointF> target = MapAll(logical);
+    if (m_inPath) {
+        AddFigure(std::move(target), true);
+        return;
+    }
+    DrawFigures({ TFigure { std::move(target), true } }, true, true);
+}
+
+std::vector<QPointF> TMetafilePlayer::EllipseOutline(double left, double top, double right, double bottom) const
+{
+    const QPointF c((left + right) / 2, (top + bottom) / 2);
+    const double rx = std::abs(right - left) / 2;
+    const double ry = std::abs(bottom - top) / 2;
+    const int n = SegmentsFor(2 * std::numbers::pi * std::max(rx, ry) * LineScale()) * 2;
+    std::vector<QPointF> points;
+    points.reserve(std::size_t(n));
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * std::numbers::pi * i / n;
+        points.push_back({ c.x() + rx * std::cos(t), c.y() + ry * std::sin(t) });
+    }
+    return points;
+}
+
+std::vector<QPointF> TMetafilePlayer::ArcOutline(double left, double top, double right, double bottom,
+                                                 const QPointF& start, const QPointF& end) const
+{
+    const QPointF c((left + right) / 2, (top + bottom) / 2);
+    const double rx = std::abs(right - left) / 2;
+    const double ry = std::abs(bottom - top) / 2;
+    const double a0 = RayAngle(c, rx, ry, start);
+    const double a1 = RayAngle(c, rx, ry, end);
+    // Counter-clockwise on the target (y down) is a falling angle; a mirroring mapping or the
+    // clockwise arc direction turns it round.
+    const TMfMatrix m = LogicalToTarget();
+    const bool mirrored = m.M11 * m.M22 - m.M12 * m.M21 < 0;
+    const bool falling = m_state.ArcClockwise == mirrored;
+    double sweep = falling ? a0 - a1 : a1 - a0;
+    while (sweep <= 0)
+        sweep += 2 * std::numbers::pi;
+    const int n = SegmentsFor(sweep * std::max(rx, ry) * LineScale());
+    std::vector<QPointF> points;
+    for (int i = 0; i <= n; ++i) {
+        const double t = a0 + (falling ? -sweep : sweep) * i / n;
+        points.push_back({ c.x() + rx * std::cos(t), c.y() + ry * std::sin(t) });
+    }
+    return points;
+}
+
+// ---- drawing ----
+
+void TMetafilePlayer::MoveTo(const QPointF& p)
+{
+    m_state.Position = p;
+    if (!m_inPath)
+        return;
+    if (!m_path.empty() && !m_path.back().Closed && m_path.back().Points.size() == 1)
+        m_path.back().Points.front() = ToTarget(p);
+    else
+        m_path.push_back({ { ToTarget(p) }, false });
+}
+
+void TMetafilePlayer::LineTo(const QPointF& p)
+{
+    PolylineTo(std::span<const QPointF>(&p, 1));
+}
+
+void TMetafilePlayer::PolylineTo(std::span<const QPointF> points)
+{
+    if (points.empty())
+        return;
+    std::vector<QPointF> target = MapAll(points);
+    if (m_inPath) {
+        if (m_path.empty() || m_path.back().Closed)
+            m_path.push_back({ { ToTarget(m_state.Position) }, false });
+        auto& figure = m_path.back().Points;
+        figure.insert(figure.end(), target.begin(), target.end());
+    } else {
+        target.insert(target.begin(), ToTarget(m_state.Position));
+        ApplyPen();
+        m_canvas.Polyline(ToPixels(target));
+    }
+    m_state.Position = points.back();
+}
+
+void TMetafilePlayer::Polyline(std::span<const QPointF> points)
+{
+    if (points.empty())
+        return;
+    std::vector<QPointF> target = MapAll(points);
+    if (m_inPath) {
+        AddFigure(std::move(target), false);
+        return;
+    }
+    ApplyPen();
+    m_canvas.Polyline(ToPixels(target));
+}
+
+void TMetafilePlayer::Polygon(std::span<const QPointF> points)
+{
+    if (points.size() < 2)
+        return;
+    DrawClosedOutline(std::vector<QPointF>(points.begin(), points.end()));
+}
+
+void TMetafilePlayer::PolyPolygon(const std::vector<std::vector<QPointF>>& polygons)
+{
+    std::vector<TFigure> figures;
+    for (const auto& polygon : polygons)
+        figures.push_back({ MapAll(polygon), true });
+    if (m_inPath) {
+        for (TFigure& figure : figures)
+            AddFigure(std::move(figure.Points), true);
+        return;
+    }
+    DrawFigures(figures, true, true);
+}
+
+void TMetafilePlayer::PolyPolyline(const std::vector<std::vector<QPointF>>& polylines)
+{
+    for (const auto& polyline : polylines)
+        Polyline(polyline);
+}
+
+void TMetafilePlayer::PolyBezier(std::span<const QPointF> points, bool to)
+{
+    std::vector<QPointF> control = MapAll(points);
+    if (!to) {
+        if (control.empty())
+            return;
+    } else {
+        control.insert(control.begin(), ToTarget(m_state.Position));
+    }
+    std::vector<QPointF> flat { control.front() };
+    std::size_t i = 0;
+    for (; i + 3 < control.size(); i += 3)
+        MfFlattenBezier(control[i], control[i + 1], control[i + 2], control[i + 3], flat);
+    if (to) {
+        // The current position ends at the last point actually drawn.
+        if (i > 0)
+            m_state.Position = points[i - 1];
+        if (m_inPath) {
+            if (m_path.empty() || m_path.back().Closed)
+                m_path.push_back({ { flat.front() }, false });
+            m_path.back().Points.insert(m_path.back().Points.end(), flat.begin() + 1, flat.end());
+            return;
+        }
+    } else if (m_inPath) {
+        AddFigure(std::move(flat), false);
+        return;
+    }
+    ApplyPen();
+    m_canvas.Polyline(ToPixels(flat));
+}
+
+void TMetafilePlayer::Rectangle(double left, double top, double right, double bottom)
+{
+    if (DrawsShapesDirectly()) {
+        ApplyPen();
+        ApplyBrush();
+        m_canvas.Rectangle(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        return;
+    }
+    DrawClosedOutline({ { left, top }, { right, top }, { right, bottom }, { left, bottom } });
+}
+
+void TMetafilePlayer::RoundRect(double left, double top, double right, double bottom, double cornerWidth,
+                                double cornerHeight)
+{
+    if (DrawsShapesDirectly()) {
+        const TMfMatrix m = LogicalToTarget();
+        ApplyPen();
+        ApplyBrush();
+        const TRect r = PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        m_canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, MfPixel(std::abs(cornerWidth * m.M11)),
+                           MfPixel(std::abs(cornerHeight * m.M22)));
+        return;
+    }
+    // Four quarter ellipses joined by the straight sides.
+    const double l = std::min(left, right), r = std::max(left, right);
+    const double t = std::min(top, bottom), b = std::max(top, bottom);
+    const double rx = std::min(std::abs(cornerWidth), r - l) / 2;
+    const double ry = std::min(std::abs(cornerHeight), b - t) / 2;
+    const QPointF centres[] = { { r - rx, t + ry }, { l + rx, t + ry }, { l + rx, b - ry }, { r - rx, b - ry } };
+    std::vector<QPointF> points;
+    for (int corner = 0; corner < 4; ++corner) {
+        for (int i = 0; i <= 8; ++i) {
+            const double a = -std::numbers::pi / 2 * (corner + i / 8.0);
+            points.push_back({ centres[corner].x() + rx * std::cos(a), centres[corner].y() + ry * std::sin(a) });
+        }
+    }
+    DrawClosedOutline(std::move(points));
+}
+
+void TMetafilePlayer::Ellipse(double left, double top, double right, double bottom)
+{
+    if (DrawsShapesDirectly()) {
+        ApplyPen();
+        ApplyBrush();
+        m_canvas.Ellipse(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        return;
+    }
+    DrawClosedOutline(EllipseOutline(left, top, right, bottom));
+}
+
+void TMetafilePlayer::ArcFigure(TArcKind kind, double left, double top, double right, double bottom,
+                                const QPointF& start, const QPointF& end)
+{
+    std::vector<QPointF> arc = ArcOutline(left, top, right, bottom, start, end);
+    if (kind == TArcKind::ArcTo) {
+        PolylineTo(arc);
+        return;
+    }
+    if (DrawsShapesDirectly()) {
+        const TRect r = PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        QPointF s = ToTarget(start);
+        QPointF e = ToTarget(end);
+        if (m_state.ArcClockwise)
+            std::swap(s, e);
+        ApplyPen();
+        ApplyBrush();
+        const int sx = MfPixel(s.x()), sy = MfPixel(s.y()), ex = MfPixel(e.x()), ey = MfPixel(e.y());
+        if (kind == TArcKind::Arc)
+            m_canvas.Arc(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+        else if (kind == TArcKind::Chord)
+            m_canvas.Chord(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+        else
+            m_canvas.Pie(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+        return;
+    }
+    if (kind == TArcKind::Arc) {
+        Polyline(arc);
+        return;
+    }
+    if (kind == TArcKind::Pie)
+        arc.insert(arc.begin(), QPointF((left + right) / 2, (top + bottom) / 2));
+    DrawClosedOutline(std::move(arc));
+}
+
+void TMetafilePlayer::SetPixel(const QPointF& p, TColor color)
+{
+    if (m_inPath)
+        return;
+    const QPointF t = ToTarget(p);
+    m_canvas.SetPixel(MfPixel(t.x()), MfPixel(t.y()), color & 0x00FFFFFFu);
+}
+
+void TMetafilePlayer::Text(const QPointF& reference, const std::u16string& text, std::uint32_t options,
+                           const std::optional<std::vector<QPointF>>& rect)
+{
+    if (m_inPath)
+        return;
+    std::optional<TRect> box;
+    if (rect && rect->size() == 2)
+        box = PixelRect(ToTarget((*rect)[0]), ToTarget((*rect)[1]));
+    if (box && (options & MfETO_OPAQUE)) {
+        m_canvas.Brush.SetColor(m_state.BkColor & 0x00FFFFFFu);
+        m_canvas.FillRect(*box);
+    }
+    if (text.empty())
+        return;
+
+    const std::string utf8 = QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
+    const bool updateCp = m_state.TextAlign & MfTA_UPDATECP;
+    const QPointF at = ToTarget(updateCp ? m_state.Position : reference);
+    ApplyFont();
+    const TSize extent = m_canvas.TextExtent(utf8);
+    const int ascent = QFontMetrics(m_canvas.Font.ToQFont()).ascent();
+    double x = at.x();
+    double y = at.y();
+    const std::uint32_t horizontal = m_state.TextAlign & 6;
+    if (horizontal == MfTA_CENTER)
+        x -= extent.cx / 2.0;
+    else if (horizontal == MfTA_RIGHT)
+        x -= extent.cx;
+    const std::uint32_t vertical = m_state.TextAlign & 24;
+    if (vertical == MfTA_BASELINE)
+        y -= ascent;
+    else if (vertical == MfTA_BOTTOM)
+        y -= extent.cy;
+    if (updateCp) {
+        const double scale = LogicalToTarget().M11;
+        if (scale != 0 && horizontal != MfTA_CENTER)
+            m_state.Position.rx() += (horizontal == MfTA_RIGHT ? -extent.cx : extent.cx) / scale;
+    }
+
+    if (m_state.BkMode == MfOPAQUE)
+        m_canvas.Brush.SetColor(m_state.BkColor & 0x00FFFFFFu);
+    else
+        m_canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    if (box && (options & MfETO_CLIPPED))
+        m_canvas.TextRect(*box, MfPixel(x), MfPixel(y), utf8);
+    else
+        m_canvas.TextOut(MfPixel(x), MfPixel(y), utf8);
+}
+
+void TMetafilePlayer::StretchBitmap(const QImage& bitmap, double x, double y, double cx, double cy, int xSrc, int ySrc,
+                                    int cxSrc, int cySrc, std::uint32_t rop)
+{
+    if (m_inPath || bitmap.isNull() || cxSrc == 0 || cySrc == 0)
+        return;
+    // Only the part of the source inside the bitmap is drawn, to the matching part of the
+    // destination.
+    const double srcLeft = std::min<double>(xSrc, double(xSrc) + cxSrc);
+    const double srcTop = std::min<double>(ySrc, double(ySrc) + cySrc);
+    const double srcWidth = std::abs(double(cxSrc));
+    const double srcHeight = std::abs(double(cySrc));
+    const double left = std::max(srcLeft, 0.0);
+    const double top = std::max(srcTop, 0.0);
+    const double right = std::min(srcLeft + srcWidth, double(bitmap.width()));
+    const double bottom = std::min(srcTop + srcHeight, double(bitmap.height()));
+    if (right <= left || bottom <= top)
+        return;
+    const double fx0 = (left - srcLeft) / srcWidth, fx1 = (right - srcLeft) / srcWidth;
+    const double fy0 = (top - srcTop) / srcHeight, fy1 = (bottom - srcTop) / srcHeight;
+    const QPointF a = ToTarget({ x + cx * fx0, y + cy * fy0 });
+    const QPointF b = ToTarget({ x + cx * fx1, y + cy * fy1 });
+    const TRect dest = PixelRect(a, b);
+    if (dest.IsEmpty())
+        return;
+    QImage part = bitmap.copy(int(left), int(top), int(right - left), int(bottom - top));
+    part = part.mirrored((b.x() < a.x()) != (cxSrc < 0), (b.y() < a.y()) != (cySrc < 0));
+    if (rop == NOTSRCCOPY) {
+        part.invertPixels();
+        rop = SRCCOPY;
+    }
+    QPainter::CompositionMode mode;
+    switch (rop) {
+    case SRCAND:
+        mode = QPainter::RasterOp_SourceAndDestination;
+        break;
+    case SRCPAINT:
+        mode = QPainter::RasterOp_SourceOrDestination;
+        break;
+    case SRCINVERT:
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break;
+    default:
+        // Copies and the raster operations we do not model draw the source as it is.
+        m_canvas.StretchDrawImage(dest, part);
+        return;
+    }
+    QPainter& painter = m_canvas.Painter();
+    painter.save();
+    painter.setCompositionMode(mode);
+    painter.drawImage(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()), part);
+    painter.restore();
+}
+
+void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop)
+{
+    if (m_inPath)
+        return;
+    const TRect dest = PixelRect(ToTarget({ x, y }), ToTarget({ x + cx, y + cy }));
+    if (dest.IsEmpty())
+        return;
+    switch (rop) {
+    case PATCOPY:
+        if (m_state.Brush.Style == MfBS_NULL)
+            return;
+        m_canvas.Brush.SetColor(m_state.Brush.Color & 0x00FFFFFFu);
+        m_canvas.FillRect(dest);
+        return;
+    case BLACKNESS:
+    case WHITENESS:
+        m_canvas.Brush.SetColor(rop == BLACKNESS ? clBlack : clWhite);
+        m_canvas.FillRect(dest);
+        return;
+    case DSTINVERT:
+    case PATINVERT: {
+        QPainter& painter = m_canvas.Painter();
+        painter.save();
+        painter.setCompositionMode(rop == DSTINVERT ? QPainter::RasterOp_NotDestination
+                                                    : QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()),
+                         rop == DSTINVERT ? QColor(Qt::black) : ToQColor(m_state.Brush.Color));
+        painter.restore();
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+// ---- paths ----
+
+void TMetafilePlayer::BeginPath()
+{
+    m_inPath = true;
+    m_path.clear();
+}
+
+void TMetafilePlayer::AbortPath()
+{
+    m_inPath = false;
+    m_path.clear();
+}
+
+void TMetafilePlayer::CloseFigure()
+{
+    if (m_inPath && !m_path.empty())
+        m_path.back().Closed = true;
+}
+
+void TMetafilePlayer::DrawPath(bool fill, bool stroke)
+{
+    m_inPath = false;
+    std::vector<TFigure> figures = std::move(m_path);
+    m_path.clear();
+    DrawFigures(figures, fill, stroke);
+}

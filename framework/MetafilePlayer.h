@@ -1,0 +1,211 @@
+#pragma once
+
+#include "framework/KDTypes.h"
+
+#include <QImage>
+#include <QPointF>
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+class TCanvas;
+
+// The device context a metafile plays into: the selected objects, colours, modes, the
+// coordinate mapping and the path, with drawing operations in logical coordinates. The
+// enhanced and the Windows record readers (MetafileEMF, MetafileWMF) turn records into calls
+// of this class; it draws through a TCanvas with the platform's figure rules.
+
+// Pen styles, brush styles and modes with the values metafile records use.
+constexpr std::uint32_t MfPS_NULL = 5;
+constexpr std::uint32_t MfBS_SOLID = 0;
+constexpr std::uint32_t MfBS_NULL = 1;
+constexpr std::uint32_t MfBS_HATCHED = 2;
+constexpr int MfTRANSPARENT = 1;
+constexpr int MfOPAQUE = 2;
+constexpr int MfALTERNATE = 1;
+constexpr int MfWINDING = 2;
+constexpr std::uint32_t MfTA_UPDATECP = 1;
+constexpr std::uint32_t MfTA_RIGHT = 2;
+constexpr std::uint32_t MfTA_CENTER = 6;
+constexpr std::uint32_t MfTA_BOTTOM = 8;
+constexpr std::uint32_t MfTA_BASELINE = 24;
+constexpr std::uint32_t MfETO_OPAQUE = 2;
+constexpr std::uint32_t MfETO_CLIPPED = 4;
+constexpr int MfMM_TEXT = 1;
+constexpr int MfMM_ISOTROPIC = 7;
+constexpr int MfMM_ANISOTROPIC = 8;
+
+struct TMfPen {
+    std::uint32_t Style { 0 };
+    double Width { 0 }; // logical units; 0 draws one pixel wide
+    bool Cosmetic { false };
+    TColor Color { clBlack };
+};
+
+struct TMfBrush {
+    std::uint32_t Style { MfBS_SOLID };
+    TColor Color { clWhite };
+};
+
+struct TMfFont {
+    double Height { 0 }; // logical units: negative the character height, positive the cell height
+    int Weight { 400 };
+    bool Italic { false };
+    bool Underline { false };
+    bool StrikeOut { false };
+    std::string Face;
+};
+
+// A palette, region or other object that can be selected or deleted but draws nothing.
+struct TMfOtherObject {};
+
+using TMfObject = std::variant<TMfPen, TMfBrush, TMfFont, TMfOtherObject>;
+
+// An affine map: x' = x * M11 + y * M21 + Dx, y' = x * M12 + y * M22 + Dy.
+struct TMfMatrix {
+    double M11 { 1 }, M12 { 0 }, M21 { 0 }, M22 { 1 }, Dx { 0 }, Dy { 0 };
+    QPointF Map(const QPointF& p) const { return { p.x() * M11 + p.y() * M21 + Dx, p.x() * M12 + p.y() * M22 + Dy }; }
+    // this applied first, then `next`
+    TMfMatrix Then(const TMfMatrix& next) const;
+    bool IsAxisAligned() const { return M12 == 0 && M21 == 0; }
+};
+
+struct TMfState {
+    TMfPen Pen;
+    TMfBrush Brush;
+    TMfFont Font;
+    TColor TextColor { clBlack };
+    TColor BkColor { clWhite };
+    int BkMode { MfOPAQUE };
+    std::uint32_t TextAlign { 0 };
+    bool Winding { false };
+    bool ArcClockwise { false };
+    int MapMode { MfMM_TEXT };
+    QPointF WindowOrg { 0, 0 };
+    QPointF WindowExt { 1, 1 };
+    QPointF ViewportOrg { 0, 0 };
+    QPointF ViewportExt { 1, 1 };
+    TMfMatrix World;
+    QPointF Position { 0, 0 };     // current position, logical
+    std::optional<TRect> Clip;     // on the target canvas
+};
+
+// Where the picture goes: its frame in reference-device pixels maps onto the target
+// rectangle of the canvas.
+struct TMfMapping {
+    double FrameLeft { 0 }, FrameTop { 0 }, FrameWidth { 1 }, FrameHeight { 1 };
+    double TargetLeft { 0 }, TargetTop { 0 }, TargetWidth { 1 }, TargetHeight { 1 };
+    double PixelsPerMmX { 96 / 25.4 }, PixelsPerMmY { 96 / 25.4 }; // reference device
+};
+
+class TMetafilePlayer {
+public:
+    TMetafilePlayer(TCanvas& canvas, const TMfMapping& mapping);
+
+    TMfState& State() { return m_state; }
+    // Objects by index (enhanced: the record's index; Windows: the slot).
+    void SetObject(std::uint32_t index, TMfObject object);
+    bool HasObject(std::uint32_t index) const { return m_objects.count(index) != 0; }
+    void SelectObject(std::uint32_t index);
+    void DeleteObject(std::uint32_t index);
+    void SaveDC();
+    void RestoreDC(int which);
+    void IntersectClip(double left, double top, double right, double bottom);
+    // The same with a rectangle in reference-device pixels (clipping regions are stored so).
+    void IntersectDeviceClip(double left, double top, double right, double bottom);
+    void ResetClip();
+
+    // Mapping of the state: window/viewport extents ignore zero sizes.
+    void SetMapMode(int mode);
+    void SetWindowExt(double x, double y);
+    void SetViewportExt(double x, double y);
+    // Logical coordinates to the target canvas.
+    QPointF ToTarget(const QPointF& logical) const;
+
+    // Drawing in logical coordinates. Inside a path bracket the outlines go to the path.
+    void MoveTo(const QPointF& p);
+    void LineTo(const QPointF& p);
+    void Rectangle(double left, double top, double right, double bottom);
+    void RoundRect(double left, double top, double right, double bottom, double cornerWidth, double cornerHeight);
+    void Ellipse(double left, double top, double right, double bottom);
+    enum class TArcKind { Arc, ArcTo, Chord, Pie };
+    void ArcFigure(TArcKind kind, double left, double top, double right, double bottom, const QPointF& start,
+                   const QPointF& end);
+    void Polygon(std::span<const QPointF> points);
+    void Polyline(std::span<const QPointF> points);
+    void PolylineTo(std::span<const QPointF> points);
+    void PolyPolygon(const std::vector<std::vector<QPointF>>& polygons);
+    void PolyPolyline(const std::vector<std::vector<QPointF>>& polylines);
+    // Cubic Béziers: start point and three points per curve (or, with `to`, from the current
+    // position).
+    void PolyBezier(std::span<const QPointF> points, bool to);
+    void SetPixel(const QPointF& p, TColor color);
+    // Text at `reference` (text alignment of the state); `rect` for opaque/clipped options.
+    void Text(const QPointF& reference, const std::u16string& text, std::uint32_t options,
+              const std::optional<std::vector<QPointF>>& rect);
+    // A bitmap scaled into the logical destination rectangle; the source rectangle is in the
+    // bitmap's top-down pixels.
+    void StretchBitmap(const QImage& bitmap, double x, double y, double cx, double cy, int xSrc, int ySrc, int cxSrc,
+                       int cySrc, std::uint32_t rop);
+    // A raster operation without source bitmap over a logical rectangle (PATCOPY, BLACKNESS...).
+    void PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop);
+
+    // Paths.
+    void BeginPath();
+    void EndPath() { m_inPath = false; }
+    void AbortPath();
+    void CloseFigure();
+    void FillPath() { DrawPath(true, false); }
+    void StrokePath() { DrawPath(false, true); }
+    void StrokeAndFillPath() { DrawPath(true, true); }
+
+private:
+    struct TFigure {
+        std::vector<QPointF> Points; // target coordinates
+        bool Closed { false };
+    };
+
+    TMfMatrix PageToTarget() const;
+    QPointF DeviceToTarget(const QPointF& device) const;
+    void IntersectTargetClip(const TRect& r);
+    TMfMatrix LogicalToTarget() const { return m_state.World.Then(PageToTarget()); }
+    std::vector<QPointF> MapAll(std::span<const QPointF> logical) const;
+    double LineScale() const;
+
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyFont();
+    void ApplyClip();
+
+    void AddFigure(std::vector<QPointF> targetPoints, bool closed);
+    void FillFigures(const std::vector<TFigure>& figures);
+    void StrokeFigures(const std::vector<TFigure>& figures);
+    void DrawFigures(const std::vector<TFigure>& figures, bool fill, bool stroke);
+    void DrawPath(bool fill, bool stroke);
+    void DrawClosedOutline(std::vector<QPointF> logical);
+    std::vector<QPointF> EllipseOutline(double left, double top, double right, double bottom) const;
+    std::vector<QPointF> ArcOutline(double left, double top, double right, double bottom, const QPointF& start,
+                                    const QPointF& end) const;
+    bool DrawsShapesDirectly() const { return !m_inPath && LogicalToTarget().IsAxisAligned(); }
+
+    TCanvas& m_canvas;
+    TMfMapping m_mapping;
+    TMfState m_state;
+    std::vector<TMfState> m_saved;
+    std::unordered_map<std::uint32_t, TMfObject> m_objects;
+    bool m_inPath { false };
+    std::vector<TFigure> m_path;
+};
+
+// Rounds a target coordinate to a pixel, clamped so hostile coordinates stay harmless.
+int MfPixel(double value);
+
+// Flattens one cubic Bézier from p0 (excluded) to p3 (included) into `out`.
+void MfFlattenBezier(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
+                     std::vector<QPointF>& out);
