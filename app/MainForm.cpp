@@ -166,6 +166,8 @@ void TFrmKedoozle::CreateControls()
     SetAlign(m_pbxDisplay, TAlign::alClient);
 }
 
+void TFrmKedoozle::AlignChildren() { AlignControls(this, rect()); }
+
 TImage* TFrmKedoozle::PlayModeImage(int mode) const { return mode >= 0 && mode < 5 ? m_imgPlayModes[mode] : nullptr; }
 
 std::string TFrmKedoozle::PlayModeImageName(int mode) const
@@ -179,7 +181,7 @@ void TFrmKedoozle::FormCreate()
     SetWorkingDirectory();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     setGeometry(0, 0, screen.width(), screen.height());
-    AlignControls(this, rect());
+    AlignChildren();
     m_pbxDisplay->OnMessage = [this](TKDPaintBox*, const std::string& text) { PbxDisplayMessage(text); };
     m_pbxDisplay->OnClearMessage = [this](TKDPaintBox*) { PbxDisplayClearMessage(); };
     // The balloon hints take BalloonHintColor(); until they exist the plain tooltips show.
@@ -448,7 +450,8 @@ bool TFrmKedoozle::event(QEvent* event)
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
         return true;
     case QEvent::Resize:
-        AlignControls(this, rect());
+    case QEvent::LayoutRequest:
+        AlignChildren();
         break;
     default:
         break;

@@ -25,6 +25,8 @@ public:
     // Creation and destruction handlers; the program entry runs them.
     void FormCreate();
     void FormDestroy();
+    // Lays out the controls for the window's current size.
+    void AlignChildren();
 
     // Key handlers: Key is the virtual-key code, set to 0 when handled.
     void FormKeyDown(std::uint16_t& key);

@@ -115,6 +115,14 @@ void TKDPaintBox::SetBounds(int left, int top, int width, int height)
 
 void TKDPaintBox::resizeEvent(QResizeEvent*) { ResizeSurface(width(), height()); }
 
+bool TKDPaintBox::event(QEvent* event)
+{
+    // Laid out before its window is shown: take the new size now, not at the first show.
+    if (event->type() == QEvent::LayoutRequest)
+        ResizeSurface(width(), height());
+    return QWidget::event(event);
+}
+
 void TKDPaintBox::ResizeSurface(int width, int height)
 {
     width = std::max(0, width);

@@ -179,8 +179,10 @@ void TLxCustomPanel::paintEvent(QPaintEvent*)
 void TLxCustomPanel::resizeEvent(QResizeEvent*)
 {
     Realign();
-    if (OnResize)
+    if (OnResize && m_resizedTo != size()) {
+        m_resizedTo = size();
         OnResize(this);
+    }
 }
 
 void TLxCustomPanel::childEvent(QChildEvent* event)
@@ -191,7 +193,12 @@ void TLxCustomPanel::childEvent(QChildEvent* event)
 bool TLxCustomPanel::event(QEvent* event)
 {
     // A child shown or hidden, or given another size, changes the layout of its siblings.
-    if (event->type() == QEvent::LayoutRequest)
+    if (event->type() == QEvent::LayoutRequest) {
         Realign();
+        if (OnResize && m_resizedTo != size()) {
+            m_resizedTo = size();
+            OnResize(this);
+        }
+    }
     return QWidget::event(event);
 }

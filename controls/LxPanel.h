@@ -79,6 +79,7 @@ private:
     bool m_parentColor { false };
     std::string m_caption;
     TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
+    QSize m_resizedTo;
 };
 
 using TLxPanel = TLxCustomPanel;

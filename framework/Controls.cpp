@@ -1,6 +1,8 @@
 #include "framework/Controls.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QVariant>
 
 #include <map>
@@ -64,6 +66,14 @@ void AlignControls(QWidget* parent, QRect area)
     for (QWidget* child : children) {
         if (GetAlign(child) == TAlign::alClient)
             child->setGeometry(area.left(), area.top(), std::max(0, area.width()), std::max(0, area.height()));
+    }
+    // Lay out the children's children now: a window that is not shown yet gets its resize
+    // events only when it is shown.
+    for (QWidget* child : children) {
+        if (GetAlign(child) == TAlign::alNone)
+            continue;
+        QEvent layout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(child, &layout);
     }
 }
 

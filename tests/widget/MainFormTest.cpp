@@ -1,0 +1,291 @@
+#include "app/MainForm.h"
+
+#include "app/KDGlobals.h"
+#include "app/KeyThread.h"
+#include "app/PictureFormats.h"
+#include "controls/KDCtrls.h"
+#include "framework/Application.h"
+#include "framework/ImageControl.h"
+#include "framework/IniFile.h"
+#include "graphics/ColorData.h"
+#include "play/KeyData.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QThread>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr std::uint16_t VK_A = 65, VK_B = 66, VK_LWIN = 91, VK_RWIN = 92;
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitColorData(24, 0, 0);
+        InitKeyData();
+        RegisterPictureFormats();
+        WinKeysUp = true;
+        SetExceptionHandler([this](const std::string& message) { errors.push_back(message); });
+        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+    }
+    void TearDown() override
+    {
+        TFrmKedoozle::SetProgramFolder("");
+        SetExceptionHandler({});
+        FinalizeKeyData();
+    }
+    void WriteIni(const std::string& text)
+    {
+        std::ofstream file(TFrmKedoozle::SettingsFileName());
+        file << text;
+    }
+    // Presses and releases `key` through the window's handlers; returns whether it drew.
+    bool Down(TFrmKedoozle& form, std::uint16_t key)
+    {
+        const int before = form.PbxDisplay()->DrawCount();
+        form.FormKeyDown(key);
+        EXPECT_EQ(key, 0);
+        return form.PbxDisplay()->DrawCount() != before;
+    }
+    void Up(TFrmKedoozle& form, std::uint16_t key)
+    {
+        form.FormKeyUp(key);
+        EXPECT_EQ(key, 0);
+    }
+
+    QTemporaryDir dir;
+    std::vector<std::string> errors;
+};
+
+struct TLayoutCase {
+    int Width, Height;
+};
+
+class MainFormLayout : public MainFormTest, public ::testing::WithParamInterface<TLayoutCase> { };
+
+} // namespace
+
+TEST_P(MainFormLayout, FramesPanelAndSurfaceFollowTheScreenSize)
+{
+    const auto [w, h] = GetParam();
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, w, h);
+    form.AlignChildren();
+    const QPoint surfaceOrigin = form.PbxDisplay()->mapTo(&form, QPoint(0, 0));
+    EXPECT_EQ(surfaceOrigin, QPoint(16, 16));
+    EXPECT_EQ(form.PbxDisplay()->size(), QSize(w - 32, h - 78));
+    EXPECT_EQ(form.PnlControlPanel()->size(), QSize(w - 8, 46));
+    EXPECT_EQ(form.PnlControlPanel()->mapTo(&form, QPoint(0, 0)), QPoint(4, h - 50));
+    EXPECT_EQ(form.PnlKedoozle()->width(), w - 385);
+    EXPECT_EQ(form.ImgKedoozle()->x(), (w - 385) / 2 - 247 / 2);
+    EXPECT_EQ(form.ImgKedoozle()->y(), 4);
+    EXPECT_EQ(form.ImgExit()->mapTo(&form, QPoint(0, 0)), QPoint(w - 4 - 148 + 108, h - 50 + 4));
+    EXPECT_EQ(form.PbxDisplay()->PictureWidths()[0], int(std::nearbyint((w - 32) * 0.1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, MainFormLayout,
+                         ::testing::Values(TLayoutCase { 640, 480 }, TLayoutCase { 1024, 768 },
+                                           TLayoutCase { 1920, 1080 }));
+
+TEST_F(MainFormTest, At1024x768TheLogoSits196In)
+{
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 1024, 768);
+    form.AlignChildren();
+    EXPECT_EQ(form.PnlKedoozle()->width(), 639);
+    EXPECT_EQ(form.ImgKedoozle()->x(), 196);
+    EXPECT_EQ(form.PbxDisplay()->size(), QSize(992, 690));
+}
+
+TEST_F(MainFormTest, KeyStateMachineGivesOneDrawingPerPress)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    // This test plays the watch thread's part itself.
+    form.CheckKeysThread()->Terminate();
+    while (!form.CheckKeysThread()->Finished())
+        QThread::msleep(10);
+    // ready --A--> draws, waiting; held A repeats nothing; B while A held: nothing.
+    EXPECT_TRUE(Down(form, VK_A));
+    EXPECT_FALSE(Down(form, VK_A));
+    EXPECT_FALSE(Down(form, VK_B));
+    // waiting --Win--> nothing, waiting for Windows key
+    EXPECT_FALSE(Down(form, VK_LWIN));
+    EXPECT_TRUE(form.WinKeyPending());
+    // waiting for Windows key --A--> draws, waiting
+    EXPECT_TRUE(Down(form, VK_A));
+    EXPECT_FALSE(form.WinKeyPending());
+    Up(form, VK_A);
+    // ready --Win--> draws, waiting for Windows key
+    EXPECT_TRUE(Down(form, VK_RWIN));
+    // Windows key held: repeats draw nothing while the watch thread sees it down ...
+    WinKeysUp = false;
+    EXPECT_FALSE(Down(form, VK_RWIN));
+    EXPECT_TRUE(form.WinKeyPending());
+    // ... and draw again once it reports both up.
+    WinKeysUp = true;
+    EXPECT_TRUE(Down(form, VK_RWIN));
+    // A key-up makes the state ready, and leaves WinKeyPending as it was.
+    Up(form, VK_B);
+    EXPECT_TRUE(form.KeyReleased());
+    EXPECT_TRUE(form.WinKeyPending());
+    EXPECT_TRUE(Down(form, VK_B));
+    EXPECT_FALSE(Down(form, VK_B));
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, SoundOffStillDrawsAndTheSwitchShowsItsState)
+{
+    WriteIni("[Settings]\nSound=0\n");
+    TFrmKedoozle form;
+    form.FormCreate();
+    EXPECT_FALSE(form.SoundOn());
+    EXPECT_EQ(form.SoundImageName(), "SOUND_OFF");
+    EXPECT_EQ(form.ImgSound()->Hint(), "Sound is Off.\rClick here to\rturn sound on.");
+    EXPECT_TRUE(Down(form, VK_A));
+    form.ImgSoundClick();
+    EXPECT_TRUE(form.SoundOn());
+    EXPECT_EQ(form.SoundImageName(), "SOUND_ON");
+    EXPECT_EQ(form.ImgSound()->Hint(), "Sound is On.\rClick here to\rturn sound off.");
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, ExactlyTheCurrentModesImageIsSelected)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    EXPECT_EQ(form.PlayModeImageName(0), "CLASSICTYPE_ON");
+    for (int mode = 1; mode < 5; ++mode)
+        EXPECT_EQ(form.PlayModeImageName(mode).find("_OFF") != std::string::npos, true);
+    form.PlayModeClick(form.PlayModeImage(3));
+    EXPECT_EQ(form.PbxDisplay()->PlayMode(), PictureType);
+    EXPECT_EQ(form.PlayModeImageName(0), "CLASSICTYPE_OFF");
+    EXPECT_EQ(form.PlayModeImageName(3), "PICTURETYPE_ON");
+    form.PlayModeClick(form.PlayModeImage(3)); // the current mode stays selected
+    EXPECT_EQ(form.PlayModeImageName(3), "PICTURETYPE_ON");
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, StoredPlayModesAreTakenByTheirLowByte)
+{
+    WriteIni("[Settings]\nPlayMode=260\nEraseLimit=$1F\n");
+    {
+        TFrmKedoozle form;
+        form.FormCreate();
+        EXPECT_EQ(form.PbxDisplay()->PlayMode(), KeyType);
+        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 31);
+        EXPECT_EQ(form.PlayModeImageName(4), "KEYTYPE_ON");
+        form.FormDestroy();
+    }
+    EXPECT_EQ(TIniFile(TFrmKedoozle::SettingsFileName()).ReadInteger("Settings", "PlayMode", -9), 4);
+
+    WriteIni("[Settings]\nPlayMode=-1\n");
+    TFrmKedoozle form;
+    form.FormCreate();
+    EXPECT_EQ(form.PbxDisplay()->PlayMode(), 255);
+    for (int mode = 0; mode < 5; ++mode)
+        EXPECT_NE(form.PlayModeImageName(mode).find("_OFF"), std::string::npos);
+    EXPECT_FALSE(Down(form, VK_A)); // no mode: nothing is drawn or counted, the key is consumed
+    form.FormDestroy();
+    EXPECT_EQ(TIniFile(TFrmKedoozle::SettingsFileName()).ReadInteger("Settings", "PlayMode", -9), 255);
+}
+
+TEST_F(MainFormTest, WithoutASettingsFileTheDefaultsAreWrittenBack)
+{
+    {
+        TFrmKedoozle form;
+        form.FormCreate();
+        EXPECT_EQ(form.PbxDisplay()->PlayMode(), ClassicType);
+        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 25);
+        EXPECT_TRUE(form.SoundOn());
+        EXPECT_FALSE(form.ShowMessages());
+        EXPECT_EQ(SoundsModule, 0u);
+        form.FormDestroy();
+    }
+    TIniFile ini(TFrmKedoozle::SettingsFileName());
+    EXPECT_EQ(ini.ReadString("Settings", "PlayMode", ""), "0");
+    EXPECT_EQ(ini.ReadString("Settings", "EraseLimit", ""), "25");
+    EXPECT_EQ(ini.ReadString("Settings", "Sound", ""), "1");
+    EXPECT_TRUE(ini.SectionExists("88"));
+    EXPECT_FALSE(ini.SectionExists("Modules"));
+    EXPECT_FALSE(ini.ValueExists("Settings", "ShowMessages"));
+}
+
+TEST_F(MainFormTest, AFailedSaveIsReportedAndShutdownGoesOn)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    // The settings file's place is taken by a folder: the save cannot succeed.
+    std::filesystem::create_directory(TFrmKedoozle::SettingsFileName());
+    form.FormDestroy();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Unable to write to " + TFrmKedoozle::SettingsFileName());
+}
+
+TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
+{
+    WriteIni("[Settings]\nShowMessages=1\nPlayMode=3\n");
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    form.FormCreate();
+    form.show();
+    std::uint16_t key = VK_A;
+    form.FormKeyDown(key);
+    EXPECT_TRUE(form.LblMessage()->isVisible());
+    EXPECT_FALSE(form.PnlPlayModes()->isVisible());
+    EXPECT_FALSE(form.PnlKedoozle()->isVisible());
+    EXPECT_TRUE(form.LblMessage()->text().startsWith("Res:  PICTURE_1\nMode: PictureType"));
+    // The message area fills the panel's free width while the mode pictures are hidden.
+    EXPECT_EQ(form.LblMessage()->width(), form.width() - 8 - 148);
+    key = VK_A;
+    form.FormKeyUp(key);
+    form.PlayModeClick(form.PlayModeImage(0));
+    key = VK_A;
+    form.FormKeyDown(key);
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_TRUE(form.PnlPlayModes()->isVisible());
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, OnlyAConfirmedExitCloses)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    form.show();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    QPoint shownAt;
+    form.SetConfirmExit([&](QWidget*, QPoint topLeft) {
+        shownAt = topLeft;
+        return 7;
+    });
+    form.setGeometry(0, 0, 640, 480);
+    form.AlignChildren();
+    form.ImgExitClick();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(shownAt, QPoint(352, 274));
+    form.SetConfirmExit([](QWidget*, QPoint) { return 6; });
+    form.ImgExitClick();
+    EXPECT_FALSE(form.isVisible());
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, ExitImageShowsPressedWhileTheButtonIsDown)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    EXPECT_EQ(form.ExitImageName(), "EXIT_UP");
+    form.ImgExitMouseDown();
+    EXPECT_EQ(form.ExitImageName(), "EXIT_DOWN");
+    form.ImgExitMouseUp();
+    EXPECT_EQ(form.ExitImageName(), "EXIT_UP");
+    form.FormDestroy();
+}
