@@ -626,13 +626,25 @@ void TGIFImage::Read(TGIFReader& reader)
         reader.Warn(Str::GIFInvalidTrailer);
 }
 
+const TGIFSubImage& TGIFImage::FirstFrame() const
+{
+    // Extensions without an image (a stray byte inside a frame's extension list ends that
+    // list early, and comments may follow the last image) make frames without pixels; the
+    // picture shows the first frame that has some.
+    for (int i = 0; i < m_images.Count(); ++i) {
+        if (!m_images[i].Empty())
+            return m_images[i];
+    }
+    return m_images[0];
+}
+
 bool TGIFImage::ShouldDither() { return ScreenBitsPerPixel <= 8; }
 
 void TGIFImage::Draw(TCanvas& canvas, const TRect& rect)
 {
     if (m_images.Count() == 0 || rect.IsEmpty())
         return;
-    const TGIFSubImage& frame = m_images[0];
+    const TGIFSubImage& frame = FirstFrame();
     const QImage& bitmap = frame.TransparentBitmap(m_globalColorMap, ShouldDither(), OnWarning);
 
     // The frame sits at its place on the logical screen, and the screen fills the rectangle.
@@ -662,7 +674,7 @@ QImage TGIFImage::ToImage()
 {
     if (m_images.Count() == 0)
         return QImage();
-    const TGIFSubImage& frame = m_images[0];
+    const TGIFSubImage& frame = FirstFrame();
     const QImage& bitmap = frame.Bitmap(m_globalColorMap, ShouldDither(), OnWarning);
     if (frame.Left == 0 && frame.Top == 0 && frame.Width == m_header.Width && frame.Height == m_header.Height)
         return bitmap.copy();

@@ -286,8 +286,8 @@ public:
     // stream is set back to where reading began and the picture is left empty.
     void LoadFromStream(TStream& stream) override;
     void LoadFromBytes(std::span<const std::byte> data);
-    // Draws the first frame scaled into `rect`; its transparent pixels leave the canvas as
-    // it was. Dithers onto the colour cube on screens of 8 bits per pixel or fewer.
+    // Draws the first frame scaled into `rect` (frames holding only extensions are passed
+    // over); its transparent pixels leave the canvas as it was. Dithers onto the colour cube on screens of 8 bits per pixel or fewer.
     void Draw(TCanvas& canvas, const TRect& rect) override;
     // The first frame on a bitmap of the logical screen's size, without transparency.
     QImage ToImage() override;
@@ -306,6 +306,8 @@ public:
 
 private:
     void Read(TGIFReader& reader);
+    // The first frame with pixels, else the first frame; there must be one.
+    const TGIFSubImage& FirstFrame() const;
     static bool ShouldDither();
 
     TGIFHeader m_header;

@@ -62,7 +62,6 @@ TEST(GIFLzw, FullTableKeepsTwelveBitCodesUntilTheNextClear)
     TBytes pixels(200 * 200);
     for (auto& p : pixels)
         p = std::uint8_t(random() % 256);
-    // A second part after a late clear must decode with a fresh table again.
     const TBytes compressed = LzwEncode(pixels, 8, false);
     const auto decoded = Decode(compressed, 8, pixels.size());
     EXPECT_EQ(decoded.Result.Stop, TGIFLzwDecoder::TStop::Filled);
