@@ -76,6 +76,10 @@ QRect ClampedRect(const TRect& rect, const QRect& limit)
     return QRect(QPoint(left, top), QPoint(int(right), int(bottom)));
 }
 
+// Widths of 0 or less draw one pixel, as the platform's pens do; beyond any screen they only
+// cost time.
+int PenWidth(const TPen& pen) { return std::clamp(pen.Width, 1, 1 << 16); }
+
 QPointF Continuous(TPoint p) { return QPointF(p.X + 0.5, p.Y + 0.5); }
 
 // The angle of the ray from `centre` towards `p`, with y pointing up.
@@ -181,11 +185,22 @@ TRegion TRegion::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeigh
 TRegion TRegion::Polygon(std::span<const TPoint> points)
 {
     // The inside plus the one-pixel outline: the pixels a polygon figure covers.
-    const QRect limit = RegionLimit();
+    if (points.empty())
+        return {};
     std::vector<QPointF> corners;
     corners.reserve(points.size());
-    for (TPoint p : points)
+    int top = points[0].Y;
+    int bottom = points[0].Y;
+    for (TPoint p : points) {
         corners.push_back(Continuous(p));
+        top = std::min(top, p.Y);
+        bottom = std::max(bottom, p.Y);
+    }
+    // Only the rows the polygon reaches.
+    const QRect limit(QPoint(-kRegionReach, std::max(top, -kRegionReach)),
+                      QPoint(kRegionReach, std::min(bottom, kRegionReach)));
+    if (limit.isEmpty())
+        return {};
     TSpanSet outline(limit.top(), limit.bottom() + 1);
     for (std::size_t i = 0; i < points.size(); ++i)
         AddLine(outline, points[i], points[(i + 1) % points.size()], points.size() == 1, limit);
@@ -262,7 +277,7 @@ void TCanvas::ApplyPen(QPainter& painter) const
         painter.setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width));
+    QPen pen(ToQColor(Pen.Color), PenWidth(Pen));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
@@ -332,7 +347,7 @@ void TCanvas::PaintRoundRect(TRect rect, double rx, double ry)
     if (Brush.Style() == TBrushStyle::bsSolid)
         FillSpans(*painter, RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit), clip, Brush.Color());
     if (Pen.Style == TPenStyle::psSolid)
-        FillSpans(*painter, RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, Pen.Width, limit), clip,
+        FillSpans(*painter, RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, PenWidth(Pen), limit), clip,
                   Pen.Color);
 }
 
@@ -374,7 +389,7 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     while (sweep <= 0)
         sweep += 2 * std::numbers::pi;
     const double endAngle = startAngle + sweep;
-    const std::vector<QPointF> wedge = SectorPolygon(centre, std::max(rx, ry) + Pen.Width + 2, startAngle, sweep);
+    const std::vector<QPointF> wedge = SectorPolygon(centre, std::max(rx, ry) + double(PenWidth(Pen)) + 2, startAngle, sweep);
     const TSpanSet sector = PolygonSpans(wedge, true, limit);
     const QRegion* clip = m_hasClip ? &m_clip : nullptr;
 
@@ -392,7 +407,7 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     }
     if (!outline)
         return;
-    TSpanSet lines = RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, Pen.Width, limit).Intersected(sector);
+    TSpanSet lines = RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, PenWidth(Pen), limit).Intersected(sector);
     // The straight edges join the ends of the one-pixel arc, whose pixel centres lie on the
     // ellipse half a pixel inside the bounding box.
     const QPointF pixelCentre(centre.x() - 0.5, centre.y() - 0.5);
@@ -400,10 +415,10 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     const TPoint arcEnd = NearestPixel(EllipsePoint(pixelCentre, rx - 0.5, ry - 0.5, endAngle));
     if (kind == TArcKind::Pie) {
         const TPoint middle = NearestPixel(pixelCentre);
-        lines = lines.United(LineSpans(middle, arcStart, Pen.Width, true, limit))
-                    .United(LineSpans(middle, arcEnd, Pen.Width, true, limit));
+        lines = lines.United(LineSpans(middle, arcStart, PenWidth(Pen), true, limit))
+                    .United(LineSpans(middle, arcEnd, PenWidth(Pen), true, limit));
     } else if (kind == TArcKind::Chord) {
-        lines = lines.United(LineSpans(arcStart, arcEnd, Pen.Width, true, limit));
+        lines = lines.United(LineSpans(arcStart, arcEnd, PenWidth(Pen), true, limit));
     }
     FillSpans(*painter, lines, clip, Pen.Color);
 }
@@ -434,9 +449,16 @@ void TCanvas::PaintLines(std::span<const TPoint> points, bool closed)
     if (!painter)
         return;
     const std::size_t count = closed ? points.size() : points.size() - 1;
-    TSpanSet lines;
-    for (std::size_t i = 0; i < count; ++i)
-        lines = lines.United(LineSpans(points[i], points[(i + 1) % points.size()], Pen.Width, false, limit));
+    TSpanSet lines(limit.top(), limit.bottom() + 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        const TPoint from = points[i];
+        const TPoint to = points[(i + 1) % points.size()];
+        if (PenWidth(Pen) > 1)
+            lines = lines.United(WideLineSpans(from, to, PenWidth(Pen), limit));
+        else
+            AddLine(lines, from, to, false, limit);
+    }
+    lines.Normalize();
     FillSpans(*painter, lines, m_hasClip ? &m_clip : nullptr, Pen.Color);
 }
 

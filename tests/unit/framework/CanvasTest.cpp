@@ -357,6 +357,9 @@ TEST_F(CanvasTest, TextExtentIsAdvanceAndFontHeight)
     EXPECT_EQ(canvas.TextExtent("Hello"), (TSize { metrics.horizontalAdvance("Hello"), metrics.ascent() + metrics.descent() }));
     EXPECT_GT(canvas.TextWidth("Hello, world"), canvas.TextWidth("Hello"));
     EXPECT_EQ(canvas.TextWidth(""), 0);
+    // Texts are UTF-8; bytes that are not are taken as Latin-1.
+    EXPECT_EQ(canvas.TextWidth("\xE9t\xE9"), canvas.TextWidth("\xC3\xA9t\xC3\xA9"));
+    EXPECT_NE(canvas.TextWidth("\xE9t\xE9"), canvas.TextWidth("\xC3\xA9"));
 }
 
 TEST_F(CanvasTest, TextOutWithClearBrushKeepsTheBackgroundSolidBrushPaintsTheBox)
