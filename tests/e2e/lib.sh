@@ -64,7 +64,7 @@ start_program() {
 wait_for_window() {
   local name=$1
   for _ in $(seq 100); do
-    xdotool search --name "^$name\$" >/dev/null 2>&1 && return 0
+    xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && return 0
     sleep 0.1
   done
   return 1
@@ -96,8 +96,8 @@ screen_size() { xdpyinfo | awk '/dimensions:/ { split($2, s, "x"); print s[1], s
 # dialog_window: the newest window named Kedoozle that is not the main window.
 dialog_window() {
   local main id
-  main=$(xdotool search --name '^Kedoozle$' | head -1)
-  for id in $(xdotool search --name '^Kedoozle$'); do
+  main=$(xdotool search --onlyvisible --name '^Kedoozle$' | head -1)
+  for id in $(xdotool search --onlyvisible --name '^Kedoozle$'); do
     [ "$id" != "$main" ] && echo "$id"
   done | tail -1
 }
@@ -113,8 +113,9 @@ click_exit_and_answer() {
   done
   [ -n "$dialog" ] || fail "the exit confirmation did not appear"
   sleep 0.4
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  local X Y
+  X=$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ { print $4 }')
+  Y=$(xwininfo -id "$dialog" | awk '/Absolute upper-left Y/ { print $4 }')
   # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
   if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
   else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
