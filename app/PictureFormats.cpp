@@ -2,6 +2,8 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Graphic.h"
+#include "framework/Metafile.h"
+#include "graphics/GIFImage.h"
 #include "graphics/JPEGImage.h"
 
 #include <memory>
@@ -9,7 +11,11 @@
 void RegisterPictureFormats()
 {
     RegisterBitmapFileFormats();
+    RegisterMetafileFileFormats();
     RegisterJPEGFileFormats();
+    TGIFImage::RegisterFileFormat();
     TPicture::RegisterTypeCode(0, [] { return std::make_unique<TBitmap>(); });
+    TPicture::RegisterTypeCode(1, [] { return std::make_unique<TGIFImage>(); });
     TPicture::RegisterTypeCode(2, [] { return std::make_unique<TJPEGImage>(); });
+    TPicture::RegisterTypeCode(3, [] { return std::make_unique<TMetafile>(); });
 }
