@@ -80,6 +80,11 @@ bool ActivateX11(Display* dpy, Window w)
     return HasInputFocus(dpy, w);
 }
 
+bool IsActiveInQt(QWidget* target)
+{
+    return QGuiApplication::applicationState() == Qt::ApplicationActive && QApplication::activeWindow() == target;
+}
+
 } // namespace
 
 bool ForceForeground(QWidget* window)
@@ -87,13 +92,15 @@ bool ForceForeground(QWidget* window)
     if (!window)
         return false;
     QWidget* target = ActivationTarget(window->window());
-    if (QApplication::activeWindow() == target)
+    Display* dpy = QtDisplay();
+    // Qt learns of a focus change only through the event queue, so while the program is
+    // being deactivated it may still name the target active; the server knows for sure.
+    const Window w = dpy ? static_cast<Window>(target->winId()) : 0;
+    if (dpy ? HasInputFocus(dpy, w) : IsActiveInQt(target))
         return true;
     target->raise();
     target->activateWindow();
-    if (Display* dpy = QtDisplay()) {
-        if (ActivateX11(dpy, static_cast<Window>(target->winId())))
-            return true;
-    }
-    return QApplication::activeWindow() == target;
+    if (dpy)
+        return ActivateX11(dpy, w);
+    return IsActiveInQt(target);
 }

@@ -227,6 +227,9 @@ private:
         const auto now = std::chrono::steady_clock::now();
         if (FLastFailure && now - *FLastFailure < ReopenInterval)
             return false;
+        // SDL's audio brings up its event subsystem, whose SIGINT/SIGTERM handlers would turn
+        // a termination request into an SDL event nobody reads: the program must stay killable.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             FLastFailure = now;
             return false;

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The key lock: while Kedoozle runs, none of the window manager's key bindings act and the
+# program keeps the focus; after a confirmed exit, and after the program is killed, the
+# bindings act again.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib_keys.sh"
+
+write_key_config "$E2E_TMP/rc.xml"
+start_x_unique 1024x768 "$E2E_TMP/rc.xml"
+
+# Control: without Kedoozle every binding acts, so a missing marker later means the lock.
+# openbox takes its key grabs a moment after it announces itself.
+for _ in 1 2 3 4 5; do
+  send_key_combinations
+  [ -z "$(markers_present)" ] || break
+  sleep 1
+done
+send_key_combinations
+expect_all_markers "before the program runs"
+clear_markers
+
+folder=$(copy_program)
+start_program "$folder"
+send_key_combinations
+expect_no_markers "while the program runs"
+program_alive || fail "the program ended during the key combinations"
+
+# Another program opening a window takes the focus; Kedoozle takes it back at once.
+main=$(main_window)
+[ -n "$main" ] || fail "no Kedoozle window"
+xmessage -name kdsteal -title kdsteal "a window that takes the focus" >/dev/null 2>&1 &
+steal_pid=$!
+E2E_PIDS+=($steal_pid)
+for _ in $(seq 100); do xdotool search --name '^kdsteal$' >/dev/null 2>&1 && break; sleep 0.02; done
+xdotool search --name '^kdsteal$' >/dev/null 2>&1 || fail "xmessage did not open"
+start=$(date +%s%N)
+back=""
+while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt 2000 ]; do
+  if [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; then
+    back=$(( ($(date +%s%N) - start) / 1000000 )); break
+  fi
+  sleep 0.01
+done
+[ -n "$back" ] || fail "Kedoozle did not take the focus back from another program"
+[ "$back" -le 500 ] || fail "Kedoozle took the focus back only after $back ms"
+sleep 1
+[ "$(xdotool getactivewindow)" = "$main" ] || fail "Kedoozle lost the focus again"
+echo "ok: focus back ${back} ms after another program opened a window"
+# With the other window still open, the bindings stay locked.
+send_key_combinations
+expect_no_markers "with another program's window open"
+kill "$steal_pid" 2>/dev/null || true
+
+# Leaving through the exit confirmation gives the keys back.
+confirm_exit_by_keyboard
+program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
+status=$(cat "$E2E_TMP/status")
+[ "$status" = 0 ] || fail "the program ended with status $status after the confirmed exit"
+send_key_combinations
+expect_all_markers "after the confirmed exit"
+clear_markers
+
+# A program that is killed gives the keys back too.
+start_program "$folder"
+send_key_combinations
+expect_no_markers "in the second run"
+kill -TERM "$KD_PID"
+program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
+status=$(cat "$E2E_TMP/status")
+[ "$status" != timeout ] || fail "the program did not end on SIGTERM"
+send_key_combinations
+expect_all_markers "after the program was killed"
+echo "PASS"

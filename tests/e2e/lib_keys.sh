@@ -1,0 +1,144 @@
+# Helpers of the key-lock tests: an openbox configuration whose key bindings each leave a
+# marker file, so a test can tell which bindings acted. Needs lib.sh first.
+
+# name|openbox key|xdotool key: the combinations a child's hands are likely to hit, each
+# bound by the window manager.
+KEY_COMBINATIONS=(
+  "super|Super_L|super"
+  "super-a|W-a|super+a"
+  "alt-tab|A-Tab|alt+Tab"
+  "alt-f4|A-F4|alt+F4"
+  "ctrl-esc|C-Escape|ctrl+Escape"
+  "alt-f2|A-F2|alt+F2"
+  "ctrl-alt-t|C-A-t|ctrl+alt+t"
+  "print|Print|Print"
+)
+MARKERS="$E2E_TMP/markers"
+
+# start_x_unique [WIDTHxHEIGHT] [openbox-config]: like start_x, but the server picks a free
+# display number itself (-displayfd), so tests running side by side never share a display.
+start_x_unique() {
+  local size=${1:-1024x768} config=${2:-} n=""
+  : >"$E2E_TMP/display.num"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display.num" \
+    >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    n=$(tr -dc '0-9' <"$E2E_TMP/display.num")
+    [ -n "$n" ] && break; sleep 0.05
+  done
+  [ -n "$n" ] || fail "Xvfb did not start"
+  export DISPLAY=":$n"
+  if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
+  else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.05
+  done
+  fail "openbox did not start"
+}
+
+# write_key_config FILE: an openbox rc.xml binding each combination to `touch marker-NAME`.
+write_key_config() {
+  local file=$1 entry name key
+  mkdir -p "$MARKERS"
+  {
+    echo '<?xml version="1.0" encoding="UTF-8"?>'
+    echo '<openbox_config xmlns="http://openbox.org/3.4/rc">'
+    echo '  <focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>'
+    echo '  <keyboard>'
+    for entry in "${KEY_COMBINATIONS[@]}"; do
+      IFS='|' read -r name key _ <<<"$entry"
+      echo "    <keybind key=\"$key\"><action name=\"Execute\"><command>touch $MARKERS/marker-$name</command></action></keybind>"
+    done
+    echo '  </keyboard>'
+    echo '</openbox_config>'
+  } >"$file"
+}
+
+clear_markers() { rm -f "$MARKERS"/marker-*; }
+
+# send_key_combinations: presses every combination once, as a keyboard would.
+send_key_combinations() {
+  local entry name keys
+  for entry in "${KEY_COMBINATIONS[@]}"; do
+    IFS='|' read -r name _ keys <<<"$entry"
+    xdotool key --delay 30 "$keys"
+    sleep 0.15
+  done
+  sleep 0.5
+}
+
+# markers_present: the names of the combinations whose marker exists.
+markers_present() {
+  local entry name
+  for entry in "${KEY_COMBINATIONS[@]}"; do
+    IFS='|' read -r name _ _ <<<"$entry"
+    [ -e "$MARKERS/marker-$name" ] && echo "$name"
+  done
+  return 0
+}
+
+# expect_no_markers WHEN / expect_all_markers WHEN: checks after send_key_combinations.
+expect_no_markers() {
+  local present
+  present=$(markers_present | tr '\n' ' ')
+  [ -z "$present" ] || fail "$1: the window manager acted on: $present"
+  echo "ok: $1: no binding acted"
+}
+
+expect_all_markers() {
+  local entry name missing=""
+  for entry in "${KEY_COMBINATIONS[@]}"; do
+    IFS='|' read -r name _ _ <<<"$entry"
+    [ -e "$MARKERS/marker-$name" ] || missing="$missing $name"
+  done
+  [ -z "$missing" ] || fail "$1: bindings did not act:$missing"
+  echo "ok: $1: every binding acted"
+}
+
+# main_window: the id of Kedoozle's main window: of its mapped windows the one as large as
+# the screen (Qt also keeps an unmapped leader window of the same name).
+main_window() {
+  local id w h WIDTH HEIGHT X Y SCREEN WINDOW
+  read -r w h < <(screen_size)
+  for id in $(xdotool search --onlyvisible --name '^Kedoozle$'); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" = "$w" ] && [ "$HEIGHT" = "$h" ] && { echo "$id"; return 0; }
+  done
+  return 0
+}
+
+# confirm_exit_by_keyboard: clicks the exit door and answers the confirmation with Enter,
+# which presses its default button, Yes.
+confirm_exit_by_keyboard() {
+  local w h dialog=""
+  read -r w h < <(screen_size)
+  xdotool mousemove $((w - 4 - 148 + 108 + 16)) $((h - 4 - 46 + 4 + 16)) click 1
+  for _ in $(seq 50); do
+    dialog=$(dialog_window)
+    [ -n "$dialog" ] && break; sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "the exit confirmation did not appear"
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] && break; sleep 0.1
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] || fail "the exit confirmation is not active"
+  xdotool key Return
+}
+
+# program_exit_status SECONDS: waits for the program to end and prints its exit status, also
+# a failing one, or "timeout". Call it outside $(...), so that `wait` runs in the shell that
+# started the program: program_exit_status 10 >FILE.
+program_exit_status() {
+  local seconds=${1:-10} status=0
+  for _ in $(seq $((seconds * 10))); do
+    if ! program_alive; then
+      wait "$KD_PID" 2>/dev/null || status=$?
+      echo "$status"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo timeout
+}
