@@ -13,7 +13,7 @@ constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_BITFIELDS = 3;
 // Bitmaps in metafiles are small pictures; this keeps a hostile header from asking for
 // gigabytes (the bits must be present in the record anyway).
-constexpr std::int64_t MaxPixels = std::int64_t(1) << 26;
+constexpr std::int64_t MaxPixels = std::int64_t(1) << 24;
 
 struct TDibHeader {
     std::uint32_t HeaderSize { 0 };
@@ -214,4 +214,21 @@ QImage DecodePackedMetafileDIB(std::span<const std::byte> packed, bool paletteIn
     if (bitsOffset > packed.size())
         return {};
     return DecodeMetafileDIB(packed.first(bitsOffset), packed.subspan(bitsOffset), paletteIndices);
+}
+
+QRgb MetafileDIBAverageColor(const QImage& image)
+{
+    if (image.isNull())
+        return qRgb(0, 0, 0);
+    std::uint64_t r = 0, g = 0, b = 0;
+    const std::uint64_t n = std::uint64_t(image.width()) * std::uint64_t(image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            r += qRed(line[x]);
+            g += qGreen(line[x]);
+            b += qBlue(line[x]);
+        }
+    }
+    return qRgb(int(r / n), int(g / n), int(b / n));
 }

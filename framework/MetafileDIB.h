@@ -24,3 +24,6 @@ bool MetafileDIBIsBottomUp(std::span<const std::byte> info);
 // A packed DIB (info header, colour table and bits in one block), as Windows metafiles store
 // them.
 QImage DecodePackedMetafileDIB(std::span<const std::byte> packed, bool paletteIndices = false);
+
+// The mean colour of a bitmap (black for a null image): what a pattern brush fills with.
+QRgb MetafileDIBAverageColor(const QImage& image);

@@ -9,19 +9,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-// Coordinates beyond this are far outside any canvas; clamping keeps integer arithmetic in
-// the canvas safe from hostile values.
-constexpr double CoordinateLimit = double(1 << 20);
 // Pens and fonts larger than this are garbage in a picture, and slow to rasterise.
 constexpr double SizeLimit = 4096;
 // SaveDC without RestoreDC in a loop must not eat memory.
 constexpr std::size_t MaxSavedStates = 1024;
-// Points of a flattened curve, per curve.
-constexpr int MaxCurveSegments = 128;
 
 constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t SRCPAINT = 0x00EE0086;
@@ -40,70 +34,7 @@ QColor ToQColor(TColor color)
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
-std::vector<TPoint> ToPixels(std::span<const QPointF> points)
-{
-    std::vector<TPoint> pixels;
-    pixels.reserve(points.size());
-    for (const QPointF& p : points)
-        pixels.push_back({ MfPixel(p.x()), MfPixel(p.y()) });
-    return pixels;
-}
-
-TRect PixelRect(const QPointF& a, const QPointF& b)
-{
-    return Rect(MfPixel(std::min(a.x(), b.x())), MfPixel(std::min(a.y(), b.y())), MfPixel(std::max(a.x(), b.x())),
-                MfPixel(std::max(a.y(), b.y())));
-}
-
-// The parameter on the ellipse (centre c, radii rx, ry) of the ray from c towards p.
-double RayAngle(const QPointF& c, double rx, double ry, const QPointF& p)
-{
-    const double dx = rx != 0 ? (p.x() - c.x()) / rx : 0;
-    const double dy = ry != 0 ? (p.y() - c.y()) / ry : 0;
-    if (dx == 0 && dy == 0)
-        return 0;
-    return std::atan2(dy, dx);
-}
-
-int SegmentsFor(double length)
-{
-    if (!std::isfinite(length))
-        return 2;
-    return std::clamp(int(length / 4), 2, MaxCurveSegments);
-}
-
 } // namespace
-
-int MfPixel(double value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    return int(std::floor(std::clamp(value, -CoordinateLimit, CoordinateLimit) + 0.5));
-}
-
-void MfFlattenBezier(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
-                     std::vector<QPointF>& out)
-{
-    const double length = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
-    const int n = SegmentsFor(length);
-    for (int i = 1; i <= n; ++i) {
-        const double t = double(i) / n;
-        const double u = 1 - t;
-        out.push_back(p0 * (u * u * u) + p1 * (3 * u * u * t) + p2 * (3 * u * t * t) + p3 * (t * t * t));
-    }
-}
-
-TMfMatrix TMfMatrix::Then(const TMfMatrix& n) const
-{
-    TMfMatrix r;
-    r.M11 = M11 * n.M11 + M12 * n.M21;
-    r.M12 = M11 * n.M12 + M12 * n.M22;
-    r.M21 = M21 * n.M11 + M22 * n.M21;
-    r.M22 = M21 * n.M12 + M22 * n.M22;
-    r.Dx = Dx * n.M11 + Dy * n.M21 + n.Dx;
-    r.Dy = Dx * n.M12 + Dy * n.M22 + n.Dy;
-    return r;
-}
 
 TMetafilePlayer::TMetafilePlayer(TCanvas& canvas, const TMfMapping& mapping)
     : m_canvas(canvas)
@@ -178,12 +109,12 @@ void TMetafilePlayer::RestoreDC(int which)
 
 void TMetafilePlayer::IntersectClip(double left, double top, double right, double bottom)
 {
-    IntersectTargetClip(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+    IntersectTargetClip(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
 }
 
 void TMetafilePlayer::IntersectDeviceClip(double left, double top, double right, double bottom)
 {
-    IntersectTargetClip(PixelRect(DeviceToTarget({ left, top }), DeviceToTarget({ right, bottom })));
+    IntersectTargetClip(MfPixelRect(DeviceToTarget({ left, top }), DeviceToTarget({ right, bottom })));
 }
 
 QPointF TMetafilePlayer::DeviceToTarget(const QPointF& device) const
@@ -373,7 +304,7 @@ void TMetafilePlayer::FillFigures(const std::vector<TFigure>& figures)
     QPainterPath path;
     path.setFillRule(m_state.Winding ? Qt::WindingFill : Qt::OddEvenFill);
     for (const TFigure& figure : figures) {
-        const std::vector<TPoint> pixels = ToPixels(figure.Points);
+        const std::vector<TPoint> pixels = MfPixels(figure.Points);
         path.moveTo(pixels.front().X, pixels.front().Y);
         for (std::size_t i = 1; i < pixels.size(); ++i)
             path.lineTo(pixels[i].X, pixels[i].Y);
@@ -390,7 +321,7 @@ void TMetafilePlayer::StrokeFigures(const std::vector<TFigure>& figures)
 {
     ApplyPen();
     for (const TFigure& figure : figures) {
-        std::vector<TPoint> pixels = ToPixels(figure.Points);
+        std::vector<TPoint> pixels = MfPixels(figure.Points);
         if (figure.Closed)
             pixels.push_back(pixels.front());
         m_canvas.Polyline(pixels);
@@ -414,7 +345,7 @@ void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bo
         ApplyPen();
         if (!stroke)
             m_canvas.Pen.Style = TPenStyle::psClear;
-        m_canvas.Polygon(ToPixels(figures.front().Points), m_state.Winding);
+        m_canvas.Polygon(MfPixels(figures.front().Points), m_state.Winding);
         return;
     }
     if (fill && brushVisible)
@@ -436,46 +367,6 @@ void TMetafilePlayer::DrawClosedOutline(std::vector<QPointF> logical)
         return;
     }
     DrawFigures({ TFigure { std::move(target), true } }, true, true);
-}
-
-std::vector<QPointF> TMetafilePlayer::EllipseOutline(double left, double top, double right, double bottom) const
-{
-    const QPointF c((left + right) / 2, (top + bottom) / 2);
-    const double rx = std::abs(right - left) / 2;
-    const double ry = std::abs(bottom - top) / 2;
-    const int n = SegmentsFor(2 * std::numbers::pi * std::max(rx, ry) * LineScale()) * 2;
-    std::vector<QPointF> points;
-    points.reserve(std::size_t(n));
-    for (int i = 0; i < n; ++i) {
-        const double t = 2 * std::numbers::pi * i / n;
-        points.push_back({ c.x() + rx * std::cos(t), c.y() + ry * std::sin(t) });
-    }
-    return points;
-}
-
-std::vector<QPointF> TMetafilePlayer::ArcOutline(double left, double top, double right, double bottom,
-                                                 const QPointF& start, const QPointF& end) const
-{
-    const QPointF c((left + right) / 2, (top + bottom) / 2);
-    const double rx = std::abs(right - left) / 2;
-    const double ry = std::abs(bottom - top) / 2;
-    const double a0 = RayAngle(c, rx, ry, start);
-    const double a1 = RayAngle(c, rx, ry, end);
-    // Counter-clockwise on the target (y down) is a falling angle; a mirroring mapping or the
-    // clockwise arc direction turns it round.
-    const TMfMatrix m = LogicalToTarget();
-    const bool mirrored = m.M11 * m.M22 - m.M12 * m.M21 < 0;
-    const bool falling = m_state.ArcClockwise == mirrored;
-    double sweep = falling ? a0 - a1 : a1 - a0;
-    while (sweep <= 0)
-        sweep += 2 * std::numbers::pi;
-    const int n = SegmentsFor(sweep * std::max(rx, ry) * LineScale());
-    std::vector<QPointF> points;
-    for (int i = 0; i <= n; ++i) {
-        const double t = a0 + (falling ? -sweep : sweep) * i / n;
-        points.push_back({ c.x() + rx * std::cos(t), c.y() + ry * std::sin(t) });
-    }
-    return points;
 }
 
 // ---- drawing ----
@@ -509,7 +400,7 @@ void TMetafilePlayer::PolylineTo(std::span<const QPointF> points)
     } else {
         target.insert(target.begin(), ToTarget(m_state.Position));
         ApplyPen();
-        m_canvas.Polyline(ToPixels(target));
+        m_canvas.Polyline(MfPixels(target));
     }
     m_state.Position = points.back();
 }
@@ -524,7 +415,7 @@ void TMetafilePlayer::Polyline(std::span<const QPointF> points)
         return;
     }
     ApplyPen();
-    m_canvas.Polyline(ToPixels(target));
+    m_canvas.Polyline(MfPixels(target));
 }
 
 void TMetafilePlayer::Polygon(std::span<const QPointF> points)
@@ -581,7 +472,7 @@ void TMetafilePlayer::PolyBezier(std::span<const QPointF> points, bool to)
         return;
     }
     ApplyPen();
-    m_canvas.Polyline(ToPixels(flat));
+    m_canvas.Polyline(MfPixels(flat));
 }
 
 void TMetafilePlayer::Rectangle(double left, double top, double right, double bottom)
@@ -589,7 +480,7 @@ void TMetafilePlayer::Rectangle(double left, double top, double right, double bo
     if (DrawsShapesDirectly()) {
         ApplyPen();
         ApplyBrush();
-        m_canvas.Rectangle(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        m_canvas.Rectangle(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
         return;
     }
     DrawClosedOutline({ { left, top }, { right, top }, { right, bottom }, { left, bottom } });
@@ -602,25 +493,12 @@ void TMetafilePlayer::RoundRect(double left, double top, double right, double bo
         const TMfMatrix m = LogicalToTarget();
         ApplyPen();
         ApplyBrush();
-        const TRect r = PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
         m_canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, MfPixel(std::abs(cornerWidth * m.M11)),
                            MfPixel(std::abs(cornerHeight * m.M22)));
         return;
     }
-    // Four quarter ellipses joined by the straight sides.
-    const double l = std::min(left, right), r = std::max(left, right);
-    const double t = std::min(top, bottom), b = std::max(top, bottom);
-    const double rx = std::min(std::abs(cornerWidth), r - l) / 2;
-    const double ry = std::min(std::abs(cornerHeight), b - t) / 2;
-    const QPointF centres[] = { { r - rx, t + ry }, { l + rx, t + ry }, { l + rx, b - ry }, { r - rx, b - ry } };
-    std::vector<QPointF> points;
-    for (int corner = 0; corner < 4; ++corner) {
-        for (int i = 0; i <= 8; ++i) {
-            const double a = -std::numbers::pi / 2 * (corner + i / 8.0);
-            points.push_back({ centres[corner].x() + rx * std::cos(a), centres[corner].y() + ry * std::sin(a) });
-        }
-    }
-    DrawClosedOutline(std::move(points));
+    DrawClosedOutline(MfRoundRectOutline(left, top, right, bottom, cornerWidth, cornerHeight));
 }
 
 void TMetafilePlayer::Ellipse(double left, double top, double right, double bottom)
@@ -628,22 +506,26 @@ void TMetafilePlayer::Ellipse(double left, double top, double right, double bott
     if (DrawsShapesDirectly()) {
         ApplyPen();
         ApplyBrush();
-        m_canvas.Ellipse(PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        m_canvas.Ellipse(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
         return;
     }
-    DrawClosedOutline(EllipseOutline(left, top, right, bottom));
+    DrawClosedOutline(MfEllipseOutline(left, top, right, bottom, LineScale()));
 }
 
 void TMetafilePlayer::ArcFigure(TArcKind kind, double left, double top, double right, double bottom,
                                 const QPointF& start, const QPointF& end)
 {
-    std::vector<QPointF> arc = ArcOutline(left, top, right, bottom, start, end);
+    // Counter-clockwise on the target (y down) is a falling angle; a mirroring mapping or the
+    // clockwise arc direction turns it round.
+    const bool mirrored = LogicalToTarget().Determinant() < 0;
+    std::vector<QPointF> arc
+        = MfArcOutline(left, top, right, bottom, start, end, m_state.ArcClockwise == mirrored, LineScale());
     if (kind == TArcKind::ArcTo) {
         PolylineTo(arc);
         return;
     }
     if (DrawsShapesDirectly()) {
-        const TRect r = PixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
         QPointF s = ToTarget(start);
         QPointF e = ToTarget(end);
         if (m_state.ArcClockwise)
@@ -683,7 +565,7 @@ void TMetafilePlayer::Text(const QPointF& reference, const std::u16string& text,
         return;
     std::optional<TRect> box;
     if (rect && rect->size() == 2)
-        box = PixelRect(ToTarget((*rect)[0]), ToTarget((*rect)[1]));
+        box = MfPixelRect(ToTarget((*rect)[0]), ToTarget((*rect)[1]));
     if (box && (options & MfETO_OPAQUE)) {
         m_canvas.Brush.SetColor(m_state.BkColor & 0x00FFFFFFu);
         m_canvas.FillRect(*box);
@@ -746,7 +628,7 @@ void TMetafilePlayer::StretchBitmap(const QImage& bitmap, double x, double y, do
     const double fy0 = (top - srcTop) / srcHeight, fy1 = (bottom - srcTop) / srcHeight;
     const QPointF a = ToTarget({ x + cx * fx0, y + cy * fy0 });
     const QPointF b = ToTarget({ x + cx * fx1, y + cy * fy1 });
-    const TRect dest = PixelRect(a, b);
+    const TRect dest = MfPixelRect(a, b);
     if (dest.IsEmpty())
         return;
     QImage part = bitmap.copy(int(left), int(top), int(right - left), int(bottom - top));
@@ -782,7 +664,7 @@ void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std:
 {
     if (m_inPath)
         return;
-    const TRect dest = PixelRect(ToTarget({ x, y }), ToTarget({ x + cx, y + cy }));
+    const TRect dest = MfPixelRect(ToTarget({ x, y }), ToTarget({ x + cx, y + cy }));
     if (dest.IsEmpty())
         return;
     switch (rop) {

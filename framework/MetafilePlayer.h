@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/KDTypes.h"
+#include "framework/MetafileGeometry.h"
 
 #include <QImage>
 #include <QPointF>
@@ -66,15 +67,6 @@ struct TMfFont {
 struct TMfOtherObject {};
 
 using TMfObject = std::variant<TMfPen, TMfBrush, TMfFont, TMfOtherObject>;
-
-// An affine map: x' = x * M11 + y * M21 + Dx, y' = x * M12 + y * M22 + Dy.
-struct TMfMatrix {
-    double M11 { 1 }, M12 { 0 }, M21 { 0 }, M22 { 1 }, Dx { 0 }, Dy { 0 };
-    QPointF Map(const QPointF& p) const { return { p.x() * M11 + p.y() * M21 + Dx, p.x() * M12 + p.y() * M22 + Dy }; }
-    // this applied first, then `next`
-    TMfMatrix Then(const TMfMatrix& next) const;
-    bool IsAxisAligned() const { return M12 == 0 && M21 == 0; }
-};
 
 struct TMfState {
     TMfPen Pen;
@@ -189,9 +181,6 @@ private:
     void DrawFigures(const std::vector<TFigure>& figures, bool fill, bool stroke);
     void DrawPath(bool fill, bool stroke);
     void DrawClosedOutline(std::vector<QPointF> logical);
-    std::vector<QPointF> EllipseOutline(double left, double top, double right, double bottom) const;
-    std::vector<QPointF> ArcOutline(double left, double top, double right, double bottom, const QPointF& start,
-                                    const QPointF& end) const;
     bool DrawsShapesDirectly() const { return !m_inPath && LogicalToTarget().IsAxisAligned(); }
 
     TCanvas& m_canvas;
@@ -202,10 +191,3 @@ private:
     bool m_inPath { false };
     std::vector<TFigure> m_path;
 };
-
-// Rounds a target coordinate to a pixel, clamped so hostile coordinates stay harmless.
-int MfPixel(double value);
-
-// Flattens one cubic Bézier from p0 (excluded) to p3 (included) into `out`.
-void MfFlattenBezier(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
-                     std::vector<QPointF>& out);

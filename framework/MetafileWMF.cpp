@@ -144,21 +144,11 @@ TMfFont ReadLogFont16(TByteReader& r)
     return font;
 }
 
-TColor AverageColor(const QImage& image)
+// Pattern brushes fill with the pattern's average colour.
+TColor AverageColor(const QImage& pattern)
 {
-    if (image.isNull())
-        return clBlack;
-    std::uint64_t r = 0, g = 0, b = 0;
-    const std::uint64_t n = std::uint64_t(image.width()) * std::uint64_t(image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            r += qRed(line[x]);
-            g += qGreen(line[x]);
-            b += qBlue(line[x]);
-        }
-    }
-    return RGB(std::uint8_t(r / n), std::uint8_t(g / n), std::uint8_t(b / n));
+    const QRgb c = MetafileDIBAverageColor(pattern);
+    return RGB(std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c)));
 }
 
 // Every object record takes a slot, even those that draw nothing, so later indices match.

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <fstream>
 
 using namespace MetafileBuilder;
@@ -401,6 +402,114 @@ TEST(Metafile, RegistersItsFileExtensions)
         EXPECT_STREQ(picture.Graphic()->ClassName(), "TMetafile");
         EXPECT_EQ(picture.Width(), 100);
     }
+}
+
+std::vector<std::byte> Params(std::initializer_list<std::int32_t> values)
+{
+    TMfWriter w;
+    for (std::int32_t v : values)
+        w.I32(v);
+    return w.Bytes;
+}
+
+std::vector<std::byte> FloatParams(std::initializer_list<float> values)
+{
+    TMfWriter w;
+    for (float v : values)
+        w.U32(std::bit_cast<std::uint32_t>(v));
+    return w.Bytes;
+}
+
+QImage RenderEmf(TEmfBuilder& emf, int width, int height)
+{
+    TMetafile metafile = Load(emf.Finish());
+    return Render(metafile, Bounds(0, 0, width, height), width, height);
+}
+
+TEST(MetafilePlayer, PieRunsCounterClockwiseFromStartToEnd)
+{
+    TEmfBuilder emf(40, 40);
+    emf.SelectObject(MfStockBlackBrush);
+    emf.Raw(47, Params({ 0, 0, 40, 40, 40, 20, 20, 0 })); // pie from the right ray to the top ray
+    const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 28, 12), Black);
+    EXPECT_EQ(At(image, 12, 12), White);
+    EXPECT_EQ(At(image, 28, 28), White);
+}
+
+TEST(MetafilePlayer, WorldTransformTurnsFiguresIntoPolygons)
+{
+    // A quarter turn: x' = 40 - y, y' = x.
+    TEmfBuilder emf(40, 40);
+    emf.Raw(35, FloatParams({ 0, 1, -1, 0, 40, 0 }));
+    emf.SelectObject(MfStockBlackBrush);
+    emf.SelectObject(MfStockNullPen);
+    emf.Rectangle(0, 0, 30, 10);
+    const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 35, 15), Black);
+    EXPECT_EQ(At(image, 15, 5), White);
+    EXPECT_EQ(At(image, 35, 35), White);
+}
+
+TEST(MetafilePlayer, BezierPassesThroughItsMidpoint)
+{
+    TEmfBuilder emf(40, 30);
+    emf.Raw(85, [] {
+        TMfWriter w;
+        w.Bytes.resize(16); // bounds
+        w.U32(4);
+        for (int v : { 0, 20, 0, 0, 40, 0, 40, 20 })
+            w.I16(v);
+        return w.Bytes;
+    }());
+    const QImage image = RenderEmf(emf, 40, 30);
+    // B(1/2) = (20, 5); the control points themselves are not on the curve.
+    EXPECT_FALSE(BlackBox(image, QRect(19, 4, 3, 3)).isEmpty());
+    EXPECT_EQ(At(image, 1, 1), White);
+    EXPECT_EQ(At(image, 20, 15), White);
+}
+
+TEST(MetafilePlayer, TextAlignsOnItsBaselineWithAnOpaqueBackground)
+{
+    TEmfBuilder emf(100, 40);
+    emf.CreateFont(1, -20, "Arial");
+    emf.SelectObject(1);
+    emf.SetBkMode(MfOpaque);
+    emf.SetBkColor(MfRGB(255, 0, 0));
+    emf.Raw(22, Params({ 6 | 24 })); // centred on the reference point, on the baseline
+    emf.TextOut(50, 30, "HH");
+    const QImage image = RenderEmf(emf, 100, 40);
+    const QRect glyphs = BlackBox(image, QRect(0, 0, 100, 40));
+    ASSERT_FALSE(glyphs.isEmpty());
+    EXPECT_EQ(glyphs.bottom(), 29); // "H" stands on the baseline
+    EXPECT_NEAR(glyphs.center().x(), 50, 2);
+    EXPECT_EQ(At(image, glyphs.left() - 1, glyphs.top()), Red);
+    EXPECT_EQ(At(image, 2, 2), White);
+}
+
+TEST(MetafilePlayer, IntersectClipRectLimitsDrawingUntilRestored)
+{
+    TEmfBuilder emf(40, 40);
+    emf.SelectObject(MfStockBlackBrush);
+    emf.SaveDC();
+    emf.Raw(30, Params({ 10, 10, 20, 20 }));
+    emf.Rectangle(0, 0, 40, 20);
+    emf.RestoreDC(-1);
+    emf.Rectangle(0, 30, 40, 40);
+    const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 15, 15), Black);
+    EXPECT_EQ(At(image, 5, 15), White);
+    EXPECT_EQ(At(image, 25, 15), White);
+    EXPECT_EQ(At(image, 5, 35), Black);
+}
+
+TEST(Metafile, BoundsGiveTheSizeWithoutAReferenceDevice)
+{
+    std::vector<std::byte> bytes = TEmfBuilder(30, 20).Finish();
+    std::fill(bytes.begin() + 80, bytes.begin() + 88, std::byte(0)); // no millimetre size
+    TMetafile metafile = Load(bytes);
+    EXPECT_EQ(metafile.Width(), 30);
+    EXPECT_EQ(metafile.Height(), 20);
 }
 
 TEST(MetafileDIB, ReadsPalettedBitmapsBottomUp)
