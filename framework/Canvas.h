@@ -105,7 +105,10 @@ private:
 // A drawing surface with the platform's figure rules, painting without anti-aliasing on an
 // image: a figure's bounding rectangle (X1, Y1, X2, Y2) covers X1..X2-1 and Y1..Y2-1; a line
 // leaves out its end point. Colours go through ColorToRGB. Pen, brush and font stay as set
-// from one drawing to the next.
+// from one drawing to the next. Figures given with inverted rectangles are put right (FillRect,
+// FrameRect and CopyRect's rules are their own); empty figures, figures far off the image and
+// a null image draw nothing. The image must be one QPainter paints on (not
+// an indexed one).
 class TCanvas {
 public:
     explicit TCanvas(QImage* image);
@@ -176,10 +179,12 @@ public:
     // Graphics: Draw at natural size, StretchDraw scaled into the rectangle.
     void Draw(int x, int y, TGraphic& graphic);
     void StretchDraw(const TRect& rect, TGraphic& graphic);
-    // Copies `source` rectangle of an image into `dest` (scaled when sizes differ).
+    // Copies `source` rectangle of an image into `dest`, scaled nearest-neighbour when sizes
+    // differ and mirrored when one rectangle runs right to left or bottom to top. Fully
+    // transparent pixels (also the transparent colour-table entry of an indexed image) leave
+    // the canvas unchanged; partly transparent ones blend.
     void CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect);
-    // Draws a whole image scaled into `dest`; `transparentIndex` pixels of an indexed image
-    // or fully transparent pixels leave the canvas unchanged.
+    // Draws a whole image scaled into `dest`, as CopyRect does.
     void StretchDrawImage(const TRect& dest, const QImage& image);
 
     // The painter, set up with the current clip, pen and brush; for picture classes that draw
