@@ -97,14 +97,21 @@ TGIFLzwDecoder::TResult TGIFLzwDecoder::Decode(std::span<const std::uint8_t> inp
                 std::memcpy(out + pos, m_stack.data(), room);
                 return { TStop::Filled, total };
             }
-            std::uint8_t* const p = out + pos;
-            unsigned c = code;
-            for (unsigned i = length - 1; i > 0; --i) {
-                p[i] = m_suffix[c];
-                c = m_prefix[c];
+            const std::uint8_t* const source = out + m_offset[code];
+            std::uint8_t* const dest = out + pos;
+            if (length <= 16 && room >= 16) {
+                // Most strings are short: one fixed 16-byte copy, both halves loaded before
+                // either is stored (the source ends before `dest`; what lies beyond the string
+                // is overwritten by the codes that follow).
+                std::uint64_t a, b;
+                std::memcpy(&a, source, 8);
+                std::memcpy(&b, source + 8, 8);
+                std::memcpy(dest, &a, 8);
+                std::memcpy(dest + 8, &b, 8);
+            } else {
+                std::memcpy(dest, source, length);
             }
-            p[0] = std::uint8_t(c);
-            first = p[0];
+            first = dest[0];
             pos += length;
         } else {
             // A code not yet in the table: the previous string followed by its own first
@@ -127,6 +134,7 @@ TGIFLzwDecoder::TResult TGIFLzwDecoder::Decode(std::span<const std::uint8_t> inp
         if (nextFree < TableSize) {
             m_prefix[nextFree] = std::uint16_t(prev);
             m_suffix[nextFree] = first;
+            m_offset[nextFree] = std::uint32_t(prevPos);
             // An entry whose prefix is itself or a dropped entry can never be unrolled.
             const unsigned length = prev < nextFree ? m_length[prev] + 1u : 0u;
             m_length[nextFree] = std::uint16_t(length);

@@ -6,9 +6,11 @@
 #include <span>
 
 // GIF's variable-length LZW decoder. The table is two fixed arrays of 4096 entries (prefix code
-// and pixel value) plus the length of each entry's string, and a stack for the one string that
-// does not fit into what is left of the output; nothing is allocated per code. Strings are
-// unrolled through the prefix links straight into the output, back to front.
+// and pixel value), with a stack for unrolling a string through the prefix links; nothing is
+// allocated per code. Every entry's string is the previous code's output plus one pixel, so it
+// already stands in the output: beside each entry the decoder keeps where (and how long), and
+// copies a string from there in one go instead of unrolling it pixel by pixel. Unrolling is
+// left for the last string of a frame, which may not fit.
 class TGIFLzwDecoder {
 public:
     static constexpr int MaxCodeBits = 12;
@@ -31,9 +33,10 @@ public:
 
     // Decodes the bit string `input` (codes least significant bit first, the data sub-blocks
     // already joined) with minimum code size `minCodeSize` (0 to MaxMinCodeSize) into `output`
-    // in order. `input` must be followed by InputPadding readable bytes. Pixels after Count
-    // are left as they were. Raises EGIFException "Circular decoder table entry" when a code's
-    // string would run through an entry that links to itself or to a dropped entry.
+    // (less than 4 GiB) in order. `input` must be followed by InputPadding readable bytes.
+    // Pixels after Count are left as they were. Raises EGIFException "Circular decoder table
+    // entry" when a code's string would run through an entry that links to itself or to a
+    // dropped entry.
     TResult Decode(std::span<const std::uint8_t> input, int minCodeSize, std::span<std::uint8_t> output);
 
 private:
@@ -41,5 +44,7 @@ private:
     std::array<std::uint8_t, TableSize> m_suffix {};
     // Length of each entry's string; 0 marks an entry that cannot be unrolled.
     std::array<std::uint16_t, TableSize> m_length {};
+    // Where in the output each entry's string was first written.
+    std::array<std::uint32_t, TableSize> m_offset {};
     std::array<std::uint8_t, TableSize> m_stack {};
 };
