@@ -709,6 +709,22 @@ void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sou
     const std::int64_t destHeight = std::int64_t(to.Bottom) - to.Top;
     const std::int64_t sourceWidth = std::int64_t(from.Right) - from.Left;
     const std::int64_t sourceHeight = std::int64_t(from.Bottom) - from.Top;
+    if (!mirrorX && !mirrorY && destWidth == sourceWidth && destHeight == sourceHeight) {
+        // Same size: the painter copies the part of the source that exists, pixel for pixel.
+        const std::int64_t dx = std::int64_t(from.Left) - to.Left;
+        const std::int64_t dy = std::int64_t(from.Top) - to.Top;
+        const std::int64_t left = std::max<std::int64_t>(area.left(), -dx);
+        const std::int64_t top = std::max<std::int64_t>(area.top(), -dy);
+        const std::int64_t right = std::min<std::int64_t>(area.right(), source.width() - 1 - dx);
+        const std::int64_t bottom = std::min<std::int64_t>(area.bottom(), source.height() - 1 - dy);
+        if (left > right || top > bottom)
+            return;
+        TPaintScope painter(*this);
+        if (painter)
+            painter->drawImage(QPoint(int(left), int(top)), source,
+                               QRect(int(left + dx), int(top + dy), int(right - left + 1), int(bottom - top + 1)));
+        return;
+    }
     // Nearest neighbour: each target pixel takes the source pixel under its centre.
     const auto sample = [](std::int64_t offset, std::int64_t destSize, std::int64_t sourceSize, bool mirror) {
         const std::int64_t d = mirror ? destSize - 1 - offset : offset;

@@ -479,6 +479,16 @@ TEST_F(CanvasTest, CopyRectScalesNearestNeighbourAndSkipsTransparentPixels)
     EXPECT_EQ(At(13, 13), RGB(0, 0, 255));
     EXPECT_EQ(At(14, 14), kPaper);
 
+    // At the same size: the transparent pixel skipped, nothing taken from beyond the image.
+    Reset();
+    canvas.CopyRect(Rect(30, 30, 33, 33), source, Rect(0, 0, 3, 3));
+    EXPECT_EQ(At(30, 30), kInk);
+    EXPECT_EQ(At(31, 30), clRed);
+    EXPECT_EQ(At(30, 31), kPaper);
+    EXPECT_EQ(At(31, 31), RGB(0, 0, 255));
+    EXPECT_EQ(At(32, 30), kPaper);
+    EXPECT_EQ(At(30, 32), kPaper);
+
     // Part of an image, mirrored when the target runs right to left.
     Reset();
     canvas.CopyRect(Rect(21, 0, 19, 1), source, Rect(0, 0, 2, 1));
