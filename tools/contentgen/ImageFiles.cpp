@@ -23,23 +23,25 @@ struct TColourCount {
 
 struct TBox {
     std::vector<TColourCount> Colours;
+    int Channel { 0 };      // the channel whose values spread furthest
+    int Range { -1 };       // how far they spread
+    long Population { 0 };
 
-    int WidestChannel(int& range) const
+    explicit TBox(std::vector<TColourCount> colours) : Colours(std::move(colours))
     {
-        int best = 0;
-        range = -1;
-        for (int c = 0; c < 3; ++c) {
-            int lo = 255, hi = 0;
-            for (const TColourCount& cc : Colours) {
-                lo = std::min(lo, cc.Rgb[c]);
-                hi = std::max(hi, cc.Rgb[c]);
-            }
-            if (hi - lo > range) {
-                range = hi - lo;
-                best = c;
+        std::array<int, 3> lo { 255, 255, 255 }, hi { 0, 0, 0 };
+        for (const TColourCount& cc : Colours) {
+            Population += cc.Count;
+            for (int c = 0; c < 3; ++c) {
+                lo[c] = std::min(lo[c], cc.Rgb[c]);
+                hi[c] = std::max(hi[c], cc.Rgb[c]);
             }
         }
-        return best;
+        for (int c = 0; c < 3; ++c)
+            if (hi[c] - lo[c] > Range) {
+                Range = hi[c] - lo[c];
+                Channel = c;
+            }
     }
 
     QRgb Mean() const
@@ -65,7 +67,8 @@ std::vector<QRgb> MedianCut(std::vector<TColourCount> colours, int maxColours)
             palette.push_back(qRgb(cc.Rgb[0], cc.Rgb[1], cc.Rgb[2]));
         return palette;
     }
-    std::vector<TBox> boxes { TBox { std::move(colours) } };
+    std::vector<TBox> boxes;
+    boxes.emplace_back(std::move(colours));
     while (int(boxes.size()) < maxColours) {
         // split the box whose colours spread furthest, weighted a little by population
         int pick = -1;
@@ -73,12 +76,7 @@ std::vector<QRgb> MedianCut(std::vector<TColourCount> colours, int maxColours)
         for (int i = 0; i < int(boxes.size()); ++i) {
             if (boxes[i].Colours.size() < 2)
                 continue;
-            int range = 0;
-            boxes[i].WidestChannel(range);
-            long population = 0;
-            for (const TColourCount& cc : boxes[i].Colours)
-                population += cc.Count;
-            const double score = double(range) * std::sqrt(double(population));
+            const double score = double(boxes[i].Range) * std::sqrt(double(boxes[i].Population));
             if (score > bestScore) {
                 bestScore = score;
                 pick = i;
@@ -86,9 +84,8 @@ std::vector<QRgb> MedianCut(std::vector<TColourCount> colours, int maxColours)
         }
         if (pick < 0)
             break;
-        int range = 0;
-        const int channel = boxes[pick].WidestChannel(range);
-        std::vector<TColourCount>& list = boxes[pick].Colours;
+        const int channel = boxes[pick].Channel;
+        std::vector<TColourCount> list = std::move(boxes[pick].Colours);
         std::ranges::sort(list, [channel](const TColourCount& a, const TColourCount& b) { return a.Rgb[channel] < b.Rgb[channel]; });
         long total = 0;
         for (const TColourCount& cc : list)
@@ -100,9 +97,10 @@ std::vector<QRgb> MedianCut(std::vector<TColourCount> colours, int maxColours)
             if (running * 2 >= total)
                 break;
         }
-        TBox upper { std::vector<TColourCount>(list.begin() + long(split), list.end()) };
+        std::vector<TColourCount> upper(list.begin() + long(split), list.end());
         list.erase(list.begin() + long(split), list.end());
-        boxes.push_back(std::move(upper));
+        boxes[std::size_t(pick)] = TBox(std::move(list));
+        boxes.emplace_back(std::move(upper));
     }
     for (const TBox& box : boxes)
         palette.push_back(box.Mean());
