@@ -231,6 +231,14 @@ TEST_F(CanvasTest, FillRectAndFrameRectUseTheBrush)
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     canvas.FillRect(Rect(2, 2, 5, 6));
     EXPECT_EQ(Count(kPaper), 64 * 48);
+
+    // System colours come from the colour table, palette-relative ones draw as their RGB.
+    canvas.Brush.SetColor(clBtnFace);
+    canvas.FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(At(0, 0), RGB(192, 192, 192));
+    canvas.Brush.SetColor(PaletteRGB(0x66, 0x33, 0x99));
+    canvas.FillRect(Rect(1, 0, 2, 1));
+    EXPECT_EQ(At(1, 0), RGB(0x66, 0x33, 0x99));
 }
 
 TEST_F(CanvasTest, DegenerateInputDrawsNothingAndDoesNotCrash)
@@ -314,6 +322,11 @@ TEST_F(CanvasTest, ClipRegionLimitsEveryDrawing)
     canvas.SetClipRegion(nullptr);
     canvas.SetPixel(0, 0, kInk);
     EXPECT_EQ(At(0, 0), kInk);
+
+    Reset();
+    canvas.SetClipRect(Rect(5, 6, 10, 12));
+    canvas.Rectangle(0, 0, 64, 48);
+    EXPECT_EQ(InkBounds(), Rect(5, 6, 10, 12));
 }
 
 TEST_F(CanvasTest, WindingPolygonRegionClipsTheStarsMiddleIn)
