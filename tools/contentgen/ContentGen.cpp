@@ -12,6 +12,7 @@
 #include "SpokenNames.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -137,6 +138,11 @@ int Run(int argc, char** argv)
     const std::string command = argv[1];
     const std::vector<TKeyContent> keys = ReadKeyList(argv[2]);
     const std::string out = argv[3];
+    // The pictures are drawn from the colour emoji font: without it they would be empty
+    // backgrounds, so stop with a clear word instead of shipping blank pictures.
+    if ((command == "patterns" || command == "pictures")
+        && !QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+        throw std::runtime_error("the colour emoji font \"Noto Color Emoji\" (fonts-noto-color-emoji) is not installed");
     if (command == "ini")
         WriteIni(keys, out);
     else if (command == "sounds")
