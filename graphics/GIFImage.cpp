@@ -430,17 +430,19 @@ void TGIFSubImage::DecodePixels(TGIFReader& reader)
         FailAllocation();
     reader.PixelBudget -= count;
 
+    // Pixels the data does not reach keep the transparent index, or 0.
     const std::uint8_t fill = Transparent() ? std::uint8_t(TransparentColorIndex()) : 0;
-    m_pixels.assign(std::size_t(count), fill);
+    m_pixels.resize(std::size_t(count));
 
     std::uint8_t minCodeSize;
-    if (!reader.ReadByte(minCodeSize))
-        return;
-    ReadCompressedData(reader, reader.Compressed);
-    const int codeSize = minCodeSize & 31;
-    if (codeSize > TGIFLzwDecoder::MaxMinCodeSize) {
-        // Codes could not fit into 12 bits: nothing here can be decoded.
-        reader.Warn(Str::GIFInvalidData);
+    const int codeSize = reader.ReadByte(minCodeSize) ? (minCodeSize & 31) : -1;
+    if (codeSize >= 0)
+        ReadCompressedData(reader, reader.Compressed);
+    if (codeSize < 0 || codeSize > TGIFLzwDecoder::MaxMinCodeSize) {
+        // No data, or codes that could not fit into 12 bits: nothing here can be decoded.
+        if (codeSize >= 0)
+            reader.Warn(Str::GIFInvalidData);
+        std::fill(m_pixels.begin(), m_pixels.end(), fill);
         return;
     }
     const std::span<const std::uint8_t> input(reader.Compressed.data(), reader.Compressed.size() - TGIFLzwDecoder::InputPadding);
@@ -448,11 +450,13 @@ void TGIFSubImage::DecodePixels(TGIFReader& reader)
     TGIFLzwDecoder decoder;
     TGIFLzwDecoder::TResult result;
     if (Interlaced() && Height > 1) {
-        std::vector<std::uint8_t> decoded(std::size_t(count), fill);
+        std::vector<std::uint8_t> decoded(static_cast<std::size_t>(count));
         result = decoder.Decode(input, codeSize, decoded);
+        std::fill(decoded.begin() + std::ptrdiff_t(result.Count), decoded.end(), fill);
         Deinterlace(decoded.data(), m_pixels.data(), Width, Height);
     } else {
         result = decoder.Decode(input, codeSize, m_pixels);
+        std::fill(m_pixels.begin() + std::ptrdiff_t(result.Count), m_pixels.end(), fill);
     }
     if (result.Stop == TGIFLzwDecoder::TStop::UnderRun)
         reader.Warn(Str::GIFBitBufferUnderrun);

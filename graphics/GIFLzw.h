@@ -34,7 +34,8 @@ public:
     // Decodes the bit string `input` (codes least significant bit first, the data sub-blocks
     // already joined) with minimum code size `minCodeSize` (0 to MaxMinCodeSize) into `output`
     // (less than 4 GiB) in order. `input` must be followed by InputPadding readable bytes.
-    // Pixels after Count are left as they were. Raises EGIFException "Circular decoder table
+    // Pixels from Count on may have been written over (strings are copied in blocks of 16):
+    // the caller fills them as it needs. Raises EGIFException "Circular decoder table
     // entry" when a code's string would run through an entry that links to itself or to a
     // dropped entry.
     TResult Decode(std::span<const std::uint8_t> input, int minCodeSize, std::span<std::uint8_t> output);

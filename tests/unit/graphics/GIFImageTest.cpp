@@ -152,6 +152,30 @@ TEST(GIFImage, EarlyEndKeepsTransparentIndexOrZero)
     EXPECT_EQ(*loaded.Warnings, std::vector<std::string> { "Decoder bit buffer under-run" });
 }
 
+TEST(GIFImage, EarlyEndInALargeFrameKeepsTheFillEverywhereAfter)
+{
+    // 40 x 10 (interlaced and not), transparent index 3; the data codes only the first 205
+    // pixels, long runs among them, and then the end code.
+    const TBytes all = PatternPixels(40, 10, 3, 21);
+    const TBytes head(all.begin(), all.begin() + 205);
+    for (int packed : { 0x00, 0x40 }) {
+        TBuilder g = Header(40, 10);
+        AddTransparency(g, 3);
+        g.Add({ 0x2C }).Word(0).Word(0).Word(40).Word(10).Add({ packed });
+        g.Add({ 2 }).Add(SubBlocks(LzwEncode(head, 2))).Add({ 0x3B });
+        TBytes expected(400, 3);
+        std::copy(head.begin(), head.end(), expected.begin());
+        if (packed) {
+            // Coded rows 0..4 and 5 pixels of row 5 land on rows 0, 8, 4, 2, 6, 1.
+            const int rows[] = { 0, 8, 4, 2, 6, 1 };
+            std::fill(expected.begin(), expected.end(), 3);
+            for (int i = 0; i < 205; ++i)
+                expected[std::size_t(rows[i / 40] * 40 + i % 40)] = head[std::size_t(i)];
+        }
+        EXPECT_EQ(Load(g.Data).Image->Images()[0].Pixels(), expected) << packed;
+    }
+}
+
 TEST(GIFImage, InterlacedRowsComeInFourPasses)
 {
     // 1 x 5, interlaced (packed 0x40): the coded rows fill rows 0, 4, 2, 1, 3.
