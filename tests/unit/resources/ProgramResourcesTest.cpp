@@ -43,6 +43,43 @@ TEST(ProgramResources, ControlPanelBitmapsSitOnThePanelPurple)
     }
 }
 
+TEST(ProgramResources, ScrollerButtonsAreDrawnPixelExact)
+{
+    constexpr QRgb black = 0xFF000000, white = 0xFFFFFFFF, grey = 0xFF808080, silver = 0xFFC0C0C0;
+    const QImage left = LoadProgramBitmap("SBLEFT").convertToFormat(QImage::Format_RGB32);
+    // black outline, white top-left and grey bottom-right inner lines, silver face
+    EXPECT_EQ(left.pixel(0, 0), black);
+    EXPECT_EQ(left.pixel(11, 12), black);
+    EXPECT_EQ(left.pixel(1, 1), white);
+    EXPECT_EQ(left.pixel(1, 10), white);
+    EXPECT_EQ(left.pixel(10, 11), grey);
+    EXPECT_EQ(left.pixel(10, 1), grey);
+    EXPECT_EQ(left.pixel(2, 2), silver);
+    // the arrow: 7 pixels high at its base, tip to the left
+    EXPECT_EQ(left.pixel(4, 6), black);
+    EXPECT_EQ(left.pixel(4, 5), silver);
+    EXPECT_EQ(left.pixel(7, 3), black);
+    EXPECT_EQ(left.pixel(7, 9), black);
+    EXPECT_EQ(left.pixel(7, 2), silver);
+    const QImage right = LoadProgramBitmap("SBRIGHT").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(right.pixel(7, 6), black);
+    EXPECT_EQ(right.pixel(4, 3), black);
+    EXPECT_EQ(right.pixel(7, 5), silver);
+    // pressed: grey top-left line, no white, the arrow one pixel right and down
+    const QImage pressed = LoadProgramBitmap("SBLEFTDN").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(pressed.pixel(1, 1), grey);
+    EXPECT_EQ(pressed.pixel(5, 7), black);
+    EXPECT_EQ(pressed.pixel(4, 6), silver);
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 12; ++x)
+            EXPECT_NE(pressed.pixel(x, y), white) << x << "," << y;
+    // disabled: a grey arrow with a white edge on its lower right
+    const QImage disabled = LoadProgramBitmap("SBRIGHTDIS").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(disabled.pixel(7, 6), grey);
+    EXPECT_EQ(disabled.pixel(8, 7), white);
+    EXPECT_EQ(disabled.pixel(5, 10), white);
+}
+
 TEST(ProgramResources, HandCursorIsMonochromeWithItsHotSpotOnTheFingertip)
 {
     const QImage hand = LoadProgramBitmap("KDCURSOR_HAND");
