@@ -1,0 +1,4 @@
+# The key-to-screen latency run (X11 + XTest), started by bench/key_latency.sh.
+add_executable(KeyLatency ${CMAKE_CURRENT_SOURCE_DIR}/KeyLatency.cpp)
+target_include_directories(KeyLatency PRIVATE ${X11_INCLUDE_DIR})
+target_link_libraries(KeyLatency PRIVATE ${X11_LIBRARIES} ${X11_XTest_LIB} ${X11_Xext_LIB})
