@@ -1,0 +1,192 @@
+#include "app/KeyThread.h"
+
+#include "app/KDGlobals.h"
+#include "platform/KeyState.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int VK_LWIN = 91;
+constexpr int VK_RWIN = 92;
+
+// A keyboard whose Windows keys the test holds and releases, recording every query.
+struct TFakeKeyboard {
+    std::atomic<bool> LeftDown { false };
+    std::atomic<bool> RightDown { false };
+    std::mutex Lock;
+    std::vector<int> Queries;
+
+    std::int16_t State(int virtualKey)
+    {
+        {
+            std::lock_guard lock(Lock);
+            Queries.push_back(virtualKey);
+        }
+        const bool down = (virtualKey == VK_LWIN && LeftDown) || (virtualKey == VK_RWIN && RightDown);
+        return down ? std::int16_t(0x8000) : std::int16_t(0);
+    }
+
+    std::vector<int> TakeQueries()
+    {
+        std::lock_guard lock(Lock);
+        return std::exchange(Queries, {});
+    }
+
+    TCheckKeysThread::TKeyStateQuery Query()
+    {
+        return [this](int vk) { return State(vk); };
+    }
+};
+
+template <typename TPredicate>
+bool WaitFor(TPredicate predicate, std::chrono::milliseconds limit = 2s)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!predicate()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+class KeyThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override { WinKeysUp = true; }
+    void TearDown() override { WinKeysUp = true; }
+};
+
+TEST_F(KeyThreadTest, WinKeysUpFollowsEitherWindowsKey)
+{
+    // Outlives the thread: the test waits for it to finish before the keyboard goes away.
+    TFakeKeyboard keyboard;
+    TCheckKeysThread thread(keyboard.Query());
+
+    keyboard.LeftDown = true;
+    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    keyboard.LeftDown = false;
+    EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
+    keyboard.RightDown = true;
+    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    keyboard.RightDown = false;
+    EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
+
+    thread.Terminate();
+    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
+}
+
+TEST_F(KeyThreadTest, LeftKeyIsNotAskedWhileTheRightOneIsHeld)
+{
+    TFakeKeyboard keyboard;
+    keyboard.RightDown = true;
+    TCheckKeysThread thread(keyboard.Query());
+    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    std::this_thread::sleep_for(250ms); // a few more polls
+    thread.Terminate();
+    ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }));
+
+    const auto queries = keyboard.TakeQueries();
+    ASSERT_GE(queries.size(), 2u);
+    for (int vk : queries)
+        EXPECT_EQ(vk, VK_RWIN);
+}
+
+TEST_F(KeyThreadTest, BothKeysAreAskedWhileNeitherIsHeld)
+{
+    TFakeKeyboard keyboard;
+    TCheckKeysThread thread(keyboard.Query());
+    EXPECT_TRUE(WaitFor([&] {
+        std::lock_guard lock(keyboard.Lock);
+        return keyboard.Queries.size() >= 4;
+    }));
+    thread.Terminate();
+    ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }));
+
+    const auto queries = keyboard.TakeQueries();
+    for (std::size_t i = 0; i + 1 < queries.size(); i += 2) {
+        EXPECT_EQ(queries[i], VK_RWIN);
+        EXPECT_EQ(queries[i + 1], VK_LWIN);
+    }
+    EXPECT_TRUE(WinKeysUp);
+}
+
+TEST_F(KeyThreadTest, EndsSoonAfterTheRequestAndStopsPolling)
+{
+    TFakeKeyboard keyboard;
+    TCheckKeysThread thread(keyboard.Query());
+    EXPECT_TRUE(WaitFor([&] {
+        std::lock_guard lock(keyboard.Lock);
+        return !keyboard.Queries.empty();
+    }));
+    EXPECT_FALSE(thread.Finished());
+    thread.Terminate();
+    EXPECT_TRUE(thread.Terminated());
+    // The body sleeps in a wait the request cuts short, so it ends well within one poll.
+    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }, 1s));
+    keyboard.TakeQueries();
+    std::this_thread::sleep_for(250ms);
+    EXPECT_TRUE(keyboard.TakeQueries().empty());
+}
+
+TEST_F(KeyThreadTest, OwnerMayGoAwayWhileTheThreadRuns)
+{
+    // The query's captures are owned by the thread's shared state; destroying the owner only
+    // asks the thread to end.
+    auto counter = std::make_shared<std::atomic<int>>(0);
+    {
+        TCheckKeysThread thread([counter](int) {
+            ++*counter;
+            return std::int16_t(0);
+        });
+        EXPECT_TRUE(WaitFor([&] { return *counter > 0; }));
+    }
+    // Once the thread has let go of its state, only this test holds the counter.
+    EXPECT_TRUE(WaitFor([&] { return counter.use_count() == 1; }));
+}
+
+// Real key presses through the XTest extension (xdotool), read back from the X key map.
+bool HaveXServerAndXdotool()
+{
+    const char* display = std::getenv("DISPLAY");
+    return display && *display && std::system("command -v xdotool >/dev/null 2>&1") == 0;
+}
+
+TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
+{
+    if (!HaveXServerAndXdotool())
+        GTEST_SKIP() << "needs an X display (DISPLAY) and xdotool";
+    {
+        TAsyncKeyState keyState;
+        ASSERT_TRUE(keyState.IsConnected());
+    }
+    TCheckKeysThread thread;
+    ASSERT_EQ(std::system("xdotool keydown Super_R"), 0);
+    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    ASSERT_EQ(std::system("xdotool keyup Super_R"), 0);
+    EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
+    ASSERT_EQ(std::system("xdotool keydown Super_L"), 0);
+    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    {
+        TAsyncKeyState keyState;
+        EXPECT_EQ(keyState.GetAsyncKeyState(VK_LWIN), std::int16_t(0x8000));
+        EXPECT_EQ(keyState.GetAsyncKeyState(VK_RWIN), 0);
+        EXPECT_TRUE(keyState.IsKeyDown(VK_LWIN));
+    }
+    ASSERT_EQ(std::system("xdotool keyup Super_L"), 0);
+    EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
+    thread.Terminate();
+    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
+}
+
+} // namespace
