@@ -96,7 +96,11 @@ QPointF EllipsePoint(QPointF centre, double rx, double ry, double angle)
     return QPointF(centre.x() + dx * t, centre.y() + dy * t);
 }
 
-TPoint NearestPixel(QPointF p) { return { int(std::lround(p.x())), int(std::lround(p.y())) }; }
+TPoint NearestPixel(QPointF p)
+{
+    const auto nearest = [](double v) { return int(std::clamp(std::round(v), double(INT32_MIN), double(INT32_MAX))); };
+    return { nearest(p.x()), nearest(p.y()) };
+}
 
 void FillSpans(QPainter& painter, const TSpanSet& spans, const QRegion* clip, TColor color)
 {

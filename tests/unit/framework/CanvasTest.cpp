@@ -204,6 +204,22 @@ TEST_F(CanvasTest, PieGoesCounterClockwiseFromStartRayToEndRay)
     EXPECT_EQ(At(35, 12), kPaper);
 }
 
+TEST_F(CanvasTest, ChordCutsTheEllipseAlongTheLineBetweenTheArcsEnds)
+{
+    // Counter-clockwise from right to left: the upper half.
+    canvas.Chord(0, 0, 40, 40, 40, 20, 0, 20);
+    EXPECT_EQ(At(20, 10), kFill);
+    EXPECT_EQ(At(20, 30), kPaper);
+
+    // From upper left round the bottom to upper right, three quarters of the way: everything
+    // below the chord, the centre included.
+    Reset();
+    canvas.Chord(0, 0, 40, 40, 0, 0, 40, 0);
+    EXPECT_EQ(At(20, 10), kFill);
+    EXPECT_EQ(At(20, 30), kFill);
+    EXPECT_EQ(At(20, 2), kPaper);
+}
+
 TEST_F(CanvasTest, WidePenIsCentredOnTheOutline)
 {
     canvas.Pen.Width = 3;
@@ -261,6 +277,8 @@ TEST_F(CanvasTest, DegenerateInputDrawsNothingAndDoesNotCrash)
     canvas.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     EXPECT_EQ(Count(kFill), 64 * 48);
     canvas.Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    canvas.Pie(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0, INT_MIN, INT_MIN, 0);
+    canvas.Chord(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MAX, 0, INT_MIN, 0);
     canvas.MoveTo(INT_MIN, INT_MIN);
     canvas.LineTo(INT_MAX, INT_MAX);
     EXPECT_EQ(At(10, 10), kInk);
