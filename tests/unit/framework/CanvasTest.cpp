@@ -563,4 +563,24 @@ TEST_F(CanvasTest, DrawGivesPicturesTheirRectangleAndTheClippedPainter)
     EXPECT_TRUE(other.isActive());
 }
 
+// A picture class that holds the painter may mix its own painting with canvas calls; each
+// canvas call leaves the painter's state as it found it.
+TEST_F(CanvasTest, CanvasCallsWhileThePainterIsHeld)
+{
+    QPainter& painter = canvas.Painter();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    canvas.FillRect(Rect(0, 0, 4, 4));
+    EXPECT_EQ(At(1, 1), kFill);
+    EXPECT_EQ(painter.compositionMode(), QPainter::RasterOp_NotDestination);
+    const TRegion clip = TRegion::Rect(Rect(10, 10, 12, 12));
+    canvas.SetClipRegion(&clip);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.fillRect(QRect(0, 0, 64, 48), Qt::black);
+    EXPECT_EQ(InkBounds(), Rect(0, 0, 12, 12));
+    EXPECT_EQ(Count(kInk), 4);
+    canvas.ReleasePainter();
+    QPainter other(&image);
+    EXPECT_TRUE(other.isActive());
+}
+
 } // namespace
