@@ -28,6 +28,9 @@ constexpr std::uint32_t V5HeaderSize = 124;
 
 constexpr QRgb Black = 0xFF000000u;
 
+// Plain 32-bit pixels (blue, green, red, unused) are copied straight into QRgb words.
+static_assert(std::endian::native == std::endian::little);
+
 [[noreturn]] void RaiseInvalid() { RaiseRes<EInvalidGraphic>(Str::InvalidBitmap); }
 
 struct TBitmapInfo {
