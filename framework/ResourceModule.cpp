@@ -230,7 +230,8 @@ private:
         if (!InResource(offset, 2))
             return std::nullopt;
         const std::uint16_t length = ResU16(offset);
-        if (!InResource(offset + 2, std::uint64_t(length) * 2))
+        // An empty name could never be asked for; the entry is treated as damaged.
+        if (length == 0 || !InResource(offset + 2, std::uint64_t(length) * 2))
             return std::nullopt;
         key.IsName = true;
         for (std::uint16_t i = 0; i < length; ++i) {
