@@ -109,9 +109,9 @@ main_window() {
   return 0
 }
 
-# confirm_exit_by_keyboard: clicks the exit door and answers the confirmation with Enter,
-# which presses its default button, Yes.
-confirm_exit_by_keyboard() {
+# open_exit_confirmation: clicks the exit door and waits until the confirmation is the active
+# window; prints its id.
+open_exit_confirmation() {
   local w h dialog=""
   read -r w h < <(screen_size)
   xdotool mousemove $((w - 4 - 148 + 108 + 16)) $((h - 4 - 46 + 4 + 16)) click 1
@@ -124,7 +124,31 @@ confirm_exit_by_keyboard() {
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] && break; sleep 0.1
   done
   [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] || fail "the exit confirmation is not active"
-  xdotool key Return
+  echo "$dialog"
+}
+
+# steal_focus EXPECTED NAME: opens another program's window (xmessage titled NAME), which takes
+# the focus, and checks that EXPECTED is the active window again within 500 ms and stays so.
+# Leaves the xmessage open; its PID is in STEAL_PID.
+steal_focus() {
+  local expected=$1 name=$2 start back=""
+  xmessage -name "$name" -title "$name" "a window that takes the focus" >/dev/null 2>&1 &
+  STEAL_PID=$!
+  E2E_PIDS+=($STEAL_PID)
+  for _ in $(seq 100); do xdotool search --name "^$name\$" >/dev/null 2>&1 && break; sleep 0.02; done
+  xdotool search --name "^$name\$" >/dev/null 2>&1 || fail "xmessage did not open"
+  start=$(date +%s%N)
+  while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt 2000 ]; do
+    if [ "$(xdotool getactivewindow 2>/dev/null)" = "$expected" ]; then
+      back=$(( ($(date +%s%N) - start) / 1000000 )); break
+    fi
+    sleep 0.01
+  done
+  [ -n "$back" ] || fail "$name: the focus did not come back from another program"
+  [ "$back" -le 500 ] || fail "$name: the focus came back only after $back ms"
+  sleep 1
+  [ "$(xdotool getactivewindow)" = "$expected" ] || fail "$name: the focus was lost again"
+  echo "ok: $name: focus back ${back} ms after another program opened a window"
 }
 
 # program_exit_status SECONDS: waits for the program to end and prints its exit status, also

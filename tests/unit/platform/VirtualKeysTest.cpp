@@ -1,10 +1,14 @@
 #include "platform/VirtualKeys.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <ostream>
 #include <vector>
@@ -192,6 +196,40 @@ TEST(ClassifyKeyEventTest, HeldKeyGivesRepeatedDownsAndOneUp)
     EXPECT_EQ(ClassifyKeyEvent(true, true), TKeyEventKind::Down);
     EXPECT_EQ(ClassifyKeyEvent(false, true), TKeyEventKind::Ignore);
     EXPECT_EQ(ClassifyKeyEvent(false, false), TKeyEventKind::Up);
+}
+
+} // namespace
+
+namespace {
+
+// Real key events from an X server, as Qt's xcb platform delivers them: run with
+// QT_QPA_PLATFORM=xcb on a display with a US layout and xdotool.
+class TKeyRecorder : public QWidget {
+public:
+    std::vector<std::uint16_t> Codes;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { Codes.push_back(VirtualKeyFromEvent(*event)); }
+};
+
+TEST(VirtualKeysXServerTest, KeysFromTheXServerGiveUsWindowsCodes)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+        std::system("command -v xdotool >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs QT_QPA_PLATFORM=xcb and xdotool";
+    TKeyRecorder recorder;
+    recorder.setGeometry(0, 0, 200, 200);
+    recorder.show();
+    recorder.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&recorder));
+    // Through XTest, as a keyboard types. Shift itself comes too; only the keys of interest
+    // are compared.
+    ASSERT_EQ(std::system("xdotool key a shift+1 Super_L KP_Home F5 bracketleft"), 0);
+    QTest::qWait(300);
+    std::vector<std::uint16_t> seen;
+    std::copy_if(recorder.Codes.begin(), recorder.Codes.end(), std::back_inserter(seen),
+                 [](std::uint16_t vk) { return vk != VK::Shift; });
+    EXPECT_EQ(seen, (std::vector<std::uint16_t> { 'A', '1', VK::LWin, VK::Home, 116, VK::Oem4 }));
 }
 
 } // namespace
