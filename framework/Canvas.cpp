@@ -13,12 +13,10 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 
 namespace {
 
-// Regions reach this far from the origin in every direction: far beyond any screen, and it
-// keeps a region of huge coordinates small.
-constexpr int kRegionReach = 1 << 15;
 // Text further off the image than this is not drawn (and cannot overflow the painter's
 // integer coordinates).
 constexpr std::int64_t kTextReach = 1 << 24;
@@ -38,49 +36,9 @@ QString ToQString(const std::string& text)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// a * b / c rounded half away from zero, -1 when c is 0 (the platform's MulDiv).
-int MulDiv(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    const std::int64_t product = std::int64_t(a) * b;
-    const std::int64_t divisor = std::abs(std::int64_t(c));
-    std::int64_t quotient = (std::abs(product) + divisor / 2) / divisor;
-    if ((product < 0) != (c < 0))
-        quotient = -quotient;
-    return int(std::clamp<std::int64_t>(quotient, INT32_MIN, INT32_MAX));
-}
-
-TRect Normalized(TRect r)
-{
-    if (r.Left > r.Right)
-        std::swap(r.Left, r.Right);
-    if (r.Top > r.Bottom)
-        std::swap(r.Top, r.Bottom);
-    return r;
-}
-
-QRect RegionLimit() { return QRect(QPoint(-kRegionReach, -kRegionReach), QPoint(kRegionReach, kRegionReach)); }
-
-// The pixels of `rect` (right and bottom excluded) that lie inside `limit`.
-QRect ClampedRect(const TRect& rect, const QRect& limit)
-{
-    if (rect.IsEmpty() || limit.isEmpty())
-        return {};
-    const int left = std::max(rect.Left, limit.left());
-    const int top = std::max(rect.Top, limit.top());
-    const std::int64_t right = std::min<std::int64_t>(std::int64_t(rect.Right) - 1, limit.right());
-    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t(rect.Bottom) - 1, limit.bottom());
-    if (left > right || top > bottom)
-        return {};
-    return QRect(QPoint(left, top), QPoint(int(right), int(bottom)));
-}
-
 // Widths of 0 or less draw one pixel, as the platform's pens do; beyond any screen they only
 // cost time.
 int PenWidth(const TPen& pen) { return std::clamp(pen.Width, 1, 1 << 16); }
-
-QPointF Continuous(TPoint p) { return QPointF(p.X + 0.5, p.Y + 0.5); }
 
 // The angle of the ray from `centre` towards `p`, with y pointing up.
 double RayAngle(QPointF centre, QPointF p) { return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()); }
@@ -124,95 +82,6 @@ TSpanSet LineSpans(TPoint from, TPoint to, int width, bool includeEnd, const QRe
 }
 
 } // namespace
-
-// ---- TFont -------------------------------------------------------------------------------
-
-int TFont::Size() const { return -MulDiv(m_height, 72, 96); }
-
-void TFont::SetSize(int points) { m_height = -MulDiv(points, 96, 72); }
-
-QFont TFont::ToQFont() const
-{
-    QFont font(QString::fromStdString(Name));
-    // Glyphs beyond a few thousand pixels only cost memory.
-    constexpr int kLargest = 4000;
-    int pixels = 12;
-    if (m_height < 0) {
-        pixels = std::min(kLargest, -std::max(m_height, -kLargest));
-    } else if (m_height > 0) {
-        // A cell height: scale by the typeface's ratio of character height to cell height.
-        QFont probe(font);
-        probe.setPixelSize(100);
-        const QFontMetrics metrics(probe);
-        const int cell = std::max(1, metrics.ascent() + metrics.descent());
-        pixels = int(std::lround(std::min(m_height, kLargest) * 100.0 / cell));
-    }
-    font.setPixelSize(std::max(1, pixels));
-    font.setBold(Style & fsBold);
-    font.setItalic(Style & fsItalic);
-    font.setUnderline(Style & fsUnderline);
-    font.setStrikeOut(Style & fsStrikeOut);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setKerning(false);
-    return font;
-}
-
-// ---- TRegion -----------------------------------------------------------------------------
-
-TRegion TRegion::Rect(const TRect& rect)
-{
-    TRegion region;
-    region.m_region = QRegion(ClampedRect(Normalized(rect), RegionLimit()));
-    return region;
-}
-
-TRegion TRegion::Ellipse(const TRect& rect)
-{
-    const TRect r = Normalized(rect);
-    TRegion region;
-    region.m_region = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, (double(r.Right) - r.Left) / 2,
-                                     (double(r.Bottom) - r.Top) / 2, RegionLimit())
-                          .ToRegion();
-    return region;
-}
-
-TRegion TRegion::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight)
-{
-    const TRect r = Normalized(rect);
-    TRegion region;
-    region.m_region = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, std::abs(double(ellipseWidth)) / 2,
-                                     std::abs(double(ellipseHeight)) / 2, RegionLimit())
-                          .ToRegion();
-    return region;
-}
-
-TRegion TRegion::Polygon(std::span<const TPoint> points)
-{
-    // The inside plus the one-pixel outline: the pixels a polygon figure covers.
-    if (points.empty())
-        return {};
-    std::vector<QPointF> corners;
-    corners.reserve(points.size());
-    int top = points[0].Y;
-    int bottom = points[0].Y;
-    for (TPoint p : points) {
-        corners.push_back(Continuous(p));
-        top = std::min(top, p.Y);
-        bottom = std::max(bottom, p.Y);
-    }
-    // Only the rows the polygon reaches.
-    const QRect limit(QPoint(-kRegionReach, std::max(top, -kRegionReach)),
-                      QPoint(kRegionReach, std::min(bottom, kRegionReach)));
-    if (limit.isEmpty())
-        return {};
-    TSpanSet outline(limit.top(), limit.bottom() + 1);
-    for (std::size_t i = 0; i < points.size(); ++i)
-        AddLine(outline, points[i], points[(i + 1) % points.size()], points.size() == 1, limit);
-    outline.Normalize();
-    TRegion region;
-    region.m_region = PolygonSpans(corners, true, limit).United(outline).ToRegion();
-    return region;
-}
 
 // ---- TCanvas: painter ----------------------------------------------------------------------
 
@@ -340,7 +209,7 @@ QRect TCanvas::DrawLimit() const
 
 void TCanvas::PaintRoundRect(TRect rect, double rx, double ry)
 {
-    const TRect r = Normalized(rect);
+    const TRect r = NormalizedRect(rect);
     const QRect limit = DrawLimit();
     if (r.IsEmpty() || limit.isEmpty())
         return;
@@ -369,7 +238,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int el
 
 void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
 {
-    const TRect r = Normalized(rect);
+    const TRect r = NormalizedRect(rect);
     const QRect limit = DrawLimit();
     if (r.IsEmpty() || limit.isEmpty())
         return;
@@ -478,7 +347,7 @@ void TCanvas::Polygon(std::span<const TPoint> points, bool winding)
         std::vector<QPointF> corners;
         corners.reserve(points.size());
         for (TPoint p : points)
-            corners.push_back(Continuous(p));
+            corners.push_back(PixelCentre(p));
         FillSpans(*painter, PolygonSpans(corners, winding, limit), m_hasClip ? &m_clip : nullptr, Brush.Color());
     }
     PaintLines(points, true);
@@ -499,7 +368,7 @@ void TCanvas::FillRect(const TRect& rect)
 {
     if (Brush.Style() == TBrushStyle::bsClear)
         return;
-    const QRect area = ClampedRect(rect, DrawLimit());
+    const QRect area = PixelsInside(rect, DrawLimit());
     if (area.isEmpty())
         return;
     TPaintScope painter(*this);
@@ -561,7 +430,7 @@ void TCanvas::PaintText(int x, int y, const std::string& text, const TRect* clip
         return;
     const bool opaque = Brush.Style() == TBrushStyle::bsSolid;
     if (clip) {
-        const QRect area = ClampedRect(*clip, limit);
+        const QRect area = PixelsInside(*clip, limit);
         if (area.isEmpty())
             return;
         painter->setClipRect(area, Qt::IntersectClip);
@@ -593,7 +462,8 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
     const QFont font = Font.ToQFont();
     const QFontMetrics metrics = m_image && !m_image->isNull() ? QFontMetrics(font, m_image) : QFontMetrics(font);
     const TTextLayout layout(metrics, flags);
-    const std::vector<TTextLine> lines = layout.Lines(source, rect.Width());
+    const int maxWidth = int(std::clamp<std::int64_t>(std::int64_t(rect.Right) - rect.Left, 0, INT32_MAX));
+    const std::vector<TTextLine> lines = layout.Lines(source, maxWidth);
     const int lineHeight = metrics.ascent() + metrics.descent();
     const int height = int(std::min<std::int64_t>(std::int64_t(lines.size()) * lineHeight, INT32_MAX));
 
@@ -620,43 +490,15 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
     if (!painter)
         return height;
     if (!(flags & DT_NOCLIP)) {
-        const QRect area = ClampedRect(rect, limit);
+        const QRect area = PixelsInside(rect, limit);
         if (area.isEmpty())
             return height;
         painter->setClipRect(area, Qt::IntersectClip);
     }
     painter->setFont(font);
-    const QColor textColor = ToQColor(Font.Color);
-    const QColor background = ToQColor(Brush.Color());
-    const bool opaque = Brush.Style() == TBrushStyle::bsSolid;
-    // The accelerator's underline: a line in the descent, clear of the glyphs' feet.
-    const int underlineOffset = std::clamp(metrics.underlinePos(), 1, std::max(1, metrics.descent() - 1));
-    const int underlineThickness = std::max(1, metrics.lineWidth());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const TTextLine& line = lines[i];
-        const std::int64_t y = top + std::int64_t(i) * lineHeight;
-        if (y > limit.bottom() || y + lineHeight <= limit.top())
-            continue;
-        std::int64_t x = rect.Left;
-        if (flags & DT_CENTER)
-            x = (std::int64_t(rect.Left) + rect.Right - line.Width) / 2;
-        else if (flags & DT_RIGHT)
-            x = std::int64_t(rect.Right) - line.Width;
-        if (std::abs(x) > kTextReach || std::abs(y) > kTextReach)
-            continue;
-        const int left = int(x);
-        const int baseline = int(y) + metrics.ascent();
-        if (opaque)
-            painter->fillRect(QRect(left, int(y), line.Width, lineHeight), background);
-        painter->setPen(textColor);
-        for (const auto& [offset, piece] : layout.Pieces(line.Text))
-            painter->drawText(QPoint(left + offset, baseline), piece.toString());
-        for (int index : line.Accelerators) {
-            const int from = layout.Advance(QStringView(line.Text).left(index));
-            const int to = layout.Advance(QStringView(line.Text).left(index + 1));
-            painter->fillRect(QRect(left + from, baseline + underlineOffset, to - from, underlineThickness), textColor);
-        }
-    }
+    const std::optional<QColor> background =
+        Brush.Style() == TBrushStyle::bsSolid ? std::optional<QColor>(ToQColor(Brush.Color())) : std::nullopt;
+    layout.Paint(*painter, lines, rect, top, limit, ToQColor(Font.Color), background);
     return height;
 }
 
@@ -699,21 +541,19 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic& graphic)
 
 void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect)
 {
-    const TRect to = Normalized(dest);
-    const TRect from = Normalized(sourceRect);
+    const TRect to = NormalizedRect(dest);
+    const TRect from = NormalizedRect(sourceRect);
     if (source.isNull() || to.IsEmpty() || from.IsEmpty())
         return;
-    const QRect area = ClampedRect(to, DrawLimit());
+    const QRect area = PixelsInside(to, DrawLimit());
     if (area.isEmpty())
         return;
     // A rectangle given right to left (or bottom to top) mirrors the picture.
     const bool mirrorX = (dest.Left > dest.Right) != (sourceRect.Left > sourceRect.Right);
     const bool mirrorY = (dest.Top > dest.Bottom) != (sourceRect.Top > sourceRect.Bottom);
-    const std::int64_t destWidth = std::int64_t(to.Right) - to.Left;
-    const std::int64_t destHeight = std::int64_t(to.Bottom) - to.Top;
-    const std::int64_t sourceWidth = std::int64_t(from.Right) - from.Left;
-    const std::int64_t sourceHeight = std::int64_t(from.Bottom) - from.Top;
-    if (!mirrorX && !mirrorY && destWidth == sourceWidth && destHeight == sourceHeight) {
+    const auto width = [](const TRect& r) { return std::int64_t(r.Right) - r.Left; };
+    const auto height = [](const TRect& r) { return std::int64_t(r.Bottom) - r.Top; };
+    if (!mirrorX && !mirrorY && width(to) == width(from) && height(to) == height(from)) {
         // Same size: the painter copies the part of the source that exists, pixel for pixel.
         const std::int64_t dx = std::int64_t(from.Left) - to.Left;
         const std::int64_t dy = std::int64_t(from.Top) - to.Top;
@@ -729,31 +569,7 @@ void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sou
                                QRect(int(left + dx), int(top + dy), int(right - left + 1), int(bottom - top + 1)));
         return;
     }
-    // Nearest neighbour: each target pixel takes the source pixel under its centre.
-    const auto sample = [](std::int64_t offset, std::int64_t destSize, std::int64_t sourceSize, bool mirror) {
-        const std::int64_t d = mirror ? destSize - 1 - offset : offset;
-        return std::int64_t((__int128(2 * d + 1) * sourceSize) / (__int128(2) * destSize));
-    };
-    std::vector<int> columns(std::size_t(area.width()), -1);
-    for (int i = 0; i < area.width(); ++i) {
-        const std::int64_t sx = from.Left + sample(area.left() + i - std::int64_t(to.Left), destWidth, sourceWidth, mirrorX);
-        if (sx >= 0 && sx < source.width())
-            columns[std::size_t(i)] = int(sx);
-    }
-    const QImage pixels = source.convertToFormat(QImage::Format_ARGB32);
-    QImage patch(area.size(), QImage::Format_ARGB32);
-    patch.fill(Qt::transparent);
-    for (int j = 0; j < area.height(); ++j) {
-        const std::int64_t sy = from.Top + sample(area.top() + j - std::int64_t(to.Top), destHeight, sourceHeight, mirrorY);
-        if (sy < 0 || sy >= pixels.height())
-            continue;
-        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(int(sy)));
-        auto* out = reinterpret_cast<QRgb*>(patch.scanLine(j));
-        for (int i = 0; i < area.width(); ++i) {
-            if (columns[std::size_t(i)] >= 0)
-                out[i] = in[columns[std::size_t(i)]];
-        }
-    }
+    const QImage patch = SampleNearest(source, from, to, area, mirrorX, mirrorY);
     TPaintScope painter(*this);
     if (painter)
         painter->drawImage(area.topLeft(), patch);

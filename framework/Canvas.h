@@ -1,6 +1,8 @@
 #pragma once
 
+#include "framework/Font.h"
 #include "framework/KDTypes.h"
+#include "framework/Region.h"
 
 #include <QImage>
 #include <QRegion>
@@ -10,19 +12,10 @@
 #include <string>
 
 class QPainter;
-class QFont;
 class TGraphic;
 
 enum class TBrushStyle { bsSolid, bsClear };
 enum class TPenStyle { psSolid, psClear };
-
-enum TFontStyle : unsigned {
-    fsBold = 1,
-    fsItalic = 2,
-    fsUnderline = 4,
-    fsStrikeOut = 8,
-};
-using TFontStyles = unsigned;
 
 // DrawText flags, with the values the platform gives them.
 constexpr unsigned DT_TOP = 0x0000;
@@ -62,44 +55,6 @@ public:
 private:
     TColor m_color { clWhite };
     TBrushStyle m_style { TBrushStyle::bsSolid };
-};
-
-// A font: a typeface name, a size either as a pixel height (negative: the character height,
-// as -12 means 12-pixel characters; positive: the cell height, ascent plus descent) or in
-// points (at 96 pixels per inch), styles, colour. Text is drawn without anti-aliasing.
-class TFont {
-public:
-    std::string Name { "Arial" };
-    TFontStyles Style { 0 };
-    TColor Color { clWindowText };
-
-    int Height() const { return m_height; }
-    void SetHeight(int height) { m_height = height; }
-    // Points at 96 dpi: Size = -Height * 72 / 96.
-    int Size() const;
-    void SetSize(int points);
-
-    QFont ToQFont() const;
-
-private:
-    int m_height { -12 };
-};
-
-// A clipping region: rectangle, ellipse, rounded rectangle or polygon (winding fill), with
-// the pixel coverage of the platform's regions.
-class TRegion {
-public:
-    static TRegion Rect(const TRect& rect);
-    static TRegion Ellipse(const TRect& rect);
-    static TRegion RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
-    static TRegion Polygon(std::span<const TPoint> points);
-
-    const QRegion& ToQRegion() const { return m_region; }
-    bool Contains(int x, int y) const { return m_region.contains(QPoint(x, y)); }
-    bool IsEmpty() const { return m_region.isEmpty(); }
-
-private:
-    QRegion m_region;
 };
 
 // A drawing surface with the platform's figure rules, painting without anti-aliasing on an

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -102,6 +103,28 @@ std::int64_t FloorDiv(__int128 a, __int128 b)
 }
 
 } // namespace
+
+TRect NormalizedRect(TRect r)
+{
+    if (r.Left > r.Right)
+        std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom)
+        std::swap(r.Top, r.Bottom);
+    return r;
+}
+
+QRect PixelsInside(const TRect& rect, const QRect& limit)
+{
+    if (rect.IsEmpty() || limit.isEmpty())
+        return {};
+    const int left = std::max(rect.Left, limit.left());
+    const int top = std::max(rect.Top, limit.top());
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(rect.Right) - 1, limit.right());
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t(rect.Bottom) - 1, limit.bottom());
+    if (left > right || top > bottom)
+        return {};
+    return QRect(QPoint(left, top), QPoint(int(right), int(bottom)));
+}
 
 TSpanSet::TSpanSet(int top, int bottom)
     : m_top(top)
@@ -371,4 +394,42 @@ std::vector<QPointF> SectorPolygon(QPointF centre, double radius, double startAn
         points.emplace_back(centre.x() + reach * std::cos(angle), centre.y() - reach * std::sin(angle));
     }
     return points;
+}
+
+QImage SampleNearest(const QImage& source, const TRect& from, const TRect& to, const QRect& area, bool mirrorX,
+                     bool mirrorY)
+{
+    QImage patch(area.size(), QImage::Format_ARGB32);
+    if (patch.isNull())
+        return patch;
+    patch.fill(Qt::transparent);
+    const std::int64_t destWidth = std::int64_t(to.Right) - to.Left;
+    const std::int64_t destHeight = std::int64_t(to.Bottom) - to.Top;
+    const std::int64_t sourceWidth = std::int64_t(from.Right) - from.Left;
+    const std::int64_t sourceHeight = std::int64_t(from.Bottom) - from.Top;
+    if (destWidth <= 0 || destHeight <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
+        return patch;
+    const auto sample = [](std::int64_t offset, std::int64_t destSize, std::int64_t sourceSize, bool mirror) {
+        const std::int64_t d = mirror ? destSize - 1 - offset : offset;
+        return std::int64_t((__int128(2 * d + 1) * sourceSize) / (__int128(2) * destSize));
+    };
+    std::vector<int> columns(std::size_t(area.width()), -1);
+    for (int i = 0; i < area.width(); ++i) {
+        const std::int64_t sx = from.Left + sample(area.left() + i - std::int64_t(to.Left), destWidth, sourceWidth, mirrorX);
+        if (sx >= 0 && sx < source.width())
+            columns[std::size_t(i)] = int(sx);
+    }
+    const QImage pixels = source.convertToFormat(QImage::Format_ARGB32);
+    for (int j = 0; j < area.height(); ++j) {
+        const std::int64_t sy = from.Top + sample(area.top() + j - std::int64_t(to.Top), destHeight, sourceHeight, mirrorY);
+        if (sy < 0 || sy >= pixels.height())
+            continue;
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(int(sy)));
+        auto* out = reinterpret_cast<QRgb*>(patch.scanLine(j));
+        for (int i = 0; i < area.width(); ++i) {
+            if (columns[std::size_t(i)] >= 0)
+                out[i] = in[columns[std::size_t(i)]];
+        }
+    }
+    return patch;
 }

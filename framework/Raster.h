@@ -2,6 +2,7 @@
 
 #include "framework/KDTypes.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QRegion>
@@ -50,6 +51,13 @@ private:
     std::vector<std::vector<TSpan>> m_rows;
 };
 
+// The rectangle with left <= right and top <= bottom.
+TRect NormalizedRect(TRect rect);
+// The pixels of `rect` (right and bottom excluded) that lie inside `limit`.
+QRect PixelsInside(const TRect& rect, const QRect& limit);
+// The continuous position of a pixel's centre.
+inline QPointF PixelCentre(TPoint p) { return QPointF(p.X + 0.5, p.Y + 0.5); }
+
 // Every generator produces only the pixels inside `limit`, so huge figures cost no more than
 // the visible part of them.
 
@@ -72,6 +80,13 @@ TSpanSet WideLineSpans(TPoint from, TPoint to, int width, const QRect& limit);
 // centred on the figure's one-pixel outline.
 TSpanSet RoundRectOutline(double left, double top, double right, double bottom, double rx, double ry,
                           int outlineWidth, const QRect& limit);
+
+// The pixels `area` (target coordinates, inside `to`) of the source rectangle `from` scaled
+// nearest-neighbour onto the target rectangle `to`, mirrored as asked: each target pixel
+// takes the source pixel under its centre. Pixels that would come from beyond the source
+// stay transparent.
+QImage SampleNearest(const QImage& source, const TRect& from, const TRect& to, const QRect& area, bool mirrorX,
+                     bool mirrorY);
 
 // A wedge from `centre` (continuous), counter-clockwise from `startAngle` through `sweep`
 // radians (angles measured with y pointing up), reaching `radius` and beyond.

@@ -2,9 +2,16 @@
 
 #include "framework/Canvas.h"
 
+#include <QPainter>
+
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
+
+// Lines further off the image than this are not drawn (and cannot overflow the painter's
+// integer coordinates).
+constexpr std::int64_t kTextReach = 1 << 24;
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
@@ -155,4 +162,39 @@ TTextLine TTextLayout::MakeLine(const TMarkedText& paragraph, int from, int to) 
     }
     line.Width = Advance(line.Text);
     return line;
+}
+
+void TTextLayout::Paint(QPainter& painter, const std::vector<TTextLine>& lines, const TRect& rect, std::int64_t top,
+                        const QRect& visible, const QColor& text, const std::optional<QColor>& background) const
+{
+    const int ascent = m_metrics.ascent();
+    const int lineHeight = ascent + m_metrics.descent();
+    // The accelerator's underline: a line in the descent, clear of the glyphs' feet.
+    const int underlineOffset = std::clamp(m_metrics.underlinePos(), 1, std::max(1, m_metrics.descent() - 1));
+    const int underlineThickness = std::max(1, m_metrics.lineWidth());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const TTextLine& line = lines[i];
+        const std::int64_t y = top + std::int64_t(i) * lineHeight;
+        if (y > visible.bottom() || y + lineHeight <= visible.top())
+            continue;
+        std::int64_t x = rect.Left;
+        if (m_flags & DT_CENTER)
+            x = (std::int64_t(rect.Left) + rect.Right - line.Width) / 2;
+        else if (m_flags & DT_RIGHT)
+            x = std::int64_t(rect.Right) - line.Width;
+        if (std::abs(x) > kTextReach || std::abs(y) > kTextReach)
+            continue;
+        const int left = int(x);
+        const int baseline = int(y) + ascent;
+        if (background)
+            painter.fillRect(QRect(left, int(y), line.Width, lineHeight), *background);
+        painter.setPen(text);
+        for (const auto& [offset, piece] : Pieces(line.Text))
+            painter.drawText(QPoint(left + offset, baseline), piece.toString());
+        for (int index : line.Accelerators) {
+            const int from = Advance(QStringView(line.Text).left(index));
+            const int to = Advance(QStringView(line.Text).left(index + 1));
+            painter.fillRect(QRect(left + from, baseline + underlineOffset, to - from, underlineThickness), text);
+        }
+    }
 }

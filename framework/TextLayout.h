@@ -1,8 +1,14 @@
 #pragma once
 
+#include "framework/KDTypes.h"
+
+#include <QColor>
 #include <QFontMetrics>
+#include <QRect>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -14,6 +20,8 @@ struct TTextLine {
     std::vector<int> Accelerators; // indexes in Text of the characters to underline
     int Width { 0 };
 };
+
+class QPainter;
 
 class TTextLayout {
 public:
@@ -27,6 +35,13 @@ public:
     int Advance(QStringView line) const;
     // The pieces between tabs with their x offsets from the line's start.
     std::vector<std::pair<int, QStringView>> Pieces(QStringView line) const;
+
+    // Draws the lines one below the other from `top`, each placed between rect's left and
+    // right by the alignment flags, accelerators underlined; a background colour fills each
+    // line's box first. Lines outside `visible` are skipped. The painter's font must be the
+    // one measured.
+    void Paint(QPainter& painter, const std::vector<TTextLine>& lines, const TRect& rect, std::int64_t top,
+               const QRect& visible, const QColor& text, const std::optional<QColor>& background) const;
 
 private:
     struct TMarkedText {
