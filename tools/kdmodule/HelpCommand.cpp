@@ -30,24 +30,29 @@ extract  Writes one resource to OUT, or with --all every resource to DIR/TYPE/NA
          together with DIR/manifest.txt, from which `build --manifest` rebuilds the module.
 
 Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
-  Sounds=Sounds.dll      WAVE    SOUND_1 ... SOUND_88    a wave file per key, played in
-                                                         every play mode but KeyType
-  Keys=Keys.dll          WAVE    KEY_1 ... KEY_88        a wave file per key, played in
-                                                         KeyType
-  Patterns=Patterns.dll  RCDATA  PATTERN_1 ... PATTERN_88  a picture file per key, the
-                                                         PatternType wallpaper
-  Pictures=Pictures.dll  RCDATA  PICTURE_1 ... PICTURE_88  a picture file per key, shown
-                                                         in PictureType
-n is the key's section number in Kedoozle.ini (1 to 88, no leading zeros). A module file
-name without a folder is looked up in Kedoozle's own folder. Keys without a resource play
-the default sound, or show nothing for a missing pattern or picture.
+  Sounds=Sounds.dll
+      WAVE resources SOUND_1 ... SOUND_88: a wave file per key, played in every
+      play mode but KeyType.
+  Keys=Keys.dll
+      WAVE resources KEY_1 ... KEY_88: a wave file per key (the key's name spoken),
+      played in KeyType.
+  Patterns=Patterns.dll
+      RCDATA resources PATTERN_1 ... PATTERN_88: a picture file per key, repeated
+      as a wallpaper inside the figures of PatternType.
+  Pictures=Pictures.dll
+      RCDATA resources PICTURE_1 ... PICTURE_88: a picture file per key, shown in
+      PictureType.
+The number in each name is the key's section in Kedoozle.ini ([1] to [88], written without
+leading zeros). A module file
+name without a folder is looked up in Kedoozle's own folder. A key whose sound is missing
+plays the default sound; a missing pattern or picture draws nothing.
 
 Each key section says the format of its pattern and picture resource:
   PatternResType=N and PictureResType=N, with N
     0  Windows bitmap (.bmp)
     1  GIF (.gif)
     2  JPEG (.jpg)
-    3  Windows metafile (.wmf; enhanced .emf)
+    3  metafile (.emf enhanced, or .wmf placeable Windows metafile)
 A key can also name a file instead (SoundFile, KeySoundFile, PatternFile, PictureFile);
 for a file the extension gives the format.
 
