@@ -42,10 +42,10 @@ Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
   Pictures=Pictures.dll
       RCDATA resources PICTURE_1 ... PICTURE_88: a picture file per key, shown in
       PictureType.
-The number in each name is the key's section in Kedoozle.ini ([1] to [88], written without
-leading zeros). A module file
-name without a folder is looked up in Kedoozle's own folder. A key whose sound is missing
-plays the default sound; a missing pattern or picture draws nothing.
+The number in each name is the key's section in Kedoozle.ini ([1] to [88], written
+without leading zeros). A module file name without a folder is looked up in Kedoozle's
+own folder. A key whose sound is missing plays the default sound; a missing pattern or
+picture draws nothing.
 
 Each key section says the format of its pattern and picture resource:
   PatternResType=N and PictureResType=N, with N
