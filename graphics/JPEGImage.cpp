@@ -125,6 +125,18 @@ void ConvertCMYKRow(const JSAMPLE* src, std::uint8_t* dst, JDIMENSION width, boo
     }
 }
 
+// The 216 colours of the 6 x 6 x 6 cube, for CMYK pictures on 8-bit screens: the library
+// quantises only its own RGB and gray output.
+QList<QRgb> ColorCube()
+{
+    QList<QRgb> colors;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 6; ++g)
+            for (int b = 0; b < 6; ++b)
+                colors.append(qRgb(r * 51, g * 51, b * 51));
+    return colors;
+}
+
 QImage Decode(std::span<const std::byte> data, bool eightBit)
 {
     TDecompressor decompressor(data);
@@ -139,7 +151,7 @@ QImage Decode(std::span<const std::byte> data, bool eightBit)
     const bool gray = info.jpeg_color_space == JCS_GRAYSCALE;
     info.out_color_space = cmyk ? JCS_CMYK : gray ? JCS_GRAYSCALE : JCS_RGB;
     // The library quantises three-channel output with its two-pass quantiser and gray output
-    // with its one-pass quantiser; CMYK output is quantised after conversion below.
+    // with its one-pass quantiser; CMYK output is reduced after conversion below.
     const bool quantise = (eightBit || gray) && !cmyk;
     if (quantise) {
         info.quantize_colors = TRUE;
@@ -180,7 +192,7 @@ QImage Decode(std::span<const std::byte> data, bool eightBit)
         jpeg_finish_decompress(&info);
     });
     if (cmyk && eightBit)
-        image = image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+        image = image.convertToFormat(QImage::Format_Indexed8, ColorCube(), Qt::DiffuseDither);
     return image;
 }
 

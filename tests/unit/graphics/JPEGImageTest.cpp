@@ -179,6 +179,64 @@ TEST(JPEGImageTest, GrayscaleIsQuantisedEvenOnDeepScreens)
     EXPECT_LE(Compare(expected, decoded).Mean, 3.0);
 }
 
+// A CMYK file as print software writes it: Adobe marker, channels stored inverted. Left half
+// red, right half blue.
+std::vector<std::byte> EncodeAdobeCMYK(int width, int height)
+{
+    jpeg_compress_struct info {};
+    jpeg_error_mgr error {};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 4);
+    for (int x = 0; x < width; ++x) {
+        // Inverted C, M, Y, K: red is M and Y full, blue is C and M full.
+        const bool red = x < width / 2;
+        JSAMPLE* p = &row[std::size_t(x) * 4];
+        p[0] = red ? 255 : 0;
+        p[1] = 0;
+        p[2] = red ? 0 : 255;
+        p[3] = 255;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW pointer = row.data();
+        jpeg_write_scanlines(&info, &pointer, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::byte> bytes(size);
+    std::memcpy(bytes.data(), buffer, size);
+    std::free(buffer);
+    return bytes;
+}
+
+TEST(JPEGImageTest, CMYKFilesShowTheirColours)
+{
+    const std::vector<std::byte> bytes = EncodeAdobeCMYK(32, 16);
+    for (int screenBits : { 24, 8 }) {
+        auto jpeg = Load(bytes, screenBits);
+        const QImage decoded = jpeg->ToImage();
+        ASSERT_EQ(decoded.size(), QSize(32, 16));
+        EXPECT_EQ(decoded.format(), screenBits == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+        EXPECT_LE(decoded.colorCount(), 236);
+        const QRgb left = decoded.pixel(4, 8);
+        const QRgb right = decoded.pixel(28, 8);
+        EXPECT_GT(qRed(left), 230) << screenBits;
+        EXPECT_LT(qBlue(left), 25) << screenBits;
+        EXPECT_GT(qBlue(right), 230) << screenBits;
+        EXPECT_LT(qRed(right), 25) << screenBits;
+    }
+}
+
 TEST(JPEGImageTest, DamagedHeaderFailsAtLoadWithTheLibraryCode)
 {
     const std::vector<std::byte> good = EncodeJPEG(TestPicture(16, 16));
