@@ -175,7 +175,7 @@ TBitmapInfo ReadInfoHeader(TByteReader& reader)
 
     if (info.Width <= 0 || info.Height <= 0 || !IsValidBitCount(info.BitCount, info.Core) || !IsValidCompression(info))
         RaiseInvalid();
-    // Both sides are below 2^31, so the product cannot overflow.
+    // Both sides are at most 2^31, so the product cannot overflow.
     if (std::uint64_t(info.Width) * std::uint64_t(info.Height) > MaxBitmapPixels)
         RaiseInvalid();
 
