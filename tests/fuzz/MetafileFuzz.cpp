@@ -62,6 +62,9 @@ std::vector<std::byte> WrapPlaceable(std::span<const std::byte> records)
 
 } // namespace
 
+// Fontconfig keeps its caches until the process ends; that is not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     // Fonts and text need a GUI application; the offscreen platform needs no display.

@@ -3,6 +3,9 @@
 #include "framework/Canvas.h"
 #include "framework/Exceptions.h"
 #include "framework/MetafileDIB.h"
+#include "framework/MetafileEMF.h"
+#include "framework/MetafilePlayer.h"
+#include "framework/MetafileWMF.h"
 #include "framework/Stream.h"
 #include "tools/common/MetafileBuilder.h"
 
@@ -501,6 +504,59 @@ TEST(MetafilePlayer, IntersectClipRectLimitsDrawingUntilRestored)
     EXPECT_EQ(At(image, 5, 15), White);
     EXPECT_EQ(At(image, 25, 15), White);
     EXPECT_EQ(At(image, 5, 35), Black);
+}
+
+TEST(MetafilePlayer, BrokenRecordSizesEndThePlayQuietly)
+{
+    // The loader refuses such files; the record loops still stop by themselves.
+    auto play = [](bool enhanced, const std::vector<std::byte>& bytes) {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(White);
+        {
+            TCanvas canvas(&image);
+            TMfMapping mapping;
+            mapping.FrameWidth = mapping.FrameHeight = mapping.TargetWidth = mapping.TargetHeight = 40;
+            TMetafilePlayer player(canvas, mapping);
+            if (enhanced) {
+                PlayEnhancedMetafileRecords(player, bytes);
+            } else {
+                player.SetMapMode(MfMM_ANISOTROPIC);
+                player.SetWindowExt(40, 40);
+                player.SetViewportExt(40, 40);
+                PlayWindowsMetafileRecords(player, std::span(bytes).subspan(22));
+            }
+        }
+        return image;
+    };
+    for (std::uint32_t size : { 0u, 4u, 0xFFFFFFF0u }) {
+        SCOPED_TRACE(size);
+        TEmfBuilder emf(40, 40);
+        emf.SelectObject(MfStockBlackBrush);
+        emf.Rectangle(0, 0, 20, 20);
+        std::vector<std::byte> bytes = emf.Finish();
+        const std::size_t broken = bytes.size() - 20; // where the end record starts
+        bytes.insert(bytes.begin() + std::ptrdiff_t(broken), 16, std::byte(0));
+        TMfWriter record;
+        record.U32(43);
+        record.U32(size);
+        std::copy(record.Bytes.begin(), record.Bytes.end(), bytes.begin() + std::ptrdiff_t(broken));
+        const QImage image = play(true, bytes);
+        EXPECT_EQ(At(image, 10, 10), Black);
+
+        TWmfBuilder wmf(40, 40);
+        wmf.SelectObject(wmf.CreateBrush(MfBrushSolid, 0));
+        wmf.Rectangle(0, 0, 20, 20);
+        wmf.Raw(0x041B, { 40, 40, 25, 25 });
+        std::vector<std::byte> windows = wmf.Finish();
+        const std::size_t last = windows.size() - 6 - 14; // the second rectangle record
+        windows[last] = std::byte(size & 0xFF);
+        windows[last + 1] = std::byte((size >> 8) & 0xFF);
+        windows[last + 2] = std::byte((size >> 16) & 0xFF);
+        windows[last + 3] = std::byte((size >> 24) & 0xFF);
+        const QImage windowsImage = play(false, windows);
+        EXPECT_EQ(At(windowsImage, 10, 10), Black);
+        EXPECT_EQ(At(windowsImage, 30, 30), White);
+    }
 }
 
 TEST(Metafile, BoundsGiveTheSizeWithoutAReferenceDevice)
