@@ -4,6 +4,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Stream.h"
 #include "graphics/ColorData.h"
+#include "graphics/GIFDither.h"
 #include "graphics/GIFLzw.h"
 
 #include <QPainter>
@@ -127,48 +128,6 @@ void RenderPlain(const std::uint8_t* pixels, const std::array<QRgb, 256>& lookup
         const std::uint8_t* row = pixels + std::size_t(y) * std::size_t(width);
         for (int x = 0; x < width; ++x)
             line[x] = lookup[row[x]];
-    }
-}
-
-// An error in sixteenths, rounded to whole units (halves away from zero).
-inline int RoundSixteenths(int error) { return error >= 0 ? (error + 8) >> 4 : -((-error + 8) >> 4); }
-
-// Floyd-Steinberg error diffusion onto the 6 x 6 x 6 cube (levels 0x00, 0x33, ... 0xFF):
-// a component plus its diffused error, clamped, goes to level (v + 3) div 51; the remainder
-// spreads 7/16 ahead, 3/16 behind below, 5/16 below and 1/16 ahead below. Lines run left to
-// right and right to left in turn.
-void RenderDithered(const std::uint8_t* pixels, const std::array<QRgb, 256>& lookup, QImage& image)
-{
-    const int width = image.width();
-    const int height = image.height();
-    // One pad column on each side takes the errors that fall off the edges.
-    std::vector<int> current(std::size_t(width + 2) * 3, 0);
-    std::vector<int> next(std::size_t(width + 2) * 3, 0);
-    for (int y = 0; y < height; ++y) {
-        std::fill(next.begin(), next.end(), 0);
-        const bool leftToRight = (y % 2) == 0;
-        const int dir = leftToRight ? 1 : -1;
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const std::uint8_t* row = pixels + std::size_t(y) * std::size_t(width);
-        for (int i = 0; i < width; ++i) {
-            const int x = leftToRight ? i : width - 1 - i;
-            const QRgb color = lookup[row[x]];
-            const int components[3] = { qRed(color), qGreen(color), qBlue(color) };
-            int out[3];
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t here = std::size_t(x + 1) * 3 + std::size_t(c);
-                const int v = std::clamp(components[c] + RoundSixteenths(current[here]), 0, 255);
-                const int level = (v + 3) / 51;
-                out[c] = level * 51;
-                const int error = v - out[c];
-                current[here + std::size_t(dir * 3)] += 7 * error;
-                next[here - std::size_t(dir * 3)] += 3 * error;
-                next[here] += 5 * error;
-                next[here + std::size_t(dir * 3)] += error;
-            }
-            line[x] = qRgb(out[0], out[1], out[2]);
-        }
-        std::swap(current, next);
     }
 }
 
@@ -495,7 +454,7 @@ const QImage& TGIFSubImage::Bitmap(const TGIFColorMap& globalColorMap, bool dith
         FailAllocation();
     const std::array<QRgb, 256> lookup = ColorLookup(map, m_pixels, onWarning);
     if (dither)
-        RenderDithered(m_pixels.data(), lookup, image);
+        DitherToColorCube(m_pixels.data(), lookup, image);
     else
         RenderPlain(m_pixels.data(), lookup, image);
     m_bitmap = image;

@@ -37,7 +37,12 @@ public:
     bool ReadByte(std::uint8_t& value);
     // The next byte without moving; -1 at the end of the data.
     int PeekByte() const;
-    void StepBack() { Bytes.Seek(Bytes.Position() - 1); }
+    // Un-reads the byte just read.
+    void StepBack()
+    {
+        if (Bytes.Position() > 0)
+            Bytes.Seek(Bytes.Position() - 1);
+    }
     // Exactly `count` bytes; raises "Premature end of data" when fewer are left.
     std::span<const std::byte> ReadExact(std::size_t count);
     // The data sub-blocks from here to the 0 length byte, each handed to `block`. A block

@@ -528,6 +528,18 @@ TEST(GIFImage, PaletteScreensGetCubeColoursByErrorDiffusion)
     EXPECT_EQ(At(line, 2, 0), qRgb(0, 0, 0));
     EXPECT_EQ(At(line, 3, 0), qRgb(51, 51, 51));
 
+    // The second line runs right to left: greys 100 100 200 / 100 40 20 give 102 102 153 /
+    // 102 51 0 (left to right it would end 0 51).
+    TBuilder serpentine;
+    serpentine.Text("GIF89a").Word(3).Word(2).Add({ 0x81, 0, 0 })
+        .Add({ 100, 100, 100, 200, 200, 200, 40, 40, 40, 20, 20, 20 });
+    AddFrame(serpentine, 0, 0, 3, 2, { 0, 0, 1, 0, 2, 3 });
+    const QImage lines = Load(serpentine.Data).Image->ToImage();
+    const int expected[2][3] = { { 102, 102, 153 }, { 102, 51, 0 } };
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(qRed(lines.pixel(x, y)), expected[y][x]) << x << "," << y;
+
     // A 256-colour picture drawn scaled shows only cube colours.
     TGiflibFrame frame;
     frame.Width = 50;
