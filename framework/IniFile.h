@@ -23,14 +23,18 @@ public:
 
     const std::string& FileName() const { return m_fileName; }
 
-    // At most 2047 characters; a missing key gives `defaultValue`.
+    // At most 2047 characters; a missing key gives `defaultValue`, an empty value "". Quotes
+    // around a value are part of it (a caption may be a lone quote). With two equal sections
+    // or keys, the first is read and written.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     // Decimal, "$" hex, or "0x"/"0X" hex (longer than two characters), as a 32-bit signed
     // integer; a missing key, an empty value or text that does not convert gives the default.
+    // Hex takes up to 32 bits and wraps ($FFFFFFFF is -1); wider values do not convert.
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     // An integer with default 1 or 0; any non-zero value is true.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
+    // Line breaks in a section, key or value are written as blanks, so a text cannot add lines.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, int value);
     void WriteBool(const std::string& section, const std::string& key, bool value);

@@ -167,6 +167,18 @@ TEST_F(IniFileTest, WritesReplaceInPlaceAndKeepEverythingElse)
     EXPECT_EQ(again.ReadString("2", "KeyName", ""), "=");
 }
 
+TEST_F(IniFileTest, FirstOfTwoEqualKeysIsReadAndWritten)
+{
+    WriteAll(File(), "[Dup]\nA=1\na=2\n");
+    {
+        TIniFile ini(File().string());
+        EXPECT_EQ(ini.ReadInteger("Dup", "A", 0), 1);
+        ini.WriteInteger("Dup", "A", 3);
+        EXPECT_EQ(ini.ReadInteger("dup", "a", 0), 3) << "reads see the pending write";
+    }
+    EXPECT_EQ(ReadAll(File()), "[Dup]\nA=3\na=2\n");
+}
+
 TEST_F(IniFileTest, KeepsLineEndingsAndByteOrderMark)
 {
     WriteAll(File(), "\xEF\xBB\xBF[Settings]\r\nPlayMode=1\r\n");
