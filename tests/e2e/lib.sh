@@ -23,24 +23,27 @@ fail() {
   exit 1
 }
 
-# start_x [WIDTHxHEIGHT] [openbox-config]: a fresh display with openbox on it.
+# start_x [WIDTHxHEIGHT] [openbox-config]: a fresh display with openbox on it. The server
+# picks a free display number itself (-displayfd), so tests side by side never share one.
 start_x() {
-  local size=${1:-1024x768} config=${2:-}
-  local n
-  for n in $(seq 20 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-  done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+  local size=${1:-1024x768} config=${2:-} n=""
+  : >"$E2E_TMP/display.num"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display.num" \
+    >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    n=$(tr -dc '0-9' <"$E2E_TMP/display.num")
+    [ -n "$n" ] && break; sleep 0.05
+  done
+  [ -n "$n" ] || fail "Xvfb did not start"
   export DISPLAY=":$n"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
   if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
   else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
   E2E_PIDS+=($!)
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.05
   done
+  fail "openbox did not start"
 }
 
 # copy_program: a private copy of the ready program folder in $E2E_TMP/dist.
