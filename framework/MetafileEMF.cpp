@@ -348,7 +348,8 @@ void PlayBlit(TMetafilePlayer& player, const TRecord& record)
         }
     }
     // The recorded bitmap is usually just the source rectangle.
-    const bool justSource = image.width() == std::abs(cxSrc) && image.height() == std::abs(cySrc);
+    const bool justSource
+        = image.width() == std::abs(std::int64_t(cxSrc)) && image.height() == std::abs(std::int64_t(cySrc));
     player.StretchBitmap(image, x, y, cx, cy, justSource ? 0 : xSrc, justSource ? 0 : ySrc, cxSrc, cySrc, drawRop);
 }
 

@@ -16,9 +16,10 @@ constexpr int MaxCurveSegments = 128;
 
 int SegmentsFor(double length)
 {
+    // Clamped before the conversion: a hostile length does not fit an int.
     if (!std::isfinite(length))
         return 2;
-    return std::clamp(int(length / 4), 2, MaxCurveSegments);
+    return int(std::clamp(length / 4, 2.0, double(MaxCurveSegments)));
 }
 
 // The parameter on the ellipse (centre c, radii rx, ry) of the ray from c towards p.

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <climits>
 #include <fstream>
 
 using namespace MetafileBuilder;
@@ -557,6 +558,32 @@ TEST(MetafilePlayer, BrokenRecordSizesEndThePlayQuietly)
         EXPECT_EQ(At(windowsImage, 10, 10), Black);
         EXPECT_EQ(At(windowsImage, 30, 30), White);
     }
+}
+
+TEST(MetafilePlayer, ExtremeCoordinatesAreHarmless)
+{
+    // Figures spanning the whole 32-bit range, in every figure kind; the picture is still
+    // drawn afterwards. (The sanitizer build checks the arithmetic on the way.)
+    constexpr std::int32_t lo = INT32_MIN, hi = INT32_MAX;
+    TEmfBuilder emf(40, 40);
+    emf.SelectObject(MfStockBlackBrush);
+    for (std::uint32_t type : { 42u, 43u }) // ellipse, rectangle
+        emf.Raw(type, Params({ lo, lo, hi, hi }));
+    emf.Raw(44, Params({ lo, lo, hi, hi, hi, hi }));                 // round rectangle
+    for (std::uint32_t type : { 45u, 46u, 47u, 55u })                 // arc, chord, pie, arc-to
+        emf.Raw(type, Params({ lo, lo, hi, hi, hi, 0, 0, lo }));
+    emf.Raw(2, Params({ 0, 0, 0, 0, 4, lo, lo, hi, lo, hi, hi, lo, hi })); // Bézier
+    emf.Raw(41, Params({ 0, 0, -1, 0, 0 }));                           // angle arc, radius 2^32-1
+    emf.Raw(35, FloatParams({ 1e7f, 0, 0, 1e7f, 0, 0 }));              // and all of it scaled up
+    emf.Raw(42, Params({ lo, lo, hi, hi }));
+    emf.Raw(2, Params({ 0, 0, 0, 0, 4, lo, lo, hi, lo, hi, hi, lo, hi }));
+    emf.Raw(36, Params({ 0, 0, 0, 0, 0, 0, 1 }));                      // identity again
+    emf.SelectObject(MfStockWhiteBrush);
+    emf.SelectObject(MfStockNullPen);
+    emf.Rectangle(10, 10, 20, 20);
+    const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 5, 5), Black); // the huge rectangle covers the canvas
+    EXPECT_EQ(At(image, 15, 15), White);
 }
 
 TEST(Metafile, BoundsGiveTheSizeWithoutAReferenceDevice)
