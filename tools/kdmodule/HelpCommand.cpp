@@ -12,6 +12,9 @@ Usage:
   kdmodule list MODULE.dll
   kdmodule extract MODULE.dll TYPE NAME OUT
   kdmodule extract MODULE.dll --all DIR
+  kdmodule render PICTURE OUT.png
+  kdmodule render MODULE.dll NAME TYPECODE OUT.png
+  kdmodule check MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]
   kdmodule --help
 
 A content module is a Windows resource-only library (a PE file with no code and one
@@ -28,6 +31,13 @@ build    Writes OUT.dll (64-bit PE32+, or 32-bit PE32 with --pe32) holding each 
 list     Prints TYPE, NAME, SIZE and LANGUAGE of every resource.
 extract  Writes one resource to OUT, or with --all every resource to DIR/TYPE/NAME.ext
          together with DIR/manifest.txt, from which `build --manifest` rebuilds the module.
+render   Draws a picture as Kedoozle draws it and writes it as a PNG at its own size:
+         a file (bmp, dib, gif, jpg, jpeg, emf, wmf, by its extension), or the RCDATA
+         resource NAME of a module read as the kind of TYPECODE (0 to 3, see below).
+check    Reads and draws every RCDATA picture of a module, printing "NAME: error" for
+         each one Kedoozle could not show and a count. The type codes come from the
+         settings file (--ini) or, without it, from the data. Patterns (PATTERN_n, or all
+         with --kind patterns) must also convert to a bitmap, which metafiles do not.
 
 Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
   Sounds=Sounds.dll
@@ -62,8 +72,8 @@ Example:
   kdmodule list Pictures.dll
   kdmodule extract Sounds.dll WAVE SOUND_1 a.wav
 
-Exit codes: 0 success, 1 a file is missing, unreadable or not a module, or an output
-cannot be written, 2 the command line is wrong.
+Exit codes: 0 success, 1 a file is missing, unreadable or not a module, an output
+cannot be written, or a picture cannot be shown, 2 the command line is wrong.
 )";
 
 } // namespace

@@ -1,6 +1,8 @@
 // kdmodule: builds, lists and extracts content modules. One function per subcommand; a new
 // subcommand is one more row in the table below.
+#include "tools/kdmodule/Check.h"
 #include "tools/kdmodule/KdModule.h"
+#include "tools/kdmodule/Render.h"
 
 #include <cstdio>
 #include <exception>
@@ -16,6 +18,8 @@ constexpr TCommand Commands[] = {
     { "build", RunBuild },
     { "list", RunList },
     { "extract", RunExtract },
+    { "render", RunRender },
+    { "check", RunCheck },
     { "help", RunHelp },
     { "--help", RunHelp },
     { "-h", RunHelp },
@@ -32,7 +36,7 @@ int Usage(const std::string& message)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        return Usage("no command given (build, list, extract)");
+        return Usage("no command given (build, list, extract, render, check)");
     const std::string name = argv[1];
     const TArgs args(argv + 2, argv + argc);
     for (const TCommand& command : Commands) {
