@@ -1,0 +1,199 @@
+#include "tools/kdmodule/Check.h"
+
+#include "framework/Graphic.h"
+#include "framework/IniFile.h"
+#include "framework/ResourceModule.h"
+#include "tools/kdmodule/Render.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace {
+
+enum class TKind { Unset, Patterns, Pictures };
+
+struct TCheckOptions {
+    std::string Module;
+    std::string Ini;
+    TKind Kind { TKind::Unset };
+};
+
+constexpr int KeyCount = 88;
+
+TCheckOptions ParseOptions(const TArgs& args)
+{
+    TCheckOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--ini" || arg == "--kind") {
+            if (i + 1 >= args.size())
+                throw TUsageError(arg + " needs a value");
+            const std::string& value = args[++i];
+            if (arg == "--ini") {
+                options.Ini = value;
+                continue;
+            }
+            if (value == "patterns")
+                options.Kind = TKind::Patterns;
+            else if (value == "pictures")
+                options.Kind = TKind::Pictures;
+            else
+                throw TUsageError("--kind must be patterns or pictures, not '" + value + "'");
+            continue;
+        }
+        if (arg.starts_with("--"))
+            throw TUsageError("unknown option '" + arg + "' for check");
+        if (!options.Module.empty())
+            throw TUsageError("check takes one module, not '" + options.Module + "' and '" + arg + "'");
+        options.Module = arg;
+    }
+    if (options.Module.empty())
+        throw TUsageError("check needs MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]");
+    return options;
+}
+
+bool HasPrefix(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+// The key number of a name such as PATTERN_12, written as the program writes it (no leading
+// zeros, 1 to 88); 0 when the name is not of that form.
+int KeyNumber(std::string_view name, std::string_view prefix)
+{
+    if (!HasPrefix(name, prefix))
+        return 0;
+    const std::string_view digits = name.substr(prefix.size());
+    if (digits.empty() || digits.size() > 2 || digits.front() == '0')
+        return 0;
+    int number = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        number = number * 10 + (c - '0');
+    }
+    return number <= KeyCount ? number : 0;
+}
+
+const char* KindOfCode(int typeCode)
+{
+    static const char* const names[] = { "a bitmap", "a GIF", "a JPEG", "a metafile" };
+    return typeCode >= 0 && typeCode <= 3 ? names[typeCode] : "no picture";
+}
+
+struct TEntry {
+    std::string Name;   // as listed
+    std::string Lookup; // as the reader finds it ("#12" for a numbered resource)
+    bool Pattern { false };
+    int Key { 0 }; // 0 when the program never asks for this name
+    std::span<const std::byte> Data;
+};
+
+// Reads, draws and (for patterns) converts one picture; the error text of the first step
+// that fails, or nothing.
+std::optional<std::string> CheckEntry(TModuleHandle module, const TEntry& entry, int typeCode)
+{
+    try {
+        TPicture picture;
+        LoadModulePicture(module, typeCode, entry.Lookup, picture);
+        if (!picture.Graphic())
+            return "picture is empty";
+        RenderPicture(*picture.Graphic(), entry.Name);
+        // A pattern is tiled from a plain bitmap copy; kinds that do not convert cannot be
+        // used as patterns at all.
+        if (entry.Pattern)
+            picture.Graphic()->ToImage();
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> DetectTypeCode(std::span<const std::byte> data)
+{
+    const auto at = [&](std::size_t i) { return i < data.size() ? std::to_integer<unsigned>(data[i]) : 0x100u; };
+    if (at(0) == 'B' && at(1) == 'M')
+        return 0;
+    if (at(0) == 'G' && at(1) == 'I' && at(2) == 'F' && at(3) == '8')
+        return 1;
+    if (at(0) == 0xFF && at(1) == 0xD8 && at(2) == 0xFF)
+        return 2;
+    // Enhanced metafile: the first record is the header (type 1) with the " EMF" signature.
+    if (at(0) == 1 && at(1) == 0 && at(2) == 0 && at(3) == 0 && at(40) == ' ' && at(41) == 'E' && at(42) == 'M' &&
+        at(43) == 'F')
+        return 3;
+    // Placeable Windows metafile key 0x9AC6CDD7.
+    if (at(0) == 0xD7 && at(1) == 0xCD && at(2) == 0xC6 && at(3) == 0x9A)
+        return 3;
+    return std::nullopt;
+}
+
+int RunCheck(const TArgs& args)
+{
+    const TCheckOptions options = ParseOptions(args);
+    std::unique_ptr<TIniFile> ini;
+    if (!options.Ini.empty()) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(options.Ini, error))
+            throw TInputError("cannot read " + options.Ini + ": No such file");
+        ini = std::make_unique<TIniFile>(options.Ini);
+    }
+    const TPictureSession session;
+    const TModuleHandle module = OpenModule(options.Module);
+    struct TModuleGuard {
+        TModuleHandle Module;
+        ~TModuleGuard() { FreeLibrary(Module); }
+    } guard { module };
+
+    int checked = 0;
+    int failures = 0;
+    for (const TResourceInfo& info : EnumResources(module)) {
+        if (!info.Type.Name.empty() || info.Type.Id != RT_RCDATA)
+            continue;
+        TEntry entry;
+        entry.Name = FormatName(info.NameId, info.Name);
+        entry.Lookup = info.Name.empty() ? "#" + std::to_string(info.NameId) : info.Name;
+        entry.Data = info.Data;
+        const bool patternName = HasPrefix(entry.Name, "PATTERN_");
+        entry.Pattern = options.Kind == TKind::Patterns || (options.Kind == TKind::Unset && patternName);
+        entry.Key = KeyNumber(entry.Name, entry.Pattern ? "PATTERN_" : "PICTURE_");
+
+        const std::optional<int> detected = DetectTypeCode(entry.Data);
+        int typeCode = 0;
+        if (ini && entry.Key != 0) {
+            typeCode = ini->ReadInteger(std::to_string(entry.Key), entry.Pattern ? "PatternResType" : "PictureResType", 0);
+        } else if (detected) {
+            typeCode = *detected;
+        } else {
+            ++checked;
+            ++failures;
+            std::printf("%s: not a picture (no bitmap, GIF, JPEG or metafile signature)\n", entry.Name.c_str());
+            continue;
+        }
+        ++checked;
+        std::optional<std::string> failure = CheckEntry(module, entry, typeCode);
+        if (!failure)
+            continue;
+        ++failures;
+        // Under a settings file, say when the data is of another kind than its type code.
+        if (ini && entry.Key != 0 && detected && *detected != typeCode)
+            *failure += " (type code " + std::to_string(typeCode) + ", but the data is " + KindOfCode(*detected) +
+                        ", type code " + std::to_string(*detected) + ")";
+        std::printf("%s: %s\n", entry.Name.c_str(), failure->c_str());
+    }
+    std::printf("%d picture%s, %d failure%s\n", checked, checked == 1 ? "" : "s", failures, failures == 1 ? "" : "s");
+    return failures == 0 ? ExitOk : ExitInputError;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "tools/kdmodule/KdModule.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+// `kdmodule check`: reads every raw-data picture resource of a module through the program's
+// own picture classes and reports each one that the program could not show.
+int RunCheck(const TArgs& args);
+
+// The picture type code that a resource's data looks like (0 bitmap, 1 GIF, 2 JPEG,
+// 3 enhanced or placeable metafile), or nothing for data of none of these kinds.
+std::optional<int> DetectTypeCode(std::span<const std::byte> data);
