@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include <algorithm>
 
 std::unique_ptr<TKeys> KeyTable;
 std::vector<std::string> FontList;
@@ -124,12 +123,10 @@ void EnumerateFonts()
     for (const QString& family : families) {
         if (!QFontDatabase::isSmoothlyScalable(family))
             continue;
+        // A symbol font would draw a caption as Greek letters or pictographs; fontconfig
+        // gives such fonts Latin coverage too, so any symbol writing system excludes them.
         const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
-        const bool onlySymbols = !systems.isEmpty()
-            && std::all_of(systems.begin(), systems.end(), [](QFontDatabase::WritingSystem ws) {
-                   return ws == QFontDatabase::Symbol || ws == QFontDatabase::Any;
-               });
-        if (onlySymbols || systems.isEmpty())
+        if (systems.isEmpty() || systems.contains(QFontDatabase::Symbol))
             continue;
         FontList.push_back(family.toStdString());
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -163,4 +164,8 @@ TEST(FontList, HoldsScalableNonSymbolFamilies)
     const bool hasLiberation = std::any_of(FontList.begin(), FontList.end(),
                                            [](const std::string& f) { return f.find("Liberation") == 0; });
     EXPECT_TRUE(hasLiberation);
+    for (const std::string& family : FontList) {
+        EXPECT_FALSE(QFontDatabase::writingSystems(QString::fromStdString(family)).contains(QFontDatabase::Symbol))
+            << family;
+    }
 }
