@@ -20,12 +20,25 @@ std::string TempFile()
         const int fd = ::mkstemp(pattern.data());
         if (fd >= 0)
             ::close(fd);
-        return std::string(pattern);
+        return pattern;
     }();
     return path;
 }
 
+void RemoveTempFile()
+{
+    ::unlink(TempFile().c_str());
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // The name is made first, so it outlives the exit handler that removes the file.
+    (void)TempFile();
+    std::atexit(RemoveTempFile);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
