@@ -172,8 +172,13 @@ void TIniFile::TImpl::Load(const std::string& fileName)
     std::error_code error;
     if (!std::filesystem::exists(fileName, error))
         return;
+    // Only a plain file is read: a folder or a pipe in its place would fail or block.
+    if (!std::filesystem::is_regular_file(fileName, error)) {
+        Unreadable = true;
+        return;
+    }
     std::ifstream in(fileName, std::ios::binary);
-    if (!in || std::filesystem::is_directory(fileName, error)) {
+    if (!in) {
         Unreadable = true;
         return;
     }
