@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 
 #include <charconv>
+#include <cstdio>
 #include <cstddef>
 #include <filesystem>
 #include <vector>
@@ -38,11 +39,27 @@ void WritePng(const QImage& image, const std::filesystem::path& path)
     WriteOutputFile(path, std::vector<std::byte>(first, first + png.size()));
 }
 
+// Qt's notes about the environment (no runtime folder, font fallbacks) are not about the
+// picture and would bury the one line of output that is; only its fatal messages pass.
+QtMessageHandler PreviousHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg)
+        return;
+    if (PreviousHandler) {
+        PreviousHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 TPictureSession::TPictureSession()
 {
     RegisterPictureFormats();
+    PreviousHandler = qInstallMessageHandler(QuietMessages);
     if (QCoreApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -54,7 +71,11 @@ TPictureSession::TPictureSession()
     m_application = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-TPictureSession::~TPictureSession() = default;
+TPictureSession::~TPictureSession()
+{
+    m_application.reset();
+    qInstallMessageHandler(PreviousHandler);
+}
 
 void LoadModulePicture(TModuleHandle module, int typeCode, const std::string& name, TPicture& picture)
 {
