@@ -12,7 +12,9 @@ for f in Kedoozle.ini Sounds.dll Keys.dll Patterns.dll Pictures.dll; do
 done
 sed -i 's/^ShowMessages=.*/ShowMessages=1/' "$dist/Kedoozle.ini"
 grep -q '^ShowMessages=1' "$dist/Kedoozle.ini" || sed -i 's/^\[Settings\]/[Settings]\nShowMessages=1/' "$dist/Kedoozle.ini"
-start_program "$dist"
+# Started from another folder: the modules named by bare file names are still found.
+mkdir -p "$E2E_TMP/elsewhere"
+start_program "$dist" "$E2E_TMP/elsewhere"
 
 surface="992x690+16+16"
 panel="1016x46+4+718"
