@@ -2,6 +2,7 @@
 
 #include "framework/Graphic.h"
 #include "framework/IniFile.h"
+#include "framework/StringTable.h"
 #include "framework/ResourceModule.h"
 #include "tools/kdmodule/Render.h"
 
@@ -10,8 +11,10 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -160,16 +163,26 @@ int RunCheck(const TArgs& args)
 
     int checked = 0;
     int failures = 0;
+    std::vector<bool> keyFound(KeyCount + 1, false);
+    bool patternNames = false;
+    bool pictureNames = false;
+    std::set<std::string> seen;
     for (const TResourceInfo& info : EnumResources(module)) {
         if (!info.Type.Name.empty() || info.Type.Id != RT_RCDATA)
             continue;
         TEntry entry;
         entry.Name = FormatName(info.NameId, info.Name);
         entry.Lookup = info.Name.empty() ? "#" + std::to_string(info.NameId) : info.Name;
+        // The program reads a name's first language only; further languages are never shown.
+        if (!seen.insert(entry.Lookup).second)
+            continue;
         entry.Data = info.Data;
         const bool patternName = HasPrefix(entry.Name, "PATTERN_");
+        patternNames = patternNames || patternName;
+        pictureNames = pictureNames || HasPrefix(entry.Name, "PICTURE_");
         entry.Pattern = options.Kind == TKind::Patterns || (options.Kind == TKind::Unset && patternName);
         entry.Key = KeyNumber(entry.Name, entry.Pattern ? "PATTERN_" : "PICTURE_");
+        keyFound[entry.Key] = true;
 
         const std::optional<int> detected = DetectTypeCode(entry.Data);
         int typeCode = 0;
@@ -193,6 +206,23 @@ int RunCheck(const TArgs& args)
             *failure += " (type code " + std::to_string(typeCode) + ", but the data is " + KindOfCode(*detected) +
                         ", type code " + std::to_string(*detected) + ")";
         std::printf("%s: %s\n", entry.Name.c_str(), failure->c_str());
+    }
+    // Under a settings file, every key that names no file of its own takes its picture from
+    // the module: one that is missing there draws nothing in the program.
+    const TKind kind = options.Kind != TKind::Unset ? options.Kind
+                       : patternNames && !pictureNames ? TKind::Patterns
+                       : pictureNames && !patternNames ? TKind::Pictures
+                                                       : TKind::Unset;
+    if (ini && kind != TKind::Unset) {
+        const bool patterns = kind == TKind::Patterns;
+        for (int key = 1; key <= KeyCount; ++key) {
+            if (keyFound[key] || !ini->ReadString(std::to_string(key), patterns ? "PatternFile" : "PictureFile", "").empty())
+                continue;
+            const std::string name = (patterns ? "PATTERN_" : "PICTURE_") + std::to_string(key);
+            ++checked;
+            ++failures;
+            std::printf("%s: %s\n", name.c_str(), Format(LoadStr(Str::ResNotFound).c_str(), name.c_str()).c_str());
+        }
     }
     std::printf("%d picture%s, %d failure%s\n", checked, checked == 1 ? "" : "s", failures, failures == 1 ? "" : "s");
     return failures == 0 ? ExitOk : ExitInputError;

@@ -38,6 +38,8 @@ check    Reads and draws every RCDATA picture of a module, printing "NAME: error
          each one Kedoozle could not show and a count. The type codes come from the
          settings file (--ini) or, without it, from the data. Patterns (PATTERN_n, or all
          with --kind patterns) must also convert to a bitmap, which metafiles do not.
+         With --ini, a key that names no file but whose resource the module lacks is
+         reported too.
 
 Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
   Sounds=Sounds.dll

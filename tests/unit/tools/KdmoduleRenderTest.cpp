@@ -291,13 +291,17 @@ TEST_F(KdmoduleRenderTest, CheckReportsEachPictureTheProgramCouldNotShow)
     EXPECT_EQ(run.Out, "PICTURE_3: Bitmap image is not valid\n5 pictures, 1 failure\n");
 
     // With one, from the key's section; a wrong code is a failure that names the data's kind.
-    Write("Kedoozle.ini", std::string("[1]\nPictureResType=0\n[2]\nPictureResType=1\n[4]\nPictureResType=1\n"
-                                      "[5]\nPictureResType=3\n"));
+    // Keys 6 to 88 name files of their own, except key 7, which the module lacks.
+    std::string ini = "[1]\nPictureResType=0\n[2]\nPictureResType=1\n[4]\nPictureResType=1\n[5]\nPictureResType=3\n";
+    for (int key = 6; key <= 88; ++key)
+        ini += "[" + std::to_string(key) + "]\n" + (key == 7 ? "" : "PictureFile=pic.bmp\n");
+    Write("Kedoozle.ini", ini);
     run = Run({ "check", "Pictures.dll", "--ini", "Kedoozle.ini" });
     EXPECT_EQ(run.Code, 1) << run.Err;
     EXPECT_EQ(run.Out, "PICTURE_3: Bitmap image is not valid\n"
                        "PICTURE_4: Invalid GIF signature (type code 1, but the data is a JPEG, type code 2)\n"
-                       "5 pictures, 2 failures\n");
+                       "PICTURE_7: Resource PICTURE_7 not found\n"
+                       "6 pictures, 3 failures\n");
 
     run = Run({ "build", "Good.dll", "RCDATA:PICTURE_1=pic.bmp", "RCDATA:PICTURE_2=pic.gif", "RCDATA:PICTURE_3=pic.jpg" });
     ASSERT_EQ(run.Code, 0) << run.Err;
