@@ -187,7 +187,8 @@ int RunCheck(const TArgs& args)
         const std::optional<int> detected = DetectTypeCode(entry.Data);
         int typeCode = 0;
         if (ini && entry.Key != 0) {
-            typeCode = ini->ReadInteger(std::to_string(entry.Key), entry.Pattern ? "PatternResType" : "PictureResType", 0);
+            const char* key = entry.Pattern ? "PatternResType" : "PictureResType";
+            typeCode = ini->ReadInteger(std::to_string(entry.Key), key, 0);
         } else if (detected) {
             typeCode = *detected;
         } else {
@@ -216,7 +217,8 @@ int RunCheck(const TArgs& args)
     if (ini && kind != TKind::Unset) {
         const bool patterns = kind == TKind::Patterns;
         for (int key = 1; key <= KeyCount; ++key) {
-            if (keyFound[key] || !ini->ReadString(std::to_string(key), patterns ? "PatternFile" : "PictureFile", "").empty())
+            const char* fileKey = patterns ? "PatternFile" : "PictureFile";
+            if (keyFound[key] || !ini->ReadString(std::to_string(key), fileKey, "").empty())
                 continue;
             const std::string name = (patterns ? "PATTERN_" : "PICTURE_") + std::to_string(key);
             ++checked;

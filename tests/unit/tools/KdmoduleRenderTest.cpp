@@ -97,7 +97,10 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
     }
 
-    std::string Path(const std::string& name) const { return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) const
+    {
+        return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString();
+    }
 
     void Write(const std::string& name, const std::vector<std::byte>& bytes) const
     {
@@ -147,7 +150,8 @@ protected:
 
 bool Near(QColor actual, QColor expected, int tolerance)
 {
-    return std::abs(actual.red() - expected.red()) <= tolerance && std::abs(actual.green() - expected.green()) <= tolerance &&
+    return std::abs(actual.red() - expected.red()) <= tolerance &&
+           std::abs(actual.green() - expected.green()) <= tolerance &&
            std::abs(actual.blue() - expected.blue()) <= tolerance && actual.alpha() == expected.alpha();
 }
 
@@ -303,7 +307,8 @@ TEST_F(KdmoduleRenderTest, CheckReportsEachPictureTheProgramCouldNotShow)
                        "PICTURE_7: Resource PICTURE_7 not found\n"
                        "6 pictures, 3 failures\n");
 
-    run = Run({ "build", "Good.dll", "RCDATA:PICTURE_1=pic.bmp", "RCDATA:PICTURE_2=pic.gif", "RCDATA:PICTURE_3=pic.jpg" });
+    run = Run({ "build", "Good.dll", "RCDATA:PICTURE_1=pic.bmp", "RCDATA:PICTURE_2=pic.gif",
+                "RCDATA:PICTURE_3=pic.jpg" });
     ASSERT_EQ(run.Code, 0) << run.Err;
     run = Run({ "check", "Good.dll" });
     EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
