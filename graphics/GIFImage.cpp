@@ -180,6 +180,8 @@ void TGIFReader::ReadSubBlocks(const std::function<void(std::span<const std::uin
         if (count > Bytes.Remaining()) {
             Warn(Str::GIFPrematureEnd);
             count = Bytes.Remaining();
+            if (count == 0)
+                return;
         }
         const auto data = Bytes.Bytes(count);
         block({ reinterpret_cast<const std::uint8_t*>(data.data()), count });

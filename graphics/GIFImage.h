@@ -45,8 +45,9 @@ public:
     }
     // Exactly `count` bytes; raises "Premature end of data" when fewer are left.
     std::span<const std::byte> ReadExact(std::size_t count);
-    // The data sub-blocks from here to the 0 length byte, each handed to `block`. A block
-    // longer than what is left is reported as "Premature end of data" and cut short.
+    // The data sub-blocks from here to the 0 length byte, each handed to `block` (never
+    // empty). A block longer than what is left is reported as "Premature end of data" and cut
+    // short.
     void ReadSubBlocks(const std::function<void(std::span<const std::uint8_t>)>& block);
 
     // The logical screen's size, for frames whose descriptor gives a width or height of 0.

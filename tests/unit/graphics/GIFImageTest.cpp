@@ -246,6 +246,12 @@ TEST(GIFImage, ToleratedDefectsAreReportedAndReadingGoesOn)
     EXPECT_TRUE(loaded.Image->Images()[0].Empty());
     EXPECT_EQ(loaded.Image->ToImage().pixel(0, 0), qRgb(40, 40, 40));
 
+    // A looping extension whose sub-block length byte is the last byte of the data.
+    TBuilder lastByte = Header(2, 2);
+    lastByte.Add({ 0x21, 0xFF, 11 }).Text("NETSCAPE2.0").Add({ 3 });
+    loaded = Load(lastByte.Data);
+    EXPECT_EQ(*loaded.Warnings, std::vector<std::string> { "Premature end of data" });
+
     // A sub-block longer than the data: cut, reported, decoded as far as it goes.
     TBuilder longBlock = Header(2, 2);
     longBlock.Add({ 0x2C }).Word(0).Word(0).Word(2).Word(2).Add({ 0 });
