@@ -226,6 +226,11 @@ int RunCheck(const TArgs& args)
             std::printf("%s: %s\n", name.c_str(), Format(LoadStr(Str::ResNotFound).c_str(), name.c_str()).c_str());
         }
     }
+    // A module without pictures (a sounds module, say) cannot pass for a good picture module.
+    if (checked == 0) {
+        ++failures;
+        std::printf("%s: no RCDATA picture resources\n", options.Module.c_str());
+    }
     std::printf("%d picture%s, %d failure%s\n", checked, checked == 1 ? "" : "s", failures, failures == 1 ? "" : "s");
     return failures == 0 ? ExitOk : ExitInputError;
 }
