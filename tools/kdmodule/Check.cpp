@@ -111,7 +111,7 @@ std::optional<std::string> CheckEntry(TModuleHandle module, const TEntry& entry,
         TPicture picture;
         LoadModulePicture(module, typeCode, entry.Lookup, picture);
         if (!picture.Graphic())
-            return "picture is empty";
+            return Format(LoadStr(Str::EmptyPicture).c_str(), entry.Name.c_str());
         RenderPicture(*picture.Graphic(), entry.Name);
         // A pattern is tiled from a plain bitmap copy; kinds that do not convert cannot be
         // used as patterns at all.
