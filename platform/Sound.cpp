@@ -150,6 +150,8 @@ private:
             Play(request);
         }
         CloseDevice();
+        // SDL keeps per-thread data (its error text) that only SDL's own threads free.
+        SDL_TLSCleanup();
     }
 
     void Play(const TSoundRequest& request)
@@ -178,7 +180,7 @@ private:
 
     std::unique_ptr<TVoice> MakeVoice(std::shared_ptr<const TDecodedSound> sound, std::uint64_t serial)
     {
-        if (!sound)
+        if (!sound || sound->Spec.channels == 0 || SDL_AUDIO_BITSIZE(sound->Spec.format) < 8)
             return nullptr;
         auto voice = std::make_unique<TVoice>();
         voice->Stream = SDL_NewAudioStream(sound->Spec.format, sound->Spec.channels, sound->Spec.freq,
