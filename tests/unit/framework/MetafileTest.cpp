@@ -500,7 +500,12 @@ TEST(MetafilePlayer, IntersectClipRectLimitsDrawingUntilRestored)
     emf.Rectangle(0, 0, 40, 20);
     emf.RestoreDC(-1);
     emf.Rectangle(0, 30, 40, 40);
+    emf.Raw(30, Params({ 0, 20, 10, 30 }));   // two clips that do not overlap
+    emf.Raw(30, Params({ 30, 20, 40, 30 }));  // leave nothing to draw on
+    emf.Rectangle(0, 20, 40, 30);
     const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 5, 25), White);
+    EXPECT_EQ(At(image, 35, 25), White);
     EXPECT_EQ(At(image, 15, 15), Black);
     EXPECT_EQ(At(image, 5, 15), White);
     EXPECT_EQ(At(image, 25, 15), White);
