@@ -393,11 +393,18 @@ TEST(GIFImage, OversizedFramesFailWithOutOfMemory)
         }
     }
 
-    // Many large frames from a few bytes each add up, and stop at the picture's limit.
-    TBuilder many = Header(8000, 8000);
-    for (int i = 0; i < 8; ++i)
-        many.Add({ 0x2C }).Word(0).Word(0).Word(8000).Word(8000).Add({ 0, 2, 0 });
-    EXPECT_EQ(LoadError(many.Data), "Failed to allocate memory for GIF DIB");
+    // Frames of one picture share one allowance, so many large frames of a few bytes each
+    // cannot add up without bound: two 30 x 30 frames against an allowance of 1000 pixels.
+    TBuilder frames;
+    for (int i = 0; i < 2; ++i)
+        frames.Add({ 0x2C }).Word(0).Word(0).Word(30).Word(30).Add({ 0, 2, 0 });
+    TGIFReader reader(AsBytes(frames.Data));
+    reader.PixelBudget = 1000;
+    TGIFSubImage first;
+    first.LoadFromReader(reader);
+    EXPECT_EQ(first.Pixels().size(), 900u);
+    TGIFSubImage second;
+    EXPECT_THROW(second.LoadFromReader(reader), EOutOfMemory);
 }
 
 TEST(GIFImage, EveryTruncationGivesAnErrorOrAPicture)
