@@ -381,7 +381,9 @@ TMfFont ReadLogFontW(TByteReader& r)
 {
     TMfFont font;
     font.Height = r.I32();
-    r.Skip(12); // width, escapement, orientation
+    r.I32(); // width
+    font.Escapement = r.I32();
+    r.I32(); // orientation
     font.Weight = r.I32();
     font.Italic = r.U8() != 0;
     font.Underline = r.U8() != 0;

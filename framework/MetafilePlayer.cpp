@@ -573,38 +573,63 @@ void TMetafilePlayer::Text(const QPointF& reference, const std::u16string& text,
     if (text.empty())
         return;
 
-    const std::string utf8 = QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
+    const QString qtext = QString::fromUtf16(text.data(), qsizetype(text.size()));
+    const std::string utf8 = qtext.toStdString();
     const bool updateCp = m_state.TextAlign & MfTA_UPDATECP;
     const QPointF at = ToTarget(updateCp ? m_state.Position : reference);
     ApplyFont();
     const TSize extent = m_canvas.TextExtent(utf8);
     const int ascent = QFontMetrics(m_canvas.Font.ToQFont()).ascent();
-    double x = at.x();
-    double y = at.y();
+    // The text box relative to the reference point, before any turning.
+    double dx = 0;
+    double dy = 0;
     const std::uint32_t horizontal = m_state.TextAlign & 6;
     if (horizontal == MfTA_CENTER)
-        x -= extent.cx / 2.0;
+        dx = -extent.cx / 2.0;
     else if (horizontal == MfTA_RIGHT)
-        x -= extent.cx;
+        dx = -extent.cx;
     const std::uint32_t vertical = m_state.TextAlign & 24;
     if (vertical == MfTA_BASELINE)
-        y -= ascent;
+        dy = -ascent;
     else if (vertical == MfTA_BOTTOM)
-        y -= extent.cy;
+        dy = -extent.cy;
     if (updateCp) {
         const double scale = LogicalToTarget().M11;
         if (scale != 0 && horizontal != MfTA_CENTER)
             m_state.Position.rx() += (horizontal == MfTA_RIGHT ? -extent.cx : extent.cx) / scale;
+    }
+    if (m_state.Font.Escapement % 3600 != 0) {
+        DrawTurnedText(at, QRectF(dx, dy, extent.cx, extent.cy), ascent, qtext);
+        return;
     }
 
     if (m_state.BkMode == MfOPAQUE)
         m_canvas.Brush.SetColor(m_state.BkColor & 0x00FFFFFFu);
     else
         m_canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    const int x = MfPixel(at.x() + dx);
+    const int y = MfPixel(at.y() + dy);
     if (box && (options & MfETO_CLIPPED))
-        m_canvas.TextRect(*box, MfPixel(x), MfPixel(y), utf8);
+        m_canvas.TextRect(*box, x, y, utf8);
     else
-        m_canvas.TextOut(MfPixel(x), MfPixel(y), utf8);
+        m_canvas.TextOut(x, y, utf8);
+}
+
+// Text at an angle (chart labels): the canvas writes only level lines, so the painter turns
+// the box about the reference point.
+void TMetafilePlayer::DrawTurnedText(const QPointF& at, const QRectF& box, int ascent, const QString& text)
+{
+    QPainter& painter = m_canvas.Painter();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(QPointF(MfPixel(at.x()), MfPixel(at.y())));
+    painter.rotate(-(m_state.Font.Escapement % 3600) / 10.0);
+    if (m_state.BkMode == MfOPAQUE)
+        painter.fillRect(box, ToQColor(m_state.BkColor));
+    painter.setFont(m_canvas.Font.ToQFont());
+    painter.setPen(ToQColor(m_state.TextColor));
+    painter.drawText(QPointF(box.left(), box.top() + ascent), text);
+    painter.restore();
 }
 
 void TMetafilePlayer::StretchBitmap(const QImage& bitmap, double x, double y, double cx, double cy, int xSrc, int ySrc,

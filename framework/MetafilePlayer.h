@@ -61,6 +61,7 @@ struct TMfFont {
     bool Underline { false };
     bool StrikeOut { false };
     std::string Face;
+    int Escapement { 0 }; // tenths of a degree, counter-clockwise
 };
 
 // A palette, region or other object that can be selected or deleted but draws nothing.
@@ -181,6 +182,7 @@ private:
     void DrawFigures(const std::vector<TFigure>& figures, bool fill, bool stroke);
     void DrawPath(bool fill, bool stroke);
     void DrawClosedOutline(std::vector<QPointF> logical);
+    void DrawTurnedText(const QPointF& at, const QRectF& box, int ascent, const QString& text);
     bool DrawsShapesDirectly() const { return !m_inPath && LogicalToTarget().IsAxisAligned(); }
 
     TCanvas& m_canvas;

@@ -127,7 +127,9 @@ TMfFont ReadLogFont16(TByteReader& r)
 {
     TMfFont font;
     font.Height = r.I16();
-    r.Skip(6); // width, escapement, orientation
+    r.I16(); // width
+    font.Escapement = r.I16();
+    r.I16(); // orientation
     font.Weight = r.I16();
     font.Italic = r.U8() != 0;
     font.Underline = r.U8() != 0;

@@ -193,14 +193,16 @@ public:
         NoteHandle(index);
         Raw(39, p.Bytes);
     }
-    // height: negative is the character height in logical units; weight 400 normal, 700 bold.
-    void CreateFont(std::uint32_t index, int height, const std::string& face, int weight = 400, bool italic = false)
+    // height: negative is the character height in logical units; weight 400 normal, 700 bold;
+    // escapement: the angle of the text line in tenths of a degree, counter-clockwise.
+    void CreateFont(std::uint32_t index, int height, const std::string& face, int weight = 400, bool italic = false,
+                    int escapement = 0)
     {
         TMfWriter p;
         p.U32(index);
         p.I32(height);
         p.I32(0); // width
-        p.I32(0); // escapement
+        p.I32(escapement);
         p.I32(0); // orientation
         p.I32(weight);
         p.U8(italic ? 1 : 0);
@@ -413,12 +415,13 @@ public:
         RawBytes(0x02FC, p.Bytes);
         return TakeSlot();
     }
-    std::uint16_t CreateFont(int height, const std::string& face, int weight = 400, bool italic = false)
+    std::uint16_t CreateFont(int height, const std::string& face, int weight = 400, bool italic = false,
+                             int escapement = 0)
     {
         TMfWriter p;
         p.I16(height);
         p.I16(0); // width
-        p.I16(0); // escapement
+        p.I16(escapement);
         p.I16(0); // orientation
         p.I16(weight);
         p.U8(italic ? 1 : 0);

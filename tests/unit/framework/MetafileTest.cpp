@@ -491,6 +491,29 @@ TEST(MetafilePlayer, TextAlignsOnItsBaselineWithAnOpaqueBackground)
     EXPECT_EQ(At(image, 2, 2), White);
 }
 
+TEST(MetafilePlayer, EscapementTurnsTheTextLine)
+{
+    // The same word level and turned a quarter counter-clockwise: it then runs upwards from
+    // its reference point, its box as tall as the level one is wide.
+    auto glyphs = [](int escapement) {
+        TWmfBuilder wmf(100, 100);
+        wmf.SelectObject(wmf.CreateFont(-16, "Arial", 400, false, escapement));
+        wmf.SetBkMode(MfTransparent);
+        wmf.TextOut(40, 80, "HHHH");
+        TMetafile metafile = Load(wmf.Finish());
+        return BlackBox(Render(metafile, Bounds(0, 0, 100, 100), 100, 100), QRect(0, 0, 100, 100));
+    };
+    const QRect level = glyphs(0);
+    const QRect turned = glyphs(900);
+    ASSERT_FALSE(level.isEmpty());
+    ASSERT_FALSE(turned.isEmpty());
+    EXPECT_GT(level.width(), level.height());
+    EXPECT_NEAR(turned.height(), level.width(), 2);
+    EXPECT_NEAR(turned.width(), level.height(), 2);
+    EXPECT_LE(turned.bottom(), 80);
+    EXPECT_GE(turned.left(), 40);
+}
+
 TEST(MetafilePlayer, IntersectClipRectLimitsDrawingUntilRestored)
 {
     TEmfBuilder emf(40, 40);
