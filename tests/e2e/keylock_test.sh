@@ -60,4 +60,20 @@ status=$(cat "$E2E_TMP/status")
 [ "$status" != timeout ] || fail "the program did not end on SIGTERM"
 send_key_combinations
 expect_all_markers "after the program was killed"
+clear_markers
+
+# Another client holds the keyboard when Kedoozle starts: the program keeps trying and has
+# the lock soon after the other client lets go.
+: >"$E2E_TMP/grabber.log"
+python3 "$(dirname "$0")/keyboard_grabber.py" 4 >"$E2E_TMP/grabber.log" 2>&1 &
+grabber=$!
+E2E_PIDS+=($grabber)
+for _ in $(seq 50); do grep -q '^grab' "$E2E_TMP/grabber.log" && break; sleep 0.1; done
+grep -q '^grab 0$' "$E2E_TMP/grabber.log" || fail "the other client could not grab the keyboard"
+start_program "$folder"
+kill -0 "$grabber" 2>/dev/null || echo "note: the program took longer to start than the other grab lasted"
+wait "$grabber" || true
+sleep 0.6
+send_key_combinations
+expect_no_markers "after another client's keyboard grab ended"
 echo "PASS"
