@@ -66,6 +66,8 @@ enum : std::uint32_t {
     EMR_STROKEANDFILLPATH = 63,
     EMR_STROKEPATH = 64,
     EMR_ABORTPATH = 68,
+    EMR_FILLRGN = 71,
+    EMR_PAINTRGN = 74,
     EMR_EXTSELECTCLIPRGN = 75,
     EMR_BITBLT = 76,
     EMR_STRETCHBLT = 77,
@@ -501,6 +503,33 @@ void PlayClipRegion(TMetafilePlayer& player, const TRecord& record)
     player.IntersectDeviceClip(left, top, right, bottom);
 }
 
+// FILLRGN names a brush, PAINTRGN uses the selected one; the region's rectangles are in
+// reference-device pixels.
+void PlayRegionFill(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    r.Skip(16); // bounds
+    const std::uint32_t dataSize = r.U32();
+    std::optional<std::uint32_t> brush;
+    if (record.Type == EMR_FILLRGN)
+        brush = r.U32();
+    if (r.Overrun() || dataSize < 32 || dataSize > r.Remaining())
+        return;
+    TByteReader region(r.Bytes(dataSize));
+    region.Skip(8); // header size, type
+    const std::uint64_t count = region.U32();
+    region.Skip(20); // region size, bounds
+    if (count * 16 > region.Remaining())
+        return;
+    std::vector<QRectF> rects;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const QPointF topLeft = ReadPointL(region);
+        const QPointF bottomRight = ReadPointL(region);
+        rects.push_back(QRectF(topLeft, bottomRight));
+    }
+    player.FillDeviceRegion(rects, brush);
+}
+
 void PlayRecord(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r = record.Params();
@@ -595,6 +624,10 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     }
     case EMR_EXTSELECTCLIPRGN:
         PlayClipRegion(player, record);
+        return;
+    case EMR_FILLRGN:
+    case EMR_PAINTRGN:
+        PlayRegionFill(player, record);
         return;
     case EMR_SAVEDC:
         player.SaveDC();

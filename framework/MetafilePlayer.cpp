@@ -46,17 +46,35 @@ TMetafilePlayer::TMetafilePlayer(TCanvas& canvas, const TMfMapping& mapping)
 
 void TMetafilePlayer::SetObject(std::uint32_t index, TMfObject object) { m_objects[index] = std::move(object); }
 
-void TMetafilePlayer::SelectObject(std::uint32_t index)
+std::optional<TMfBrush> TMetafilePlayer::BrushObject(std::uint32_t index) const
 {
     if (index & 0x80000000u) {
-        // Stock objects.
-        const std::uint32_t stock = index & 0x7FFFFFFFu;
         static constexpr std::uint8_t BrushGrey[] = { 255, 192, 128, 64, 0 };
+        const std::uint32_t stock = index & 0x7FFFFFFFu;
         if (stock <= 4)
-            m_state.Brush = { MfBS_SOLID, RGB(BrushGrey[stock], BrushGrey[stock], BrushGrey[stock]) };
-        else if (stock == 5)
-            m_state.Brush = { MfBS_NULL, clBlack };
-        else if (stock == 6 || stock == 7)
+            return TMfBrush { MfBS_SOLID, RGB(BrushGrey[stock], BrushGrey[stock], BrushGrey[stock]) };
+        if (stock == 5)
+            return TMfBrush { MfBS_NULL, clBlack };
+        return std::nullopt;
+    }
+    const auto it = m_objects.find(index);
+    if (it == m_objects.end())
+        return std::nullopt;
+    if (const auto* brush = std::get_if<TMfBrush>(&it->second))
+        return *brush;
+    return std::nullopt;
+}
+
+void TMetafilePlayer::SelectObject(std::uint32_t index)
+{
+    if (const auto brush = BrushObject(index)) {
+        m_state.Brush = *brush;
+        return;
+    }
+    if (index & 0x80000000u) {
+        // Stock pens and fonts.
+        const std::uint32_t stock = index & 0x7FFFFFFFu;
+        if (stock == 6 || stock == 7)
             m_state.Pen = { 0, 0, true, stock == 6 ? clWhite : clBlack };
         else if (stock == 8)
             m_state.Pen = { MfPS_NULL, 0, true, clBlack };
@@ -69,8 +87,6 @@ void TMetafilePlayer::SelectObject(std::uint32_t index)
         return;
     if (const auto* pen = std::get_if<TMfPen>(&it->second))
         m_state.Pen = *pen;
-    else if (const auto* brush = std::get_if<TMfBrush>(&it->second))
-        m_state.Brush = *brush;
     else if (const auto* font = std::get_if<TMfFont>(&it->second))
         m_state.Font = *font;
 }
@@ -683,6 +699,18 @@ void TMetafilePlayer::StretchBitmap(const QImage& bitmap, double x, double y, do
     painter.setCompositionMode(mode);
     painter.drawImage(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()), part);
     painter.restore();
+}
+
+void TMetafilePlayer::FillDeviceRegion(std::span<const QRectF> rects, std::optional<std::uint32_t> brushIndex)
+{
+    if (m_inPath)
+        return;
+    const std::optional<TMfBrush> brush = brushIndex ? BrushObject(*brushIndex) : m_state.Brush;
+    if (!brush || brush->Style == MfBS_NULL)
+        return;
+    m_canvas.Brush.SetColor(brush->Color & 0x00FFFFFFu);
+    for (const QRectF& r : rects)
+        m_canvas.FillRect(MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight())));
 }
 
 void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop)

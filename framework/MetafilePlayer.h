@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -146,6 +148,9 @@ public:
     // bitmap's top-down pixels.
     void StretchBitmap(const QImage& bitmap, double x, double y, double cx, double cy, int xSrc, int ySrc, int cxSrc,
                        int cySrc, std::uint32_t rop);
+    // Fills a region, given as rectangles in reference-device pixels, with the brush object
+    // `brush` (stock objects too) or, without one, with the selected brush.
+    void FillDeviceRegion(std::span<const QRectF> rects, std::optional<std::uint32_t> brush);
     // A raster operation without source bitmap over a logical rectangle (PATCOPY, BLACKNESS...).
     void PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop);
 
@@ -166,6 +171,7 @@ private:
 
     TMfMatrix PageToTarget() const;
     QPointF DeviceToTarget(const QPointF& device) const;
+    std::optional<TMfBrush> BrushObject(std::uint32_t index) const;
     void IntersectTargetClip(const TRect& r);
     TMfMatrix LogicalToTarget() const { return m_state.World.Then(PageToTarget()); }
     std::vector<QPointF> MapAll(std::span<const QPointF> logical) const;

@@ -491,6 +491,42 @@ TEST(MetafilePlayer, TextAlignsOnItsBaselineWithAnOpaqueBackground)
     EXPECT_EQ(At(image, 2, 2), White);
 }
 
+TEST(MetafilePlayer, RegionsFillWithTheNamedOrTheSelectedBrush)
+{
+    // Region data: a 32-byte header, then the rectangles (reference-device pixels, which are
+    // the builder's logical pixels).
+    auto region = [](std::initializer_list<std::int32_t> rects) {
+        TMfWriter w;
+        const std::uint32_t count = std::uint32_t(rects.size() / 4);
+        for (std::uint32_t v : { 32u, 1u, count, count * 16, 0u, 0u, 0u, 0u })
+            w.U32(v);
+        for (std::int32_t v : rects)
+            w.I32(v);
+        return w.Bytes;
+    };
+    TEmfBuilder emf(40, 20);
+    emf.CreateBrush(1, MfBrushSolid, MfRGB(255, 0, 0));
+    emf.SelectObject(1);
+    TMfWriter fill;
+    fill.Bytes.resize(16); // bounds
+    const auto blackParts = region({ 0, 0, 10, 10, 20, 0, 30, 10 });
+    fill.U32(std::uint32_t(blackParts.size()));
+    fill.U32(MfStockBlackBrush);
+    fill.Append(blackParts);
+    emf.Raw(71, fill.Bytes);
+    TMfWriter paint;
+    paint.Bytes.resize(16);
+    const auto redPart = region({ 0, 10, 40, 20 });
+    paint.U32(std::uint32_t(redPart.size()));
+    paint.Append(redPart);
+    emf.Raw(74, paint.Bytes);
+    const QImage image = RenderEmf(emf, 40, 20);
+    EXPECT_EQ(At(image, 5, 5), Black);
+    EXPECT_EQ(At(image, 15, 5), White);
+    EXPECT_EQ(At(image, 25, 5), Black);
+    EXPECT_EQ(At(image, 35, 15), Red);
+}
+
 TEST(MetafilePlayer, EscapementTurnsTheTextLine)
 {
     // The same word level and turned a quarter counter-clockwise: it then runs upwards from
