@@ -24,8 +24,10 @@ struct TResourceType {
 };
 constexpr int RT_RCDATA = 10;
 
-// Opens a module file; a bare name resolves against the current directory. A file that is
-// missing, truncated or not a valid PE with resources gives 0.
+// Opens a module file; a bare name resolves against the current directory. As the platform's
+// loader does, a name without an extension also finds NAME.dll, and backslashes are read as
+// folder separators. A file that is missing, truncated or not a valid PE with resources
+// gives 0. Each call gives a handle of its own.
 TModuleHandle LoadLibraryA(const std::string& fileName);
 // Opens a module from bytes already in memory (the module keeps them); 0 when they are not a
 // valid PE with resources. Used by tools and by the fuzzer.
