@@ -1,10 +1,8 @@
 #include "framework/MetafileEMF.h"
 
 #include "framework/ByteReader.h"
-#include "framework/MetafileDIB.h"
+#include "framework/MetafileEMFBitmaps.h"
 #include "framework/MetafilePlayer.h"
-
-#include <QPainter>
 
 #include <algorithm>
 #include <bit>
@@ -90,7 +88,6 @@ enum : std::uint32_t {
     EMR_TRANSPARENTBLT = 116,
 };
 
-constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t RGN_AND = 1;
 constexpr std::uint32_t RGN_COPY = 5;
 // Transforms beyond this are garbage and would only produce overflowing coordinates.
@@ -236,125 +233,6 @@ void PlayTransform(TMetafilePlayer& player, const TRecord& record)
     }
 }
 
-// A DIB stored in a record as (offBmi, cbBmi, offBits, cbBits) counted from the record start.
-QImage ReadRecordDib(const TRecord& record, std::uint32_t offBmi, std::uint32_t cbBmi, std::uint32_t offBits,
-                     std::uint32_t cbBits, std::uint32_t usage, bool keepAlpha, bool* bottomUp = nullptr)
-{
-    const std::size_t size = record.Bytes.size();
-    if (cbBmi == 0 || offBmi > size || cbBmi > size - offBmi || offBits > size || cbBits > size - offBits)
-        return {};
-    const auto info = record.Bytes.subspan(offBmi, cbBmi);
-    if (bottomUp)
-        *bottomUp = MetafileDIBIsBottomUp(info);
-    return DecodeMetafileDIB(info, record.Bytes.subspan(offBits, cbBits), usage == 1, keepAlpha);
-}
-
-// Pattern brushes fill with the pattern's average colour.
-TColor AverageColor(const QImage& pattern)
-{
-    const QRgb c = MetafileDIBAverageColor(pattern);
-    return RGB(std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c)));
-}
-
-void PlayStretchDIBits(TMetafilePlayer& player, const TRecord& record)
-{
-    TByteReader r = record.Params();
-    r.Skip(16);
-    const int x = r.I32(), y = r.I32(), xSrc = r.I32(), ySrc = r.I32(), cxSrc = r.I32(), cySrc = r.I32();
-    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-    const std::uint32_t usage = r.U32(), rop = r.U32();
-    const int cx = r.I32(), cy = r.I32();
-    if (r.Overrun())
-        return;
-    bool bottomUp = false;
-    const QImage image = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false, &bottomUp);
-    if (image.isNull())
-        return;
-    // The source rectangle of a bottom-up bitmap counts from its bottom row.
-    const std::int64_t top = bottomUp ? std::int64_t(image.height()) - ySrc - cySrc : ySrc;
-    if (top < INT32_MIN || top > INT32_MAX)
-        return;
-    player.StretchBitmap(image, x, y, cx, cy, xSrc, int(top), cxSrc, cySrc, rop);
-}
-
-void PlaySetDIBitsToDevice(TMetafilePlayer& player, const TRecord& record)
-{
-    TByteReader r = record.Params();
-    r.Skip(16);
-    const int x = r.I32(), y = r.I32(), xSrc = r.I32(), ySrc = r.I32(), cxSrc = r.I32(), cySrc = r.I32();
-    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-    const std::uint32_t usage = r.U32();
-    if (r.Overrun())
-        return;
-    bool bottomUp = false;
-    const QImage image = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false, &bottomUp);
-    if (image.isNull())
-        return;
-    const std::int64_t top = bottomUp ? std::int64_t(image.height()) - ySrc - cySrc : ySrc;
-    if (top < INT32_MIN || top > INT32_MAX)
-        return;
-    player.StretchBitmap(image, x, y, cxSrc, cySrc, xSrc, int(top), cxSrc, cySrc, SRCCOPY);
-}
-
-// BITBLT, STRETCHBLT, ALPHABLEND and TRANSPARENTBLT share one layout.
-void PlayBlit(TMetafilePlayer& player, const TRecord& record)
-{
-    TByteReader r = record.Params();
-    r.Skip(16);
-    const int x = r.I32(), y = r.I32(), cx = r.I32(), cy = r.I32();
-    const std::uint32_t rop = r.U32();
-    const int xSrc = r.I32(), ySrc = r.I32();
-    r.Skip(24 + 4); // source transform, background colour
-    const std::uint32_t usage = r.U32();
-    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-    int cxSrc = cx, cySrc = cy;
-    if (record.Type != EMR_BITBLT) {
-        cxSrc = r.I32();
-        cySrc = r.I32();
-    }
-    if (r.Overrun())
-        return;
-    if (cbBmi == 0) {
-        if (record.Type == EMR_BITBLT)
-            player.PatternBlit(x, y, cx, cy, rop);
-        return;
-    }
-    const bool alpha = record.Type == EMR_ALPHABLEND && ((rop >> 24) & 1);
-    QImage image = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, alpha);
-    if (image.isNull())
-        return;
-    std::uint32_t drawRop = rop;
-    if (record.Type == EMR_ALPHABLEND) {
-        drawRop = SRCCOPY;
-        const int constantAlpha = int((rop >> 16) & 0xFF);
-        if (constantAlpha != 255) {
-            image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QImage faded(image.size(), QImage::Format_ARGB32_Premultiplied);
-            faded.fill(Qt::transparent);
-            QPainter painter(&faded);
-            painter.setOpacity(constantAlpha / 255.0);
-            painter.drawImage(0, 0, image);
-            painter.end();
-            image = faded;
-        }
-    } else if (record.Type == EMR_TRANSPARENTBLT) {
-        // The raster-operation field holds the colour that stays transparent.
-        drawRop = SRCCOPY;
-        const QRgb key = qRgb(GetRValue(rop), GetGValue(rop), GetBValue(rop));
-        for (int row = 0; row < image.height(); ++row) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-            for (int col = 0; col < image.width(); ++col) {
-                if (line[col] == key)
-                    line[col] = 0;
-            }
-        }
-    }
-    // The recorded bitmap is usually just the source rectangle.
-    const bool justSource
-        = image.width() == std::abs(std::int64_t(cxSrc)) && image.height() == std::abs(std::int64_t(cySrc));
-    player.StretchBitmap(image, x, y, cx, cy, justSource ? 0 : xSrc, justSource ? 0 : ySrc, cxSrc, cySrc, drawRop);
-}
-
 void PlayText(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r = record.Params();
@@ -443,14 +321,10 @@ void PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
         return;
     }
     case EMR_CREATEMONOBRUSH:
-    case EMR_CREATEDIBPATTERNBRUSHPT: {
-        const std::uint32_t usage = r.U32();
-        const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
+    case EMR_CREATEDIBPATTERNBRUSHPT:
         // Pattern brushes fill with the pattern's average colour.
-        const QImage pattern = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false);
-        player.SetObject(index, TMfBrush { MfBS_SOLID, AverageColor(pattern) });
+        player.SetObject(index, TMfBrush { MfBS_SOLID, EnhancedPatternBrushColor(record.Bytes) });
         return;
-    }
     case EMR_EXTCREATEFONTINDIRECTW: {
         const TMfFont font = ReadLogFontW(r);
         if (!r.Overrun())
@@ -712,13 +586,9 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     case EMR_STRETCHBLT:
     case EMR_ALPHABLEND:
     case EMR_TRANSPARENTBLT:
-        PlayBlit(player, record);
-        return;
     case EMR_SETDIBITSTODEVICE:
-        PlaySetDIBitsToDevice(player, record);
-        return;
     case EMR_STRETCHDIBITS:
-        PlayStretchDIBits(player, record);
+        PlayEnhancedBitmapRecord(player, record.Bytes);
         return;
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:

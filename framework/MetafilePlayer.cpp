@@ -1,6 +1,7 @@
 #include "framework/MetafilePlayer.h"
 
 #include "framework/Canvas.h"
+#include "framework/MetafileRaster.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -16,17 +17,6 @@ namespace {
 constexpr double SizeLimit = 4096;
 // SaveDC without RestoreDC in a loop must not eat memory.
 constexpr std::size_t MaxSavedStates = 1024;
-
-constexpr std::uint32_t SRCCOPY = 0x00CC0020;
-constexpr std::uint32_t SRCPAINT = 0x00EE0086;
-constexpr std::uint32_t SRCAND = 0x008800C6;
-constexpr std::uint32_t SRCINVERT = 0x00660046;
-constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
-constexpr std::uint32_t PATCOPY = 0x00F00021;
-constexpr std::uint32_t PATINVERT = 0x005A0049;
-constexpr std::uint32_t DSTINVERT = 0x00550009;
-constexpr std::uint32_t BLACKNESS = 0x00000042;
-constexpr std::uint32_t WHITENESS = 0x00FF0062;
 
 QColor ToQColor(TColor color)
 {
@@ -674,31 +664,7 @@ void TMetafilePlayer::StretchBitmap(const QImage& bitmap, double x, double y, do
         return;
     QImage part = bitmap.copy(int(left), int(top), int(right - left), int(bottom - top));
     part = part.mirrored((b.x() < a.x()) != (cxSrc < 0), (b.y() < a.y()) != (cySrc < 0));
-    if (rop == NOTSRCCOPY) {
-        part.invertPixels();
-        rop = SRCCOPY;
-    }
-    QPainter::CompositionMode mode;
-    switch (rop) {
-    case SRCAND:
-        mode = QPainter::RasterOp_SourceAndDestination;
-        break;
-    case SRCPAINT:
-        mode = QPainter::RasterOp_SourceOrDestination;
-        break;
-    case SRCINVERT:
-        mode = QPainter::RasterOp_SourceXorDestination;
-        break;
-    default:
-        // Copies and the raster operations we do not model draw the source as it is.
-        m_canvas.StretchDrawImage(dest, part);
-        return;
-    }
-    QPainter& painter = m_canvas.Painter();
-    painter.save();
-    painter.setCompositionMode(mode);
-    painter.drawImage(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()), part);
-    painter.restore();
+    MfBlitImage(m_canvas, dest, std::move(part), rop);
 }
 
 void TMetafilePlayer::FillDeviceRegion(std::span<const QRectF> rects, std::optional<std::uint32_t> brushIndex)
@@ -720,32 +686,10 @@ void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std:
     const TRect dest = MfPixelRect(ToTarget({ x, y }), ToTarget({ x + cx, y + cy }));
     if (dest.IsEmpty())
         return;
-    switch (rop) {
-    case PATCOPY:
-        if (m_state.Brush.Style == MfBS_NULL)
-            return;
-        m_canvas.Brush.SetColor(m_state.Brush.Color & 0x00FFFFFFu);
-        m_canvas.FillRect(dest);
-        return;
-    case BLACKNESS:
-    case WHITENESS:
-        m_canvas.Brush.SetColor(rop == BLACKNESS ? clBlack : clWhite);
-        m_canvas.FillRect(dest);
-        return;
-    case DSTINVERT:
-    case PATINVERT: {
-        QPainter& painter = m_canvas.Painter();
-        painter.save();
-        painter.setCompositionMode(rop == DSTINVERT ? QPainter::RasterOp_NotDestination
-                                                    : QPainter::RasterOp_SourceXorDestination);
-        painter.fillRect(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()),
-                         rop == DSTINVERT ? QColor(Qt::black) : ToQColor(m_state.Brush.Color));
-        painter.restore();
-        return;
-    }
-    default:
-        return;
-    }
+    std::optional<TColor> brush;
+    if (m_state.Brush.Style != MfBS_NULL)
+        brush = m_state.Brush.Color;
+    MfPatternFill(m_canvas, dest, rop, brush);
 }
 
 // ---- paths ----
