@@ -217,12 +217,17 @@ TEST(ResourceModule, BareNameResolvesAgainstCurrentFolder)
 {
     TTempDir dir;
     WriteFile(dir.Path() / "Sounds.dll", BuildResourceLibrary(SampleResources()));
+    fs::create_directory(dir.Path() / "mods");
+    WriteFile(dir.Path() / "mods" / "Keys.dll", BuildResourceLibrary(SampleResources()));
     const fs::path previous = fs::current_path();
     fs::current_path(dir.Path());
     const TModuleHandle bare = LoadLibraryA("Sounds.dll");
     const TModuleHandle noExtension = LoadLibraryA("Sounds");
     const TModuleHandle wrongCase = LoadLibraryA("sounds.dll");
+    const TModuleHandle backslash = LoadLibraryA("mods\\Keys.dll");
     fs::current_path(previous);
+    EXPECT_NE(backslash, 0u) << "a settings file written on the original platform";
+    FreeLibrary(backslash);
     EXPECT_NE(bare, 0u);
     EXPECT_NE(noExtension, 0u) << "the library extension is added to a name without one";
     EXPECT_EQ(wrongCase, 0u) << "file names are case-sensitive here";
