@@ -271,8 +271,10 @@ public:
     {
         StretchDIBitsRaw(x, y, cx, cy, 0, 0, width, height, MakeDib(width, height, pixels, bitCount));
     }
-    // The same with a DIB of the caller's making (any bit depth or colour table).
-    void StretchDIBitsRaw(int x, int y, int cx, int cy, int xSrc, int ySrc, int cxSrc, int cySrc, const TMfDib& dib)
+    // The same with a DIB of the caller's making (any bit depth or colour table) and a raster
+    // operation (SRCCOPY 0x00CC0020 unless given).
+    void StretchDIBitsRaw(int x, int y, int cx, int cy, int xSrc, int ySrc, int cxSrc, int cySrc, const TMfDib& dib,
+                          std::uint32_t rop = 0x00CC0020)
     {
         TMfWriter p;
         p.I32(x); // rclBounds
@@ -291,8 +293,8 @@ public:
         p.U32(std::uint32_t(dib.Info.size()));
         p.U32(offBits);
         p.U32(std::uint32_t(dib.Bits.size()));
-        p.U32(0);          // DIB_RGB_COLORS
-        p.U32(0x00CC0020); // SRCCOPY
+        p.U32(0); // DIB_RGB_COLORS
+        p.U32(rop);
         p.I32(cx);
         p.I32(cy);
         p.Append(dib.Info);

@@ -527,6 +527,29 @@ TEST(MetafilePlayer, RegionsFillWithTheNamedOrTheSelectedBrush)
     EXPECT_EQ(At(image, 35, 15), Red);
 }
 
+TEST(MetafilePlayer, RasterOperationsCombineWithWhatIsThere)
+{
+    TEmfBuilder emf(30, 10);
+    emf.SelectObject(MfStockNullPen);
+    emf.CreateBrush(1, MfBrushSolid, MfRGB(255, 0, 0));
+    emf.SelectObject(1);
+    emf.Rectangle(0, 0, 30, 10);
+    // White XOR red is cyan.
+    emf.StretchDIBitsRaw(0, 0, 10, 10, 0, 0, 1, 1, MakeDib(1, 1, { 0xFFFFFFFF }), 0x00660046);
+    // A bit-block transfer without a bitmap that inverts the destination: red becomes cyan.
+    TMfWriter blit;
+    blit.Bytes.resize(16); // bounds
+    for (std::int32_t v : { 20, 0, 10, 10 })
+        blit.I32(v);
+    blit.U32(0x00550009); // DSTINVERT
+    blit.Bytes.resize(blit.Bytes.size() + 8 + 24 + 4 + 4 + 16); // source origin, transform, colour, usage, no bitmap
+    emf.Raw(76, blit.Bytes);
+    const QImage image = RenderEmf(emf, 30, 10);
+    EXPECT_EQ(At(image, 5, 5), 0xFF00FFFF);
+    EXPECT_EQ(At(image, 15, 5), Red);
+    EXPECT_EQ(At(image, 25, 5), 0xFF00FFFF);
+}
+
 TEST(MetafilePlayer, EscapementTurnsTheTextLine)
 {
     // The same word level and turned a quarter counter-clockwise: it then runs upwards from
