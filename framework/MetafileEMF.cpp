@@ -56,6 +56,7 @@ enum : std::uint32_t {
     EMR_CREATEPALETTE = 49,
     EMR_LINETO = 54,
     EMR_ARCTO = 55,
+    EMR_POLYDRAW = 56,
     EMR_SETARCDIRECTION = 57,
     EMR_BEGINPATH = 59,
     EMR_ENDPATH = 60,
@@ -81,6 +82,7 @@ enum : std::uint32_t {
     EMR_POLYLINETO16 = 89,
     EMR_POLYPOLYLINE16 = 90,
     EMR_POLYPOLYGON16 = 91,
+    EMR_POLYDRAW16 = 92,
     EMR_CREATEMONOBRUSH = 93,
     EMR_CREATEDIBPATTERNBRUSHPT = 94,
     EMR_EXTCREATEPEN = 95,
@@ -189,6 +191,45 @@ void PlayPolyPoly(TMetafilePlayer& player, const TRecord& record, bool small)
         player.PolyPolygon(figures);
     else
         player.PolyPolyline(figures);
+}
+
+// Points with a kind each: move, line, Bézier (three points), optionally closing the figure.
+void PlayPolyDraw(TMetafilePlayer& player, const TRecord& record, bool small)
+{
+    constexpr std::uint8_t PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6;
+    TByteReader r = record.Params();
+    r.Skip(16);
+    const std::uint64_t count = r.U32();
+    const auto points = ReadPoints(r, count, small);
+    if (!points || count > r.Remaining())
+        return;
+    const auto kinds = r.Bytes(std::size_t(count));
+    QPointF figureStart = player.State().Position;
+    for (std::size_t i = 0; i < points->size(); ++i) {
+        const std::uint8_t kind = std::uint8_t(kinds[i]);
+        const QPointF& p = (*points)[i];
+        switch (kind & ~PT_CLOSEFIGURE) {
+        case PT_MOVETO:
+            player.MoveTo(p);
+            figureStart = p;
+            continue;
+        case PT_LINETO:
+            player.LineTo(p);
+            break;
+        case PT_BEZIERTO:
+            if (i + 2 >= points->size())
+                return;
+            player.PolyBezier(std::span(*points).subspan(i, 3), true);
+            i += 2;
+            break;
+        default:
+            return; // not a point kind: the rest is not drawn
+        }
+        if (std::uint8_t(kinds[i]) & PT_CLOSEFIGURE) {
+            player.LineTo(figureStart);
+            player.CloseFigure();
+        }
+    }
 }
 
 std::optional<TMfMatrix> ReadTransform(TByteReader& r)
@@ -430,6 +471,10 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     case EMR_POLYPOLYLINE16:
     case EMR_POLYPOLYGON16:
         PlayPolyPoly(player, record, true);
+        return;
+    case EMR_POLYDRAW:
+    case EMR_POLYDRAW16:
+        PlayPolyDraw(player, record, record.Type == EMR_POLYDRAW16);
         return;
     case EMR_SETWINDOWEXTEX: {
         const QPointF p = ReadPointL(r);

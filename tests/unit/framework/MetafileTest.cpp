@@ -430,6 +430,27 @@ QImage RenderEmf(TEmfBuilder& emf, int width, int height)
     return Render(metafile, Bounds(0, 0, width, height), width, height);
 }
 
+TEST(MetafilePlayer, PolyDrawFollowsItsPointKinds)
+{
+    // Inside a path: move, two lines and a closing line make a triangle that is filled.
+    TEmfBuilder emf(40, 40);
+    emf.SelectObject(MfStockBlackBrush);
+    emf.Raw(59, {});
+    TMfWriter draw;
+    draw.Bytes.resize(16);
+    draw.U32(3);
+    for (int v : { 0, 0, 40, 0, 0, 40 })
+        draw.I16(v);
+    for (std::uint8_t kind : { 6, 2, 2 | 1 })
+        draw.U8(kind);
+    emf.Raw(92, draw.Bytes);
+    emf.Raw(60, {});
+    emf.Raw(62, std::vector<std::byte>(16, std::byte(0)));
+    const QImage image = RenderEmf(emf, 40, 40);
+    EXPECT_EQ(At(image, 8, 8), Black);
+    EXPECT_EQ(At(image, 32, 32), White);
+}
+
 TEST(MetafilePlayer, PieRunsCounterClockwiseFromStartToEnd)
 {
     TEmfBuilder emf(40, 40);
