@@ -76,11 +76,17 @@ wait_for_window() {
 # program_alive: whether the started program still runs.
 program_alive() { kill -0 "$KD_PID" 2>/dev/null; }
 
-# wait_program_exit [SECONDS]: waits for the program to end; prints its exit status.
-wait_program_exit() {
-  local seconds=${1:-10}
+# program_exit_status SECONDS: waits for the program to end and prints its exit status, also
+# a failing one, or "timeout". Call it outside $(...), so that `wait` runs in the shell that
+# started the program: program_exit_status 10 >FILE.
+program_exit_status() {
+  local seconds=${1:-10} status=0
   for _ in $(seq $((seconds * 10))); do
-    program_alive || { wait "$KD_PID" 2>/dev/null; echo $?; return 0; }
+    if ! program_alive; then
+      wait "$KD_PID" 2>/dev/null || status=$?
+      echo "$status"
+      return 0
+    fi
     sleep 0.1
   done
   echo timeout

@@ -15,28 +15,8 @@ KEY_COMBINATIONS=(
 )
 MARKERS="$E2E_TMP/markers"
 
-# start_x_unique [WIDTHxHEIGHT] [openbox-config]: like start_x, but the server picks a free
-# display number itself (-displayfd), so tests running side by side never share a display.
-start_x_unique() {
-  local size=${1:-1024x768} config=${2:-} n=""
-  : >"$E2E_TMP/display.num"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display.num" \
-    >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  for _ in $(seq 100); do
-    n=$(tr -dc '0-9' <"$E2E_TMP/display.num")
-    [ -n "$n" ] && break; sleep 0.05
-  done
-  [ -n "$n" ] || fail "Xvfb did not start"
-  export DISPLAY=":$n"
-  if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
-  else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
-  E2E_PIDS+=($!)
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.05
-  done
-  fail "openbox did not start"
-}
+# start_x in lib.sh already lets the server pick a free display.
+start_x_unique() { start_x "$@"; }
 
 # write_key_config FILE: an openbox rc.xml binding each combination to `touch marker-NAME`.
 write_key_config() {
@@ -151,18 +131,3 @@ steal_focus() {
   echo "ok: $name: focus back ${back} ms after another program opened a window"
 }
 
-# program_exit_status SECONDS: waits for the program to end and prints its exit status, also
-# a failing one, or "timeout". Call it outside $(...), so that `wait` runs in the shell that
-# started the program: program_exit_status 10 >FILE.
-program_exit_status() {
-  local seconds=${1:-10} status=0
-  for _ in $(seq $((seconds * 10))); do
-    if ! program_alive; then
-      wait "$KD_PID" 2>/dev/null || status=$?
-      echo "$status"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo timeout
-}

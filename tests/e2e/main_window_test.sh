@@ -52,7 +52,8 @@ program_alive || fail "No ended the program"
 [ -z "$(dialog_window)" ] || fail "the confirmation stayed up after No"
 
 click_exit_and_answer yes
-status=$(wait_program_exit 10)
+program_exit_status 10 >"$E2E_TMP/status"
+status=$(cat "$E2E_TMP/status")
 [ "$status" = 0 ] || fail "exit through Yes gave status $status"
 
 # Started from another folder, the settings file is written next to the program.

@@ -34,7 +34,8 @@ for mode in 0 1 2 3 4; do
 done
 
 click_exit_and_answer yes
-[ "$(wait_program_exit 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"
 
 # Without the Pictures module every picture of the module is missing: PictureType reports
 # it in the control panel. Key B has a picture file of its own, so its drawing succeeds and
@@ -61,4 +62,5 @@ back=$(compare -metric AE -extract "$panel" "$E2E_TMP/plain.png" "$E2E_TMP/clear
 drawn=$(compare -metric AE -extract "$surface" "$E2E_TMP/trace.png" "$E2E_TMP/cleared.png" null: 2>&1 || true)
 [ "${drawn%% *}" -gt 500 ] 2>/dev/null || fail "key B's own picture file was not drawn"
 click_exit_and_answer yes
-[ "$(wait_program_exit 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"
