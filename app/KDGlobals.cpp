@@ -22,3 +22,9 @@ void RegisterKDCursor()
     // The hand's fingertip is the hot spot.
     RegisterCursor(crKDHand, QCursor(QPixmap::fromImage(LoadProgramBitmap("KDCURSOR_HAND")), 8, 1));
 }
+
+std::string PlayModeName(std::uint8_t mode)
+{
+    static const char* const names[] = { "ClassicType", "PatternType", "ShapeType", "PictureType", "KeyType" };
+    return mode < 5 ? names[mode] : std::string();
+}

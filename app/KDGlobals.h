@@ -3,6 +3,7 @@
 #include "framework/ResourceModule.h"
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 // Values several parts of the program share, with their start values.
@@ -18,6 +19,18 @@ extern std::atomic<bool> WinKeysUp;
 
 // True until the splash window is dismissed.
 extern bool SplashShowing;
+
+// The play modes, stored in one byte.
+enum TPlayMode : std::uint8_t {
+    ClassicType = 0,
+    PatternType = 1,
+    ShapeType = 2,
+    PictureType = 3,
+    KeyType = 4,
+};
+
+// "ClassicType" ... "KeyType"; an empty text for values above 4.
+std::string PlayModeName(std::uint8_t mode);
 
 // Cursor number of the hand pointer every clickable image and button uses.
 constexpr int crKDHand = 101;

@@ -89,12 +89,6 @@ void TileBitmap(TCanvas& canvas, const QImage& bitmap, const TRect& t)
 
 } // namespace
 
-std::string PlayModeName(std::uint8_t mode)
-{
-    static const char* const names[] = { "ClassicType", "PatternType", "ShapeType", "PictureType", "KeyType" };
-    return mode < 5 ? names[mode] : std::string();
-}
-
 void SwapInts(int& a, int& b) { std::swap(a, b); }
 
 TKDPaintBox::TKDPaintBox(QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KDGlobals.h"
 #include "controls/LxPanel.h"
 #include "framework/Canvas.h"
 #include "framework/ResourceModule.h"
@@ -21,17 +22,6 @@ class TKDPanel : public TLxPanel {
 public:
     using TLxPanel::TLxPanel;
 };
-
-enum TPlayMode : std::uint8_t {
-    ClassicType = 0,
-    PatternType = 1,
-    ShapeType = 2,
-    PictureType = 3,
-    KeyType = 4,
-};
-
-// "ClassicType" ... "KeyType"; an empty text for values above 4.
-std::string PlayModeName(std::uint8_t mode);
 
 // Exchanges two integers.
 void SwapInts(int& a, int& b);
