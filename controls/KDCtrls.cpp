@@ -87,6 +87,34 @@ void TileBitmap(TCanvas& canvas, const QImage& bitmap, const TRect& t)
     }
 }
 
+// The figures of ClassicType, in the order of its random choice; PatternType outlines the
+// first three and the triangle.
+enum class TFigureKind { Rectangle, Ellipse, RoundRect, Pie, Triangle };
+
+void DrawFigure(TCanvas& canvas, TFigureKind kind, const TRandomFigure& figure)
+{
+    const TRect& r = figure.R;
+    switch (kind) {
+    case TFigureKind::Rectangle:
+        canvas.Rectangle(r);
+        break;
+    case TFigureKind::Ellipse:
+        canvas.Ellipse(r);
+        break;
+    case TFigureKind::RoundRect:
+        canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, CornerEllipse, CornerEllipse);
+        break;
+    case TFigureKind::Pie:
+        canvas.Pie(r.Left, r.Top, r.Right, r.Bottom, figure.P[2].X, figure.P[2].Y, figure.P[3].X, figure.P[3].Y);
+        break;
+    case TFigureKind::Triangle: {
+        const TPoint triangle[] = { figure.P[0], figure.P[1], figure.P[2] };
+        canvas.Polygon(triangle);
+        break;
+    }
+    }
+}
+
 } // namespace
 
 void SwapInts(int& a, int& b) { std::swap(a, b); }
@@ -208,50 +236,34 @@ void TKDPaintBox::BeginDraw()
     }
 }
 
-TRect TKDPaintBox::RandomRect(TPoint& p0, TPoint& p1, TPoint& p2, TPoint& p3)
+TRandomFigure TKDPaintBox::ChooseRandomFigure()
 {
+    TRandomFigure figure;
     const int w = width();
     const int h = height();
-    for (TPoint* p : { &p0, &p1, &p2, &p3 }) {
-        p->Y = Random(h); // a point's y is always drawn before its x
-        p->X = Random(w);
+    for (TPoint& p : figure.P) {
+        p.Y = Random(h); // a point's y is always drawn before its x
+        p.X = Random(w);
     }
+    TPoint& p0 = figure.P[0];
+    TPoint& p1 = figure.P[1];
     if (p0.X > p1.X)
         SwapInts(p0.X, p1.X);
     if (p0.Y > p1.Y)
         SwapInts(p0.Y, p1.Y);
-    return Rect(p0.X, p0.Y, p1.X, p1.Y);
+    figure.R = Rect(p0.X, p0.Y, p1.X, p1.Y);
+    m_canvas->Brush.SetColor(RandomColor());
+    m_canvas->Pen.Color = RandomColor();
+    m_canvas->Pen.Width = 1 + Random(5);
+    m_canvas->Pen.Style = TPenStyle::psSolid;
+    return figure;
 }
 
 void TKDPaintBox::DrawClassicType()
 {
     BeginDraw();
-    TPoint p0, p1, p2, p3;
-    const TRect r = RandomRect(p0, p1, p2, p3);
-    TCanvas& canvas = *m_canvas;
-    canvas.Brush.SetColor(RandomColor());
-    canvas.Pen.Color = RandomColor();
-    canvas.Pen.Width = 1 + Random(5);
-    canvas.Pen.Style = TPenStyle::psSolid;
-    switch (Random(5)) {
-    case 0:
-        canvas.Rectangle(r);
-        break;
-    case 1:
-        canvas.Ellipse(r);
-        break;
-    case 2:
-        canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, CornerEllipse, CornerEllipse);
-        break;
-    case 3:
-        canvas.Pie(r.Left, r.Top, r.Right, r.Bottom, p2.X, p2.Y, p3.X, p3.Y);
-        break;
-    default: {
-        const TPoint triangle[] = { p0, p1, p2 };
-        canvas.Polygon(triangle);
-        break;
-    }
-    }
+    const TRandomFigure figure = ChooseRandomFigure();
+    DrawFigure(*m_canvas, TFigureKind(Random(5)), figure);
 }
 
 void TKDPaintBox::DrawShapeType(std::uint16_t key)
@@ -365,13 +377,9 @@ void TKDPaintBox::LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& pict
 void TKDPaintBox::DrawPatternType(std::uint16_t key)
 {
     BeginDraw();
-    TPoint p0, p1, p2, p3;
-    const TRect r = RandomRect(p0, p1, p2, p3);
+    const TRandomFigure random = ChooseRandomFigure();
+    const TRect& r = random.R;
     TCanvas& canvas = *m_canvas;
-    canvas.Brush.SetColor(RandomColor());
-    canvas.Pen.Color = RandomColor();
-    canvas.Pen.Width = 1 + Random(5);
-    canvas.Pen.Style = TPenStyle::psSolid;
 
     TPicture picture;
     bool loaded = false;
@@ -386,7 +394,7 @@ void TKDPaintBox::DrawPatternType(std::uint16_t key)
     // The triangle's tiles line up with the surface's corner, so two triangles with the same
     // pattern continue one wallpaper; the other figures start the wallpaper at their corner.
     const TRect t = figure == 3 ? Rect(0, 0, width(), height()) : r;
-    const TPoint triangle[] = { p0, p1, p2 };
+    const TPoint triangle[] = { random.P[0], random.P[1], random.P[2] };
     TRegion region;
     switch (figure) {
     case 0:
@@ -407,20 +415,7 @@ void TKDPaintBox::DrawPatternType(std::uint16_t key)
     canvas.SetClipRegion(nullptr);
 
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    switch (figure) {
-    case 0:
-        canvas.Rectangle(r);
-        break;
-    case 1:
-        canvas.Ellipse(r);
-        break;
-    case 2:
-        canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, CornerEllipse, CornerEllipse);
-        break;
-    default:
-        canvas.Polygon(triangle, true);
-        break;
-    }
+    DrawFigure(canvas, figure == 3 ? TFigureKind::Triangle : TFigureKind(figure), random);
     canvas.Brush.SetStyle(TBrushStyle::bsSolid);
 }
 

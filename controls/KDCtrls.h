@@ -23,6 +23,12 @@ public:
     using TLxPanel::TLxPanel;
 };
 
+// Four random points, P0 and P1 sorted into the corners of the rectangle R.
+struct TRandomFigure {
+    TPoint P[4];
+    TRect R;
+};
+
 // Exchanges two integers.
 void SwapInts(int& a, int& b);
 
@@ -83,7 +89,9 @@ private:
     void Erase();
     std::string TraceText(int stringId, const std::string& what, std::uint16_t key) const;
     void LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture, bool& loaded);
-    TRect RandomRect(TPoint& p0, TPoint& p1, TPoint& p2, TPoint& p3);
+    // Four random points, the rectangle of the first two, and random brush, pen colour and
+    // pen width: the start of ClassicType and PatternType drawings.
+    TRandomFigure ChooseRandomFigure();
 
     int m_drawCount { 0 };
     int m_eraseLimit { 25 };

@@ -6,6 +6,8 @@
 #include "graphics/ColorData.h"
 #include "play/KeyData.h"
 
+#include "tests/support/SurfacePixels.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -25,18 +27,6 @@ int CountLit(const QImage& image)
             lit += (row[x] & 0xFFFFFF) != 0;
     }
     return lit;
-}
-
-QRect LitBounds(const QImage& image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0)
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
 }
 
 class PaintBoxTest : public ::testing::Test {

@@ -8,6 +8,8 @@
 #include "graphics/ColorData.h"
 #include "play/KeyData.h"
 
+#include "tests/support/SurfacePixels.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -19,18 +21,6 @@
 namespace {
 
 constexpr std::uint16_t VK_A = 65;
-
-QRect LitBounds(const QImage& image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0)
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
-}
 
 // A picture whose every pixel tells its own place: red = x, green = y (mod 256), blue 200.
 QImage PlacePattern(int width, int height)
