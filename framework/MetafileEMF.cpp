@@ -86,6 +86,7 @@ enum : std::uint32_t {
     EMR_CREATEMONOBRUSH = 93,
     EMR_CREATEDIBPATTERNBRUSHPT = 94,
     EMR_EXTCREATEPEN = 95,
+    EMR_SMALLTEXTOUT = 108,
     EMR_ALPHABLEND = 114,
     EMR_TRANSPARENTBLT = 116,
 };
@@ -296,6 +297,30 @@ void PlayText(TMetafilePlayer& player, const TRecord& record)
     for (std::uint32_t i = 0; i < chars; ++i)
         text.push_back(wide ? char16_t(s.U16()) : char16_t(s.U8()));
     player.Text(reference, text, options, std::vector<QPointF> { topLeft, bottomRight });
+}
+
+// The compact text record: options say whether a clipping rectangle is present and whether
+// the characters are 8 or 16 bits wide.
+void PlaySmallText(TMetafilePlayer& player, const TRecord& record)
+{
+    constexpr std::uint32_t ETO_NO_RECT = 0x100, ETO_SMALL_CHARS = 0x200;
+    TByteReader r = record.Params();
+    const QPointF reference = ReadPointL(r);
+    const std::uint32_t chars = r.U32();
+    const std::uint32_t options = r.U32();
+    r.Skip(12); // graphics mode, scales
+    std::optional<std::vector<QPointF>> rect;
+    if (!(options & ETO_NO_RECT)) {
+        const QPointF topLeft = ReadPointL(r);
+        rect = std::vector<QPointF> { topLeft, ReadPointL(r) };
+    }
+    const bool narrow = options & ETO_SMALL_CHARS;
+    if (r.Overrun() || std::uint64_t(chars) * (narrow ? 1 : 2) > r.Remaining())
+        return;
+    std::u16string text;
+    for (std::uint32_t i = 0; i < chars; ++i)
+        text.push_back(narrow ? char16_t(r.U8()) : char16_t(r.U16()));
+    player.Text(reference, text, options, rect);
 }
 
 TMfFont ReadLogFontW(TByteReader& r)
@@ -638,6 +663,9 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
         PlayText(player, record);
+        return;
+    case EMR_SMALLTEXTOUT:
+        PlaySmallText(player, record);
         return;
     default:
         return; // records that draw nothing we model (comments, palettes, regions ...)

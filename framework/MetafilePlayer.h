@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <unordered_map>

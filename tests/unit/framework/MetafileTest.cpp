@@ -594,6 +594,28 @@ TEST(MetafilePlayer, EscapementTurnsTheTextLine)
     EXPECT_GE(turned.left(), 40);
 }
 
+TEST(MetafilePlayer, CompactTextRecordsDrawLikeTheFullOnes)
+{
+    auto render = [](bool compact) {
+        TEmfBuilder emf(60, 30);
+        emf.SetBkMode(MfTransparent);
+        if (!compact) {
+            emf.TextOut(5, 5, "Hi");
+        } else {
+            TMfWriter p;
+            for (std::uint32_t v : { 5u, 5u, 2u, 0x300u, 1u, 0u, 0u }) // no rectangle, 8-bit characters
+                p.U32(v);
+            p.U8('H');
+            p.U8('i');
+            emf.Raw(108, p.Bytes);
+        }
+        return RenderEmf(emf, 60, 30);
+    };
+    const QImage full = render(false);
+    ASSERT_FALSE(BlackBox(full, QRect(0, 0, 60, 30)).isEmpty());
+    EXPECT_EQ(render(true), full);
+}
+
 TEST(MetafilePlayer, IntersectClipRectLimitsDrawingUntilRestored)
 {
     TEmfBuilder emf(40, 40);
