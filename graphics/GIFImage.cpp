@@ -410,7 +410,9 @@ void TGIFSubImage::DecodePixels(TGIFReader& reader)
 
     TGIFLzwDecoder decoder;
     TGIFLzwDecoder::TResult result;
-    if (Interlaced() && Height > 1) {
+    if (count == 0) {
+        result = { TGIFLzwDecoder::TStop::Filled, 0 };
+    } else if (Interlaced() && Height > 1) {
         std::vector<std::uint8_t> decoded(static_cast<std::size_t>(count));
         result = decoder.Decode(input, codeSize, decoded);
         std::fill(decoded.begin() + std::ptrdiff_t(result.Count), decoded.end(), fill);

@@ -124,6 +124,13 @@ TEST(GIFImage, ZeroWidthFrameTakesTheLogicalScreenSize)
     EXPECT_EQ(frame.Height, 2);
     EXPECT_EQ(frame.Pixels(), (TBytes { 1, 2, 3, 3, 2, 1 }));
     EXPECT_EQ(*loaded.Warnings, std::vector<std::string> { "Image exceeds Logical Screen size" });
+
+    // A screen 0 pixels wide leaves an interlaced frame without pixels, and nothing to draw.
+    TBuilder zero = Header(0, 5);
+    AddFrame(zero, 0, 0, 0, 5, { 1 }, 0x40);
+    const auto empty = Load(zero.Data);
+    EXPECT_TRUE(empty.Image->Images()[0].Empty());
+    EXPECT_THROW(empty.Image->ToImage(), EGIFException);
 }
 
 TEST(GIFImage, EarlyEndKeepsTransparentIndexOrZero)
