@@ -124,10 +124,11 @@ protected:
     }
 
     // Frames of `level` that the device played in the next `duration`; closes the device.
-    std::size_t Heard(std::int16_t level, std::chrono::milliseconds duration = 600ms)
+    // When nothing is to be heard the device may never open, so wait only `duration` then.
+    std::size_t Heard(std::int16_t level, std::chrono::milliseconds duration = 600ms, bool expectSound = true)
     {
         const auto wanted = std::uintmax_t(duration.count()) * Rate / 1000 * 4;
-        const auto end = std::chrono::steady_clock::now() + 20s;
+        const auto end = std::chrono::steady_clock::now() + (expectSound ? std::chrono::milliseconds(20s) : duration);
         std::error_code error;
         while (std::chrono::steady_clock::now() < end && !(fs::exists(output, error) && fs::file_size(output, error) >= wanted))
             std::this_thread::sleep_for(10ms);
@@ -137,7 +138,8 @@ protected:
         in.close();
         fs::remove(output);
         std::vector<std::int16_t> samples(bytes.size() / 2);
-        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        if (!samples.empty())
+            std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
         std::size_t frames = 0;
         for (std::size_t i = 0; i + 1 < samples.size(); i += 2)
             frames += samples[i] == level && samples[i + 1] == level;
@@ -182,5 +184,5 @@ TEST_F(KeySoundTest, SoundOffIsSilentButStillDraws)
     const int before = form->PbxDisplay()->DrawCount();
     Press('A');
     EXPECT_EQ(form->PbxDisplay()->DrawCount(), before + 1);
-    EXPECT_EQ(Heard(SoundA, 300ms), 0u);
+    EXPECT_EQ(Heard(SoundA, 300ms, false), 0u);
 }
