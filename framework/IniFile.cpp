@@ -96,7 +96,9 @@ TLine ParseKeyLine(std::string text)
     return line;
 }
 
-// "[name]" gives the trimmed name; anything else is not a section header.
+// "[name]" gives the trimmed name; anything else is not a section header. A line such as
+// "[x]=1" is a key whose name starts with a bracket, so a key written under such a name reads
+// back as a key instead of starting a section that swallows the keys after it.
 std::optional<std::string> SectionName(std::string_view text)
 {
     const std::string_view trimmed = Trim(text);
@@ -104,6 +106,8 @@ std::optional<std::string> SectionName(std::string_view text)
         return std::nullopt;
     const auto close = trimmed.rfind(']');
     if (close == std::string_view::npos)
+        return std::nullopt;
+    if (trimmed.find('=', close) != std::string_view::npos)
         return std::nullopt;
     return std::string(Trim(trimmed.substr(1, close - 1)));
 }

@@ -202,6 +202,19 @@ TEST_F(IniFileTest, LineBreaksInWrittenTextsCannotForgeSections)
     EXPECT_EQ(ini.ReadString("1", "KeyName", ""), "x  [Settings] PlayMode=3");
 }
 
+TEST_F(IniFileTest, KeysStartingWithABracketDoNotStartASection)
+{
+    {
+        TIniFile ini(File().string());
+        ini.WriteString("Settings", "[]", "value");
+        ini.WriteInteger("Settings", "EraseLimit", -25);
+    }
+    const TIniFile ini(File().string());
+    EXPECT_EQ(ini.ReadString("Settings", "[]", ""), "value");
+    EXPECT_EQ(ini.ReadInteger("Settings", "EraseLimit", 0), -25);
+    EXPECT_FALSE(ini.SectionExists(""));
+}
+
 TEST_F(IniFileTest, LongTextsAreCutTo2047Characters)
 {
     {
