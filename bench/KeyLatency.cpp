@@ -132,6 +132,9 @@ int main(int argc, char** argv)
                     seen = true;
                     break;
                 }
+                // Back-to-back requests would keep the server's scheduler on this client and
+                // delay the program's own drawing requests.
+                std::this_thread::sleep_for(std::chrono::microseconds(250));
             }
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             XTestFakeKeyEvent(display, code, False, 0);
