@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Key-to-screen latency of the program from build/dist on a 1024x768 Xvfb with openbox:
+# Key-to-screen latency of the program from build/dist on an Xvfb (1024x768, or KD_SCREEN)
+# with openbox:
 #   bench/key_latency.sh [presses-per-mode]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export KD_DIST=${KD_DIST:-$root/build/dist}
 source "$root/tests/e2e/lib.sh"
-start_x 1024x768
+start_x "${KD_SCREEN:-1024x768}"
 dist=$(copy_program)
 start_program "$dist"
 ${KD_LATENCY_WRAPPER:-} "$root/build/bench/KeyLatency" "${1:-200}"
