@@ -211,7 +211,17 @@ void TKDPaintBox::KeyPressed(std::uint16_t key)
     default:
         break;
     }
-    update();
+    // Only the part the drawing touched goes to the screen: at full-HD a whole-surface
+    // repaint would cost more than the drawing itself.
+    if (!m_dirty.isEmpty())
+        update(m_dirty);
+    m_dirty = QRect();
+}
+
+void TKDPaintBox::Touch(const TRect& rect, int margin)
+{
+    m_dirty |= QRect(rect.Left - margin, rect.Top - margin, rect.Width() + 2 * margin, rect.Height() + 2 * margin)
+                   .intersected(QRect(0, 0, width(), height()));
 }
 
 void TKDPaintBox::Erase()
@@ -221,6 +231,7 @@ void TKDPaintBox::Erase()
     m_canvas->Brush.SetColor(clBlack);
     m_canvas->FillRect(Rect(0, 0, width(), height()));
     m_canvas->Brush = brush;
+    m_dirty = QRect();
     repaint();
 }
 
@@ -256,6 +267,9 @@ TRandomFigure TKDPaintBox::ChooseRandomFigure()
     m_canvas->Pen.Color = RandomColor();
     m_canvas->Pen.Width = 1 + Random(5);
     m_canvas->Pen.Style = TPenStyle::psSolid;
+    const TPoint& p2 = figure.P[2];
+    Touch(Rect(std::min(p0.X, p2.X), std::min(p0.Y, p2.Y), std::max(p1.X, p2.X) + 1, std::max(p1.Y, p2.Y) + 1),
+          m_canvas->Pen.Width + 1);
     return figure;
 }
 
@@ -283,6 +297,7 @@ void TKDPaintBox::DrawShapeType(std::uint16_t key)
     const TShape& geometry = ShapeGeometry(shape);
     const int y = Random(height() - geometry.Height);
     const int x = Random(width() - geometry.Width);
+    Touch(Bounds(x, y, geometry.Width + 1, geometry.Height + 1), 1);
     switch (geometry.Kind) {
     case TShape::Ellipse:
         canvas.Ellipse(Bounds(x, y, geometry.Width, geometry.Height));
@@ -320,6 +335,8 @@ void TKDPaintBox::DrawKeyType(std::uint16_t key)
     const int x = Random(width() - extent.cx);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     canvas.TextRect(Rect(0, 0, width(), height()), x, y, text);
+    // Italic and some typefaces reach past the measured box.
+    Touch(Bounds(x, y, extent.cx, extent.cy), extent.cy / 2 + 2);
 }
 
 std::string TKDPaintBox::TraceText(int stringId, const std::string& what, std::uint16_t key) const
@@ -443,4 +460,5 @@ void TKDPaintBox::DrawPictureType(std::uint16_t key)
     const int y = Random(height() - h);
     const int x = Random(width() - w);
     m_canvas->StretchDraw(Bounds(x, y, w, h), *picture.Graphic());
+    Touch(Bounds(x, y, w, h), 1);
 }

@@ -6,6 +6,7 @@
 #include "framework/ResourceModule.h"
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -87,6 +88,8 @@ protected:
 private:
     void ResizeSurface(int width, int height);
     void Erase();
+    // Marks `rect`, grown by `margin`, as changed by the drawing under way.
+    void Touch(const TRect& rect, int margin);
     std::string TraceText(int stringId, const std::string& what, std::uint16_t key) const;
     void LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture, bool& loaded);
     // Four random points, the rectangle of the first two, and random brush, pen colour and
@@ -99,5 +102,6 @@ private:
     std::array<int, 3> m_pictureWidths {};
     std::array<int, 3> m_pictureHeights {};
     QImage m_surface;
+    QRect m_dirty;
     std::unique_ptr<TCanvas> m_canvas;
 };
