@@ -8,14 +8,19 @@
 #include "framework/ResourceModule.h"
 #include "graphics/GIFImage.h"
 #include "graphics/JPEGImage.h"
+#include "play/KeyData.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -263,3 +268,32 @@ TEST_F(DefaultContent, PicturesAndPatternsDecodeAndDrawThroughThePictureClasses)
 }
 
 } // namespace
+
+TEST_F(DefaultContent, KeySectionsRoundTripThroughTheProgramUnchanged)
+{
+    QTemporaryDir dir;
+    const std::string copy = dir.filePath("Kedoozle.ini").toStdString();
+    std::filesystem::copy_file(Dist + "Kedoozle.ini", copy);
+    auto read = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    };
+    const std::string before = read(copy);
+    TKeys keys;
+    {
+        TIniFile ini(copy);
+        keys.LoadFromIni(ini);
+        keys.SaveToIni(ini);
+        ini.UpdateFile();
+    }
+    const std::string after = read(copy);
+    const auto keySections = [](const std::string& text) { return text.substr(text.find("[1]")); };
+    ASSERT_NE(before.find("[1]"), std::string::npos);
+    EXPECT_EQ(keySections(after), keySections(before));
+    TKeys again;
+    again.LoadFromIni(TIniFile(copy));
+    for (int n = 1; n <= KeyEntryCount; ++n) {
+        EXPECT_EQ(again.Entry(n).KeyName, keys.Entry(n).KeyName);
+        EXPECT_EQ(again.Entry(n).PictureResType, keys.Entry(n).PictureResType);
+    }
+}

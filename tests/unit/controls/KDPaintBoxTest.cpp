@@ -246,3 +246,22 @@ TEST_F(PaintBoxTest, EmptyCaptionCountsButShowsNothing)
     EXPECT_EQ(box.DrawCount(), 1);
     EXPECT_EQ(CountLit(box.Surface()), 0);
 }
+
+TEST_F(PaintBoxTest, CaptionsArePlacedToFitTheSurface)
+{
+    // Big captions on a small surface: placed with the text's own size in mind, they almost
+    // never reach the last column or row (only a slanted glyph's overhang may).
+    box.SetBounds(0, 0, 400, 300);
+    box.SetPlayMode(KeyType);
+    box.SetEraseLimit(0);
+    KeyTable->Entry(1).KeyName = "WM";
+    int cut = 0;
+    const int presses = 200;
+    for (int press = 0; press < presses; ++press) {
+        box.KeyPressed(VK_A);
+        const QRect bounds = LitBounds(box.Surface());
+        ASSERT_FALSE(bounds.isEmpty());
+        cut += bounds.right() == 399 || bounds.bottom() == 299;
+    }
+    EXPECT_LT(cut, presses / 20);
+}
