@@ -11,7 +11,7 @@ struct TSpec {
     TPEResourceId Type;
     TPEResourceId Name;
     std::filesystem::path File;
-    std::string Origin; // where the spec came from, for messages
+    std::string Origin; // where the entry came from (argument or manifest line), for messages
 };
 
 std::string Trim(std::string_view text)

@@ -2,6 +2,8 @@
 
 #include "framework/Exceptions.h"
 
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -16,24 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TTempDir {
-public:
-    TTempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kdiniXXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TTempDir()
-    {
-        std::error_code error;
-        fs::remove_all(m_path, error);
-    }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
 
 std::string ReadAll(const fs::path& path)
 {

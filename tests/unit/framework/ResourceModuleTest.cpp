@@ -3,6 +3,8 @@
 #include "framework/Exceptions.h"
 #include "tools/kdmodule/PEWriter.h"
 
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -50,24 +52,6 @@ std::string Capture(const std::string& command)
     ::pclose(pipe);
     return output;
 }
-
-class TTempDir {
-public:
-    TTempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kdresXXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TTempDir()
-    {
-        std::error_code error;
-        fs::remove_all(m_path, error);
-    }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
 
 TPEResource Resource(TPEResourceId type, TPEResourceId name, std::string_view data, std::uint16_t language = 0x409)
 {
