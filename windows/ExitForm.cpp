@@ -27,11 +27,16 @@ TFrmExit::TFrmExit(QWidget* owner)
     m_btnYes = new QPushButton(QString::fromStdString(LoadStr(Str::Yes)), this);
     m_btnYes->setGeometry(80, 68, 75, 25);
     m_btnYes->setCursor(CursorById(crKDHand));
+    // Only a click answers: a child's hands on the keyboard must not press Yes.
+    m_btnYes->setFocusPolicy(Qt::NoFocus);
+    m_btnYes->setAutoDefault(false);
     connect(m_btnYes, &QPushButton::clicked, this, [this] { done(mrYes); });
 
     m_btnNo = new QPushButton(QString::fromStdString(LoadStr(Str::No)), this);
     m_btnNo->setGeometry(164, 68, 75, 25);
     m_btnNo->setCursor(CursorById(crKDHand));
+    m_btnNo->setFocusPolicy(Qt::NoFocus);
+    m_btnNo->setAutoDefault(false);
     connect(m_btnNo, &QPushButton::clicked, this, [this] { done(mrNo); });
 
     m_lblMessage = new QLabel(QString::fromStdString(LoadStr(Str::ExitQuestion)), this);

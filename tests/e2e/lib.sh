@@ -111,6 +111,16 @@ dialog_window() {
   done | tail -1
 }
 
+# answer_confirmation DIALOG yes|no: clicks Yes or No in the exit confirmation.
+answer_confirmation() {
+  local dialog=$1 answer=$2 X Y
+  X=$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ { print $4 }')
+  Y=$(xwininfo -id "$dialog" | awk '/Absolute upper-left Y/ { print $4 }')
+  # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
+  if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
+  else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
+}
+
 # click_exit_and_answer yes|no: clicks the exit door, then answers the confirmation.
 click_exit_and_answer() {
   local answer=$1 w h dialog=""
@@ -122,10 +132,5 @@ click_exit_and_answer() {
   done
   [ -n "$dialog" ] || fail "the exit confirmation did not appear"
   sleep 0.4
-  local X Y
-  X=$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ { print $4 }')
-  Y=$(xwininfo -id "$dialog" | awk '/Absolute upper-left Y/ { print $4 }')
-  # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
-  if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
-  else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
+  answer_confirmation "$dialog" "$answer"
 }
