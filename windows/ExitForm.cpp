@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 TFrmExit::TFrmExit(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -52,12 +53,18 @@ TFrmExit::TFrmExit(QWidget* owner)
 void TFrmExit::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    FitToOuterSize();
+    // The window manager tells the frame's size only after the window is mapped.
+    QTimer::singleShot(50, this, [this] { FitToOuterSize(); });
+    QTimer::singleShot(250, this, [this] { FitToOuterSize(); });
+}
+
+void TFrmExit::FitToOuterSize()
+{
     const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
-        if (client != size() && client.width() > 0 && client.height() > 0)
-            setFixedSize(client);
-    }
+    const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
+    if (client != size() && client.width() > 0 && client.height() > 0)
+        setFixedSize(client);
     move(m_outerTopLeft);
 }
 

@@ -28,6 +28,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Sizes the window so that its outer size, frame included, is 256 x 128 at its place.
+    void FitToOuterSize();
+
     QLabel* m_lblMessage { nullptr };
     QPushButton* m_btnYes { nullptr };
     QPushButton* m_btnNo { nullptr };
