@@ -41,6 +41,13 @@ for region in "$classic" "$shape"; do
   [ "${d%% *}" -gt 20 ] 2>/dev/null || fail "mode picture $region did not change ($d)"
 done
 
+# Tab draws like any other key instead of moving the focus.
+xdotool key Tab
+sleep 0.4
+screenshot "$E2E_TMP/tab.png"
+tab=$(compare -metric AE -extract 992x690+16+16 "$E2E_TMP/mode.png" "$E2E_TMP/tab.png" null: 2>&1 || true)
+[ "${tab%% *}" -gt 1000 ] 2>/dev/null || fail "Tab did not draw ($tab pixels changed)"
+
 # Alt+F4 (the window manager's close binding) does not close it.
 xdotool key alt+F4
 sleep 0.7
