@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "bench/QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -106,12 +108,4 @@ BENCHMARK(BM_DrawTextWrapped)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

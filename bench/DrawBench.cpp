@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+#include "bench/QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,12 +45,4 @@ BENCHMARK(BM_KeyType)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -45,44 +45,63 @@ TColor AverageColor(const QImage& pattern)
     return RGB(std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c)));
 }
 
-void PlayStretchDIBits(TMetafilePlayer& player, std::span<const std::byte> record)
+// The fields STRETCHDIBITS and SETDIBITSTODEVICE share, after the bounds: destination,
+// source rectangle and the bitmap inside the record.
+struct TDibRecord {
+    int X, Y, XSrc, YSrc, CxSrc, CySrc;
+    std::uint32_t OffBmi, CbBmi, OffBits, CbBits, Usage;
+};
+
+TDibRecord ReadDibRecord(TByteReader& r)
 {
-    TByteReader r = Params(record);
     r.Skip(16);
-    const int x = r.I32(), y = r.I32(), xSrc = r.I32(), ySrc = r.I32(), cxSrc = r.I32(), cySrc = r.I32();
-    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-    const std::uint32_t usage = r.U32(), rop = r.U32();
-    const int cx = r.I32(), cy = r.I32();
-    if (r.Overrun())
-        return;
+    TDibRecord d {};
+    d.X = r.I32();
+    d.Y = r.I32();
+    d.XSrc = r.I32();
+    d.YSrc = r.I32();
+    d.CxSrc = r.I32();
+    d.CySrc = r.I32();
+    d.OffBmi = r.U32();
+    d.CbBmi = r.U32();
+    d.OffBits = r.U32();
+    d.CbBits = r.U32();
+    d.Usage = r.U32();
+    return d;
+}
+
+void DrawDibRecord(TMetafilePlayer& player, std::span<const std::byte> record, const TDibRecord& d, int cx, int cy,
+                   std::uint32_t rop)
+{
     bool bottomUp = false;
-    const QImage image = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false, &bottomUp);
+    const QImage image = ReadRecordDib(record, d.OffBmi, d.CbBmi, d.OffBits, d.CbBits, d.Usage, false, &bottomUp);
     if (image.isNull())
         return;
     // The source rectangle of a bottom-up bitmap counts from its bottom row.
-    const std::int64_t top = bottomUp ? std::int64_t(image.height()) - ySrc - cySrc : ySrc;
+    const std::int64_t top = bottomUp ? std::int64_t(image.height()) - d.YSrc - d.CySrc : d.YSrc;
     if (top < INT32_MIN || top > INT32_MAX)
         return;
-    player.StretchBitmap(image, x, y, cx, cy, xSrc, int(top), cxSrc, cySrc, rop);
+    player.StretchBitmap(image, d.X, d.Y, cx, cy, d.XSrc, int(top), d.CxSrc, d.CySrc, rop);
+}
+
+void PlayStretchDIBits(TMetafilePlayer& player, std::span<const std::byte> record)
+{
+    TByteReader r = Params(record);
+    const TDibRecord d = ReadDibRecord(r);
+    const std::uint32_t rop = r.U32();
+    const int cx = r.I32(), cy = r.I32();
+    if (r.Overrun())
+        return;
+    DrawDibRecord(player, record, d, cx, cy, rop);
 }
 
 void PlaySetDIBitsToDevice(TMetafilePlayer& player, std::span<const std::byte> record)
 {
     TByteReader r = Params(record);
-    r.Skip(16);
-    const int x = r.I32(), y = r.I32(), xSrc = r.I32(), ySrc = r.I32(), cxSrc = r.I32(), cySrc = r.I32();
-    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-    const std::uint32_t usage = r.U32();
+    const TDibRecord d = ReadDibRecord(r);
     if (r.Overrun())
         return;
-    bool bottomUp = false;
-    const QImage image = ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false, &bottomUp);
-    if (image.isNull())
-        return;
-    const std::int64_t top = bottomUp ? std::int64_t(image.height()) - ySrc - cySrc : ySrc;
-    if (top < INT32_MIN || top > INT32_MAX)
-        return;
-    player.StretchBitmap(image, x, y, cxSrc, cySrc, xSrc, int(top), cxSrc, cySrc, SRCCOPY);
+    DrawDibRecord(player, record, d, d.CxSrc, d.CySrc, SRCCOPY);
 }
 
 // BITBLT, STRETCHBLT, ALPHABLEND and TRANSPARENTBLT share one layout.

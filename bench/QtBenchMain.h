@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+// Runs the registered benchmarks inside an offscreen Qt application, for benchmarks that
+// paint or use fonts.
+inline int RunQtBenchmarks(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
