@@ -39,6 +39,8 @@ constexpr TEntry Entries[] = {
     { Str::OutOfMemory, "Out of memory" },
     { Str::UnknownTypeCode, "Unknown picture type code %d" },
     { Str::EmptyPicture, "Picture %s is empty" },
+    { Str::TabIndexError, "Tab index out of bounds" },
+    { Str::ListIndexError, "List index out of bounds (%d)" },
     { Str::HintClassicType, "Click here to change to ClassicType play mode." },
     { Str::HintPatternType, "Click here to change to PatternType play mode." },
     { Str::HintShapeType, "Click here to change to ShapeType play mode." },
