@@ -8,6 +8,7 @@
 #include "framework/Exceptions.h"
 #include "framework/ImageControl.h"
 #include "framework/IniFile.h"
+#include "framework/ProgramPaths.h"
 #include "framework/Random.h"
 #include "graphics/ColorData.h"
 #include "platform/Foreground.h"
@@ -62,19 +63,6 @@ std::string WithTrailingSlash(std::string path)
     if (path.empty() || path.back() != '/')
         path += '/';
     return path;
-}
-
-std::string& ProgramFolderOverride()
-{
-    static std::string folder;
-    return folder;
-}
-
-std::string ProgramFolder()
-{
-    if (!ProgramFolderOverride().empty())
-        return WithTrailingSlash(ProgramFolderOverride());
-    return WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
 }
 
 } // namespace
@@ -372,9 +360,9 @@ void TFrmKedoozle::CloseSplash()
         SplashShowing = false;
 }
 
-std::string TFrmKedoozle::SettingsFileName() { return ProgramFolder() + "Kedoozle.ini"; }
+std::string TFrmKedoozle::SettingsFileName() { return SettingsFilePath(); }
 
-void TFrmKedoozle::SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
+void TFrmKedoozle::SetProgramFolder(const std::string& folder) { ::SetProgramFolder(folder); }
 
 void TFrmKedoozle::SetWorkingDirectory()
 {
@@ -387,7 +375,7 @@ void TFrmKedoozle::SetWorkingDirectory()
 
 void TFrmKedoozle::LoadSettings()
 {
-    TIniFile iniFile(SettingsFileName());
+    TIniFile iniFile(SettingsFileToRead());
     m_pbxDisplay->SetPlayMode(std::uint8_t(iniFile.ReadInteger("Settings", "PlayMode", 0)));
     ShowPlayModeImage(m_pbxDisplay->PlayMode(), true);
     m_pbxDisplay->SetEraseLimit(iniFile.ReadInteger("Settings", "EraseLimit", 25));
@@ -413,12 +401,13 @@ void TFrmKedoozle::LoadModules(const TIniFile& iniFile)
     for (const TModuleKey& module : modules) {
         const std::string name = iniFile.ReadString("Modules", module.Key, "");
         if (!name.empty())
-            *module.Handle = LoadLibraryA(name);
+            *module.Handle = LoadLibraryA(ModulePath(name));
     }
 }
 
 void TFrmKedoozle::SaveSettings()
 {
+    SeedUserSettings(); // keeps the modules and keys set up system-wide when the first start could not copy them
     TIniFile iniFile(SettingsFileName());
     iniFile.WriteInteger("Settings", "PlayMode", m_pbxDisplay->PlayMode());
     iniFile.WriteInteger("Settings", "EraseLimit", m_pbxDisplay->EraseLimit());
