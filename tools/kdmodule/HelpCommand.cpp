@@ -56,8 +56,9 @@ Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
       PictureType.
 The number in each name is the key's section in Kedoozle.ini ([1] to [88], written
 without leading zeros). A module file name without a folder is looked up in Kedoozle's
-own folder. A key whose sound is missing plays the default sound; a missing pattern or
-picture draws nothing.
+own folder; for a system-wide install, first in the user's settings folder
+(~/.config/kedoozle/). A key whose sound is missing plays the default sound; a missing
+pattern or picture draws nothing.
 
 Each key section says the format of its pattern and picture resource:
   PatternResType=N and PictureResType=N, with N

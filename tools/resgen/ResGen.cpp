@@ -1,5 +1,8 @@
 // resgen OUTDIR: draws every program resource into OUTDIR, one file per resource, named
 // NAME.png / NAME.jpg / NAME.wav / NAME.txt; the build embeds each under its bare NAME.
+// resgen --icons OUTDIR: draws the program's icon for the desktop's menus into
+// OUTDIR/SIZExSIZE/apps/org.kedoozle.Kedoozle.png, in the usual sizes of an icon theme.
+#include "AppIcon.h"
 #include "Drawing.h"
 #include "PanelBitmaps.h"
 #include "SmallBitmaps.h"
@@ -62,6 +65,16 @@ void WriteAll(const QString& dir)
     synth::WriteFile((dir + "/DEFAULT_CHIME.wav").toStdString(), chime);
 }
 
+void WriteIcons(const QString& dir)
+{
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(size);
+        if (!QDir().mkpath(folder))
+            throw std::runtime_error("cannot create " + folder.toStdString());
+        SavePng(AppIcon(size), folder + "/org.kedoozle.Kedoozle.png", false);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,15 +82,19 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: resgen OUTDIR\n");
+    const bool icons = argc == 3 && QByteArray(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: resgen OUTDIR\n       resgen --icons OUTDIR\n");
         return 2;
     }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
+    const QString dir = QString::fromLocal8Bit(argv[argc - 1]);
     try {
         if (!QDir().mkpath(dir))
             throw std::runtime_error("cannot create " + dir.toStdString());
-        WriteAll(dir);
+        if (icons)
+            WriteIcons(dir);
+        else
+            WriteAll(dir);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "resgen: %s\n", e.what());
         return 1;

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# An installed copy: `cmake --install` into a prefix that is then made read-only, started through
+# bin/kedoozle from elsewhere. It plays with the default content, keeps its settings in the
+# user's configuration folder (made from the program folder's file on the first start, read
+# back on the second), finds a module dropped into that folder by its bare name, and writes
+# nothing into the prefix. The installed menu entry and metainfo pass their validators.
+source "$(dirname "$0")/lib.sh"
+
+prefix=$E2E_TMP/prefix
+trap 'chmod -R u+w "$prefix" 2>/dev/null; e2e_cleanup' EXIT
+cmake --install "${KD_BUILD:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 || { cat "$E2E_TMP/install.log"; fail "cmake --install failed"; }
+
+program=$prefix/lib/kedoozle
+for f in Kedoozle libkdkbhook.so Kedoozle.ini License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do
+  [ -f "$program/$f" ] || fail "$f is not in the program folder"
+done
+[ -x "$prefix/bin/kdmodule" ] || fail "no bin/kdmodule"
+[ "$(readlink -f "$prefix/bin/kedoozle")" = "$(readlink -f "$program/Kedoozle")" ] || fail "bin/kedoozle does not lead to the program"
+for size in 16 22 24 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x$size/apps/org.kedoozle.Kedoozle.png
+  [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x$size" ] || fail "no ${size}px icon"
+done
+desktop-file-validate "$prefix/share/applications/org.kedoozle.Kedoozle.desktop" || fail "the menu entry does not validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.kedoozle.Kedoozle.metainfo.xml" >"$E2E_TMP/appstream.log" 2>&1 ||
+  { cat "$E2E_TMP/appstream.log"; fail "the metainfo does not validate"; }
+for page in man1/kdmodule.1 man6/kedoozle.6; do
+  man --warnings -l "$prefix/share/man/$page" 2>&1 >/dev/null | grep . && fail "$page has formatting warnings"
+  man -l "$prefix/share/man/$page" 2>/dev/null | grep -q '^SYNOPSIS' || fail "$page has no synopsis"
+done
+
+# A system-wide install: nobody may write the prefix, the superuser included.
+chmod -R a-w "$prefix"
+prefix_state() { (cd "$prefix" && find . -printf '%p %m %s %T@\n' | sort); }
+prefix_state >"$E2E_TMP/prefix.before"
+
+export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/config
+mkdir -p "$HOME"
+user=$XDG_CONFIG_HOME/kedoozle
+
+start_installed() {
+  (cd "$HOME" && SDL_AUDIODRIVER=dummy exec "$prefix/bin/kedoozle" >"$E2E_TMP/program.log" 2>&1) &
+  KD_PID=$!
+  E2E_PIDS+=($KD_PID)
+  wait_for_window Kedoozle || fail "the Kedoozle window did not appear"
+  sleep 0.5
+}
+
+exit_installed() {
+  click_exit_and_answer yes
+  program_exit_status 10 >"$E2E_TMP/status"
+  [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "exit through Yes gave status $(cat "$E2E_TMP/status")"
+}
+
+start_x 1024x768
+start_installed
+[ -f "$user/Kedoozle.ini" ] || fail "the first start made no settings file in $user"
+cmp -s "$user/Kedoozle.ini" "$program/Kedoozle.ini" || fail "the user's settings are not a copy of the program's"
+
+# PictureType, and the default pictures draw.
+pictures_mode="32x32+148+722"
+screenshot "$E2E_TMP/start.png"
+xdotool mousemove 164 738 click 1
+sleep 0.4
+for k in a b c d e f; do xdotool key "$k"; sleep 0.1; done
+sleep 0.5
+screenshot "$E2E_TMP/played.png"
+changed=$(compare -metric AE -extract 992x690+16+16 "$E2E_TMP/start.png" "$E2E_TMP/played.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 1000 ] 2>/dev/null || fail "the default pictures did not draw ($changed pixels changed)"
+exit_installed
+
+grep -q '^PlayMode=3' "$user/Kedoozle.ini" || fail "PlayMode 3 not saved in the user's settings"
+grep -q '^Pictures=Pictures.dll' "$user/Kedoozle.ini" || fail "the modules of the program's settings were lost"
+[ "$(grep -c '^\[[0-9]*\]' "$user/Kedoozle.ini")" = 88 ] || fail "not 88 key sections in the user's settings"
+[ "$(ls -A "$user")" = Kedoozle.ini ] || fail "more than the settings file in $user: $(ls -A "$user")"
+
+# A parent's own pictures module, known by the same bare name: a green square for A.
+convert -size 96x96 'xc:#00ff00' "gif:$E2E_TMP/green.gif"
+"$prefix/bin/kdmodule" build "$user/Pictures.dll" "RCDATA:PICTURE_1=$E2E_TMP/green.gif" >/dev/null ||
+  fail "the installed kdmodule did not build a module"
+
+start_installed
+screenshot "$E2E_TMP/second.png"
+mode_diff=$(compare -metric AE -extract "$pictures_mode" "$E2E_TMP/played.png" "$E2E_TMP/second.png" null: 2>&1 || true)
+[ "${mode_diff%% *}" = 0 ] || fail "the second start is not in PictureType ($mode_diff pixels differ)"
+xdotool key a
+sleep 0.6
+screenshot "$E2E_TMP/green.png"
+green=$(convert "$E2E_TMP/green.png" -crop 992x690+16+16 +repage -fill black +opaque '#00ff00' -fill white -opaque '#00ff00' \
+  -format '%[fx:int(mean*w*h+0.5)]' info:)
+[ "$green" -gt 1000 ] 2>/dev/null || fail "the user's Pictures.dll was not used for A ($green green pixels)"
+exit_installed
+
+prefix_state >"$E2E_TMP/prefix.after"
+diff "$E2E_TMP/prefix.before" "$E2E_TMP/prefix.after" >&2 || fail "the program changed the prefix"
+echo "PASS"
