@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 std::vector<std::byte> TStream::ReadRemaining()
@@ -39,6 +40,11 @@ TFileStream::TFileStream(const std::string& path)
 
 std::vector<std::byte> TFileStream::ReadFile(const std::string& path)
 {
+    // A folder, a pipe or a device is not a file that can be read whole: reading a pipe would
+    // wait for a writer, and a folder's size is meaningless.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());
     std::ifstream file(path, std::ios::binary);
     if (!file)
         RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());

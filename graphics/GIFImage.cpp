@@ -271,19 +271,37 @@ void TGIFTextExtension::LoadBody(TGIFReader& reader)
     });
 }
 
+// Data that ends inside an application extension costs only the extension: the frames read
+// before it still draw, as with any other cut-short extension.
+static bool SkipToEndIfShort(TGIFReader& reader, std::size_t needed)
+{
+    if (reader.Bytes.Has(needed))
+        return false;
+    reader.Warn(Str::GIFPrematureEnd);
+    reader.Bytes.Skip(reader.Bytes.Remaining());
+    return true;
+}
+
 void TGIFApplicationExtension::LoadBody(TGIFReader& reader)
 {
+    if (SkipToEndIfShort(reader, 1))
+        return;
     const std::uint8_t blockSize = std::uint8_t(reader.ReadExact(1)[0]);
     if (blockSize < 10)
         Fail(Str::GIFAppExtBlockSize);
+    if (SkipToEndIfShort(reader, 11))
+        return;
     const auto identifier = reader.ReadExact(11);
     const char* text = reinterpret_cast<const char*>(identifier.data());
     Identifier.assign(text, 8);
     Authentication.assign(text + 8, 3);
-    if (blockSize == 10)
+    if (blockSize == 10) {
         reader.StepBack(); // the eleventh byte already belongs to the data sub-blocks
-    else
-        reader.ReadExact(std::size_t(blockSize) - 11);
+    } else {
+        if (SkipToEndIfShort(reader, std::size_t(blockSize) - 11))
+            return;
+        reader.Bytes.Skip(std::size_t(blockSize) - 11);
+    }
     LoadData(reader);
 }
 
@@ -291,14 +309,21 @@ std::unique_ptr<TGIFExtension> TGIFAppExtNSLoop::Clone() const { return std::mak
 
 void TGIFAppExtNSLoop::LoadData(TGIFReader& reader)
 {
-    reader.ReadSubBlocks([this](std::span<const std::uint8_t> block) {
+    reader.ReadSubBlocks([this, &reader](std::span<const std::uint8_t> block) {
+        // A sub-block that the end of the data cut short was reported already; only a
+        // complete sub-block that is too short is invalid.
+        const bool cut = reader.Bytes.AtEnd();
         switch (block[0] & 7) {
         case 1: // loop count
+            if (block.size() < 3 && cut)
+                break;
             if (block.size() < 3)
                 Fail(Str::GIFInvalidData);
             Loops = std::uint16_t(block[1] | (block[2] << 8));
             break;
         case 2: // buffer size
+            if (block.size() < 5 && cut)
+                break;
             if (block.size() < 5)
                 Fail(Str::GIFInvalidData);
             BufferSize = std::uint32_t(block[1]) | (std::uint32_t(block[2]) << 8) | (std::uint32_t(block[3]) << 16)

@@ -6,6 +6,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
+
 
 std::unique_ptr<TKeys> KeyTable;
 std::vector<std::string> FontList;
@@ -116,6 +118,15 @@ void TKeys::SaveToIni(TIniFile& iniFile) const
     }
 }
 
+std::string FontFamilyName(const std::string& listedName)
+{
+    // Qt lists a family that several foundries provide once per foundry, as "C059 [urw]".
+    const std::size_t bracket = listedName.rfind(" [");
+    if (bracket == std::string::npos || bracket == 0 || listedName.back() != ']')
+        return listedName;
+    return listedName.substr(0, bracket);
+}
+
 void EnumerateFonts()
 {
     FontList.clear();
@@ -128,7 +139,10 @@ void EnumerateFonts()
         const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
         if (systems.isEmpty() || systems.contains(QFontDatabase::Symbol))
             continue;
-        FontList.push_back(family.toStdString());
+        // One entry per family, so no typeface is picked more often than another.
+        const std::string name = FontFamilyName(family.toStdString());
+        if (std::find(FontList.begin(), FontList.end(), name) == FontList.end())
+            FontList.push_back(name);
     }
 }
 

@@ -81,6 +81,9 @@ extern std::vector<std::string> FontList;
 // are not only symbols.
 void EnumerateFonts();
 
+// The family part of a name as the font database lists it: "C059 [urw]" gives "C059".
+std::string FontFamilyName(const std::string& listedName);
+
 // Unit start-up and shut-down: create KeyTable and fill FontList; free both.
 void InitKeyData();
 void FinalizeKeyData();

@@ -268,6 +268,30 @@ TEST(GIFImage, ToleratedDefectsAreReportedAndReadingGoesOn)
     EXPECT_EQ(loaded.Warnings->front(), "Premature end of data");
 }
 
+TEST(GIFImage, ApplicationExtensionCutShortAfterAnImageKeepsThePicture)
+{
+    // A whole picture, then a looping extension cut at every byte from its block size on:
+    // the cut bytes are passed over with one report and the picture still draws.
+    TBuilder whole = Header(2, 2);
+    AddFrame(whole, 0, 0, 2, 2, { 0, 1, 1, 2 });
+    const std::size_t imageEnd = whole.Data.size();
+    whole.Add({ 0x21, 0xFF, 13 }).Text("NETSCAPE2.0").Add({ 'x', 'y' }).Add({ 3, 1, 5, 0, 0 });
+    for (std::size_t length = imageEnd + 2; length < whole.Data.size() - 1; ++length) {
+        const TBytes cut(whole.Data.begin(), whole.Data.begin() + std::ptrdiff_t(length));
+        const auto loaded = Load(cut);
+        ASSERT_GE(loaded.Image->Images().Count(), 1) << length;
+        EXPECT_EQ(loaded.Image->Images()[0].Pixels(), (TBytes { 0, 1, 1, 2 })) << length;
+        EXPECT_EQ(*loaded.Warnings, std::vector<std::string> { "Premature end of data" }) << length;
+        EXPECT_EQ(loaded.Image->ToImage().pixel(1, 1), qRgb(0, 0, 250)) << length;
+    }
+
+    // A complete sub-block that is too short for its kind is still invalid.
+    TBuilder shortBlock = Header(2, 2);
+    shortBlock.Add({ 0x21, 0xFF, 11 }).Text("NETSCAPE2.0").Add({ 2, 1, 5, 0 });
+    AddFrame(shortBlock, 0, 0, 2, 2, { 0, 1, 1, 2 });
+    EXPECT_EQ(LoadError(shortBlock.Data), "Invalid GIF data");
+}
+
 TEST(GIFImage, ExtensionsAreKeptWithTheirFrame)
 {
     TBuilder g = Header(2, 2);

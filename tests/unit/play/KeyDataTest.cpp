@@ -169,3 +169,23 @@ TEST(FontList, HoldsScalableNonSymbolFamilies)
             << family;
     }
 }
+
+TEST(FontList, NamesEachFamilyOnce)
+{
+    // The machine lists several families once per foundry ("C059 [urw]", "C059 [UKWN]").
+    EnumerateFonts();
+    std::vector<std::string> sorted = FontList;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+    for (const std::string& family : FontList)
+        EXPECT_EQ(family.find(" ["), std::string::npos) << family;
+}
+
+TEST(FontList, FamilyNameDropsOnlyTheFoundry)
+{
+    EXPECT_EQ(FontFamilyName("C059 [urw]"), "C059");
+    EXPECT_EQ(FontFamilyName("Nimbus Sans [URW ]"), "Nimbus Sans");
+    EXPECT_EQ(FontFamilyName("Liberation Sans"), "Liberation Sans");
+    EXPECT_EQ(FontFamilyName("[odd]"), "[odd]");
+    EXPECT_EQ(FontFamilyName("Name [open"), "Name [open");
+}
