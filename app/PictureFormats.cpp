@@ -2,6 +2,7 @@
 
 #include "framework/Bitmap.h"
 #include "framework/Graphic.h"
+#include "framework/Icon.h"
 #include "framework/Metafile.h"
 #include "graphics/GIFImage.h"
 #include "graphics/JPEGImage.h"
@@ -11,6 +12,7 @@
 void RegisterPictureFormats()
 {
     RegisterBitmapFileFormats();
+    RegisterIconFileFormats();
     RegisterMetafileFileFormats();
     RegisterJPEGFileFormats();
     TGIFImage::RegisterFileFormat();

@@ -30,6 +30,7 @@ constexpr TEntry Entries[] = {
     { Str::AllRights, "All rights reserved." },
     { Str::TechSupport, "For technical support, send email to:" },
     { Str::InvalidBitmap, "Bitmap image is not valid" },
+    { Str::InvalidIcon, "Icon image is not valid" },
     { Str::InvalidMetafile, "Metafile is not valid" },
     { Str::UnknownExtension, "Unknown picture file extension (.%s)" },
     { Str::ResNotFound, "Resource %s not found" },

@@ -23,6 +23,7 @@ constexpr int Copyright = 65325;
 constexpr int AllRights = 65326;
 constexpr int TechSupport = 65327;
 constexpr int InvalidBitmap = 65410;
+constexpr int InvalidIcon = 65411;
 constexpr int InvalidMetafile = 65412;
 constexpr int UnknownExtension = 65416;
 constexpr int ResNotFound = 65426;
