@@ -41,8 +41,7 @@ TRect PaintEtched(TCanvas& canvas, TRect rect, TColor ul, TColor lr, TSides side
         canvas.SetPixel(r - 2, b - 1, ul);
     PaintSideLines(canvas, Rect(l + 1, t + 1, r, b), lr, lr, sides);
     PaintSideLines(canvas, Rect(l, t, r - 1, b - 1), ul, ul, sides);
-    return Rect(l + ((sides & sdLeft) ? 2 : 0), t + ((sides & sdTop) ? 2 : 0), r - ((sides & sdRight) ? 2 : 0),
-                b - ((sides & sdBottom) ? 2 : 0));
+    return InsetSides(rect, sides, 2);
 }
 
 } // namespace
@@ -72,8 +71,7 @@ TRect PaintSideLines(TCanvas& canvas, TRect rect, TColor ul, TColor lr, TSides s
         canvas.MoveTo(l, b - 1);
         canvas.LineTo(r, b - 1);
     }
-    return Rect(l + ((sides & sdLeft) ? 1 : 0), t + ((sides & sdTop) ? 1 : 0), r - ((sides & sdRight) ? 1 : 0),
-                b - ((sides & sdBottom) ? 1 : 0));
+    return InsetSides(rect, sides, 1);
 }
 
 TRect PaintBevelBand(TCanvas& canvas, TRect rect, TColor ul, TColor lr, int width, TSides sides)
@@ -132,4 +130,66 @@ int FrameStyleWidth(TFrameStyle style, int bevelWidth)
     default:
         return 2;
     }
+}
+
+unsigned AlignmentFlags(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return DT_LEFT;
+    case TAlignment::taRightJustify:
+        return DT_RIGHT;
+    case TAlignment::taCenter:
+        return DT_CENTER;
+    }
+    return DT_LEFT;
+}
+
+TRect InsetSides(TRect rect, TSides sides, int by)
+{
+    if (sides & sdLeft)
+        rect.Left += by;
+    if (sides & sdTop)
+        rect.Top += by;
+    if (sides & sdRight)
+        rect.Right -= by;
+    if (sides & sdBottom)
+        rect.Bottom -= by;
+    return rect;
+}
+
+namespace {
+
+TRect PaintOneFrame(TCanvas& canvas, TRect rect, TFrameStyle style, const TFrameSet& frames)
+{
+    switch (style) {
+    case TFrameStyle::fsFlat:
+        return PaintBevelBand(canvas, rect, frames.FlatColor, frames.FlatColor, 1, frames.Sides);
+    case TFrameStyle::fsPopup:
+        return PaintBevelBand(canvas, rect, frames.BorderHighlight, frames.BorderShadow, frames.BevelWidth, frames.Sides);
+    case TFrameStyle::fsStatus:
+        return PaintBevelBand(canvas, rect, frames.BorderShadow, frames.BorderHighlight, frames.BevelWidth, frames.Sides);
+    default:
+        return PaintFrameStyle(canvas, rect, style, frames.Sides);
+    }
+}
+
+} // namespace
+
+TRect PaintFrameSet(TCanvas& canvas, TRect rect, const TFrameSet& frames)
+{
+    rect = PaintSideLines(canvas, rect, clBlack, clBlack, frames.FrameSides);
+    rect = PaintOneFrame(canvas, rect, frames.Outer, frames);
+    if (frames.BorderWidth > 0)
+        rect = PaintBevelBand(canvas, rect, frames.BorderColor, frames.BorderColor, frames.BorderWidth, frames.Sides);
+    return PaintOneFrame(canvas, rect, frames.Inner, frames);
+}
+
+TRect InsetFrameSet(TRect rect, const TFrameSet& frames, bool includeBorderWidth)
+{
+    rect = InsetSides(rect, frames.FrameSides, 1);
+    if (includeBorderWidth)
+        rect = InsetSides(rect, AllSides, frames.BorderWidth);
+    rect = InsetSides(rect, frames.Sides, FrameStyleWidth(frames.Outer, frames.BevelWidth));
+    return InsetSides(rect, frames.Sides, FrameStyleWidth(frames.Inner, frames.BevelWidth));
 }

@@ -1,7 +1,20 @@
 #include "controls/LxPanel.h"
 
-#include <QChildEvent>
+#include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QVariant>
+
+TColor ParentControlColor(const QWidget* parent)
+{
+    if (!parent)
+        return clBtnFace;
+    if (auto* panel = dynamic_cast<const TLxCustomPanel*>(parent))
+        return panel->Color();
+    // Windows and other controls may name their colour in this property.
+    const QVariant color = parent->property("kdColor");
+    return color.isValid() ? TColor(color.toUInt()) : clBtnFace;
+}
 
 TLxCustomPanel::TLxCustomPanel(QWidget* parent)
     : QWidget(parent)
@@ -10,64 +23,58 @@ TLxCustomPanel::TLxCustomPanel(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-#define KD_PANEL_SETTER(Name, Type, member, realign) \
-    void TLxCustomPanel::Set##Name(Type value)       \
-    {                                                \
-        if (member == value)                         \
-            return;                                  \
-        member = value;                              \
-        if (realign)                                 \
-            Realign();                               \
-        update();                                    \
+void TLxCustomPanel::SetFrames(const TFrameSet& frames, bool realign)
+{
+    if (m_frames == frames)
+        return;
+    m_frames = frames;
+    if (realign)
+        Realign();
+    Invalidate();
+}
+
+#define KD_PANEL_FRAME_SETTER(Name, Type, field, realign) \
+    void TLxCustomPanel::Set##Name(Type value)            \
+    {                                                     \
+        TFrameSet frames = m_frames;                      \
+        frames.field = value;                             \
+        SetFrames(frames, realign);                       \
     }
 
-KD_PANEL_SETTER(BorderOuter, TFrameStyle, m_borderOuter, true)
-KD_PANEL_SETTER(BorderInner, TFrameStyle, m_borderInner, true)
-KD_PANEL_SETTER(BorderSides, TSides, m_borderSides, true)
-KD_PANEL_SETTER(FrameSides, TSides, m_frameSides, true)
-KD_PANEL_SETTER(BorderColor, TColor, m_borderColor, false)
-KD_PANEL_SETTER(BorderHighlight, TColor, m_borderHighlight, false)
-KD_PANEL_SETTER(BorderShadow, TColor, m_borderShadow, false)
-KD_PANEL_SETTER(FlatColor, TColor, m_flatColor, false)
-KD_PANEL_SETTER(AlignmentVertical, TAlignmentVertical, m_alignmentVertical, false)
-#undef KD_PANEL_SETTER
+KD_PANEL_FRAME_SETTER(BorderOuter, TFrameStyle, Outer, true)
+KD_PANEL_FRAME_SETTER(BorderInner, TFrameStyle, Inner, true)
+KD_PANEL_FRAME_SETTER(BorderSides, TSides, Sides, true)
+KD_PANEL_FRAME_SETTER(FrameSides, TSides, FrameSides, true)
+KD_PANEL_FRAME_SETTER(BorderColor, TColor, BorderColor, false)
+KD_PANEL_FRAME_SETTER(BorderHighlight, TColor, BorderHighlight, false)
+KD_PANEL_FRAME_SETTER(BorderShadow, TColor, BorderShadow, false)
+KD_PANEL_FRAME_SETTER(FlatColor, TColor, FlatColor, false)
+#undef KD_PANEL_FRAME_SETTER
 
 void TLxCustomPanel::SetBevelWidth(int width)
 {
-    width = std::max(1, width);
-    if (m_bevelWidth == width)
-        return;
-    m_bevelWidth = width;
-    Realign();
-    update();
+    TFrameSet frames = m_frames;
+    frames.BevelWidth = std::max(1, width);
+    SetFrames(frames, true);
 }
 
 void TLxCustomPanel::SetBorderWidth(int width)
 {
-    width = std::max(0, width);
-    if (m_borderWidth == width)
-        return;
-    m_borderWidth = width;
-    Realign();
-    update();
+    TFrameSet frames = m_frames;
+    frames.BorderWidth = std::max(0, width);
+    SetFrames(frames, true);
 }
 
-TColor TLxCustomPanel::Color() const
-{
-    if (m_parentColor) {
-        if (auto* parent = dynamic_cast<const TLxCustomPanel*>(parentWidget()))
-            return parent->Color();
-    }
-    return m_color;
-}
+TColor TLxCustomPanel::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
 
 void TLxCustomPanel::SetColor(TColor color)
 {
     if (m_color == color && !m_parentColor)
         return;
+    // A colour of its own ends the parent's.
     m_color = color;
     m_parentColor = false;
-    update();
+    Invalidate();
 }
 
 void TLxCustomPanel::SetParentColor(bool parentColor)
@@ -75,7 +82,7 @@ void TLxCustomPanel::SetParentColor(bool parentColor)
     if (m_parentColor == parentColor)
         return;
     m_parentColor = parentColor;
-    update();
+    Invalidate();
 }
 
 void TLxCustomPanel::SetCaption(const std::string& caption)
@@ -83,76 +90,91 @@ void TLxCustomPanel::SetCaption(const std::string& caption)
     if (m_caption == caption)
         return;
     m_caption = caption;
-    update();
+    Invalidate();
+}
+
+void TLxCustomPanel::SetAlignment(TAlignment alignment)
+{
+    if (m_alignment == alignment)
+        return;
+    m_alignment = alignment;
+    Invalidate();
+}
+
+void TLxCustomPanel::SetAlignmentVertical(TAlignmentVertical alignment)
+{
+    if (m_alignmentVertical == alignment)
+        return;
+    m_alignmentVertical = alignment;
+    Invalidate();
+}
+
+void TLxCustomPanel::SetFont(const TFont& font)
+{
+    m_font = font;
+    Invalidate();
+}
+
+void TLxCustomPanel::SetFullRepaint(bool fullRepaint)
+{
+    if (m_fullRepaint == fullRepaint)
+        return;
+    m_fullRepaint = fullRepaint;
+    // Without full repaints only the newly uncovered part of a grown panel is exposed.
+    setAttribute(Qt::WA_StaticContents, !fullRepaint);
 }
 
 TRect TLxCustomPanel::InsetForBorders(TRect rect, bool includeBorderWidth) const
 {
-    auto shrink = [&rect](TSides sides, int by) {
-        if (sides & sdLeft)
-            rect.Left += by;
-        if (sides & sdTop)
-            rect.Top += by;
-        if (sides & sdRight)
-            rect.Right -= by;
-        if (sides & sdBottom)
-            rect.Bottom -= by;
-    };
-    shrink(m_frameSides, 1);
-    if (includeBorderWidth)
-        shrink(AllSides, m_borderWidth);
-    shrink(m_borderSides, FrameStyleWidth(m_borderOuter, m_bevelWidth));
-    shrink(m_borderSides, FrameStyleWidth(m_borderInner, m_bevelWidth));
-    return rect;
+    return InsetFrameSet(rect, m_frames, includeBorderWidth);
 }
 
 TRect TLxCustomPanel::ChildArea() const
 {
     // The border band keeps a strip free on all four sides, even where it is not painted.
-    TRect area = InsetForBorders(Rect(0, 0, width(), height()), false);
-    area.Left += m_borderWidth;
-    area.Top += m_borderWidth;
-    area.Right -= m_borderWidth;
-    area.Bottom -= m_borderWidth;
-    return area;
+    return InsetSides(InsetForBorders(ControlRect(), false), AllSides, m_frames.BorderWidth);
 }
 
 void TLxCustomPanel::Realign()
 {
     const TRect area = ChildArea();
-    AlignControls(this, QRect(area.Left, area.Top, area.Width(), area.Height()));
+    AlignControls(this, QRect(area.Left, area.Top, std::max(0, area.Width()), std::max(0, area.Height())));
 }
 
-TRect TLxCustomPanel::PaintFrame(TCanvas& canvas, TRect rect, TFrameStyle style) const
+void TLxCustomPanel::SetBounds(int left, int top, int width, int height)
 {
-    switch (style) {
-    case TFrameStyle::fsFlat:
-        return PaintBevelBand(canvas, rect, m_flatColor, m_flatColor, 1, m_borderSides);
-    case TFrameStyle::fsPopup:
-        return PaintBevelBand(canvas, rect, m_borderHighlight, m_borderShadow, m_bevelWidth, m_borderSides);
-    case TFrameStyle::fsStatus:
-        return PaintBevelBand(canvas, rect, m_borderShadow, m_borderHighlight, m_bevelWidth, m_borderSides);
-    default:
-        return PaintFrameStyle(canvas, rect, style, m_borderSides);
-    }
+    if (GetAlign(this) == TAlign::alBottom && height != this->height())
+        top = y() + this->height() - height;
+    if (GetAlign(this) == TAlign::alRight && width != this->width())
+        left = x() + this->width() - width;
+    setGeometry(left, top, width, height);
 }
+
+void TLxCustomPanel::Invalidate()
+{
+    m_pictureValid = false;
+    update();
+}
+
+void TLxCustomPanel::Paint(TCanvas& canvas) const { PaintPanel(canvas); }
 
 void TLxCustomPanel::PaintPanel(TCanvas& canvas) const
 {
-    TRect rect = Rect(0, 0, width(), height());
-    rect = PaintSideLines(canvas, rect, clBlack, clBlack, m_frameSides);
-    rect = PaintFrame(canvas, rect, m_borderOuter);
-    if (m_borderWidth > 0)
-        rect = PaintBevelBand(canvas, rect, m_borderColor, m_borderColor, m_borderWidth, m_borderSides);
-    rect = PaintFrame(canvas, rect, m_borderInner);
+    const TRect rect = PaintFrameSet(canvas, ControlRect(), m_frames);
     canvas.Brush.SetColor(Color());
     canvas.FillRect(rect);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    PaintCaption(canvas, rect);
+}
+
+void TLxCustomPanel::PaintCaption(TCanvas& canvas, TRect rect) const
+{
     if (m_caption.empty())
         return;
+    canvas.Font = m_font;
     rect.Left += 1;
+    const unsigned flags = DT_WORDBREAK | DT_EXPANDTABS | AlignmentFlags(m_alignment);
     TRect measure = rect;
-    const unsigned flags = DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER;
     const int h = canvas.DrawText(m_caption, measure, flags | DT_CALCRECT);
     if (m_alignmentVertical == TAlignmentVertical::avCenter) {
         rect.Top = (rect.Top + rect.Bottom - h) / 2;
@@ -160,34 +182,84 @@ void TLxCustomPanel::PaintPanel(TCanvas& canvas) const
     } else if (m_alignmentVertical == TAlignmentVertical::avBottom) {
         rect.Top = rect.Bottom - h - 1;
     }
+    canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    if (!isEnabled()) {
+        // Embossed: a light copy one pixel down and right under the grey text.
+        TRect light = Rect(rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1);
+        canvas.Font.Color = clBtnHighlight;
+        canvas.DrawText(m_caption, light, flags);
+        canvas.Font.Color = clGrayText;
+    }
     canvas.DrawText(m_caption, rect, flags);
 }
 
-void TLxCustomPanel::paintEvent(QPaintEvent*)
+void TLxCustomPanel::paintEvent(QPaintEvent* event)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    QImage buffer(size(), QImage::Format_RGB32);
-    {
-        TCanvas canvas(&buffer);
-        PaintPanel(canvas);
+    const TColor color = Color();
+    if (!m_pictureValid || m_picture.size() != size() || m_pictureColor != color || m_pictureEnabled != isEnabled()) {
+        m_picture = QImage(size(), QImage::Format_RGB32);
+        TCanvas canvas(&m_picture);
+        Paint(canvas);
+        m_pictureValid = true;
+        m_pictureColor = color;
+        m_pictureEnabled = isEnabled();
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, buffer);
+    painter.drawImage(event->rect(), m_picture, event->rect());
 }
 
-void TLxCustomPanel::resizeEvent(QResizeEvent*)
+void TLxCustomPanel::NotifyResize()
 {
-    Realign();
     if (OnResize && m_resizedTo != size()) {
         m_resizedTo = size();
         OnResize(this);
     }
 }
 
-void TLxCustomPanel::childEvent(QChildEvent* event)
+void TLxCustomPanel::resizeEvent(QResizeEvent* event)
 {
-    QWidget::childEvent(event);
+    const QSize old = event->oldSize();
+    Realign();
+    if (m_fullRepaint || !m_caption.empty() || !old.isValid()) {
+        Invalidate();
+    } else {
+        // Only the strips from one pixel inside the old inner right and bottom edges change.
+        m_pictureValid = false;
+        const TRect inner = InsetForBorders(Rect(0, 0, old.width(), old.height()), true);
+        if (old.width() != width())
+            update(QRect(inner.Right - 1, 0, width() - inner.Right + 1, height()));
+        if (old.height() != height())
+            update(QRect(0, inner.Bottom - 1, width(), height() - inner.Bottom + 1));
+    }
+    NotifyResize();
+}
+
+void TLxCustomPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange)
+        return;
+    Invalidate();
+    repaint();
+    // Every direct child follows, also one that was disabled on its own before.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->setEnabled(isEnabled());
+}
+
+void TLxCustomPanel::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TLxCustomPanel::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    if (OnMouseLeave)
+        OnMouseLeave(this);
 }
 
 bool TLxCustomPanel::event(QEvent* event)
@@ -195,10 +267,7 @@ bool TLxCustomPanel::event(QEvent* event)
     // A child shown or hidden, or given another size, changes the layout of its siblings.
     if (event->type() == QEvent::LayoutRequest) {
         Realign();
-        if (OnResize && m_resizedTo != size()) {
-            m_resizedTo = size();
-            OnResize(this);
-        }
+        NotifyResize();
     }
     return QWidget::event(event);
 }

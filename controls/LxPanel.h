@@ -3,9 +3,12 @@
 #include "controls/LxCommon.h"
 #include "framework/Canvas.h"
 #include "framework/Controls.h"
+#include "framework/Font.h"
 
+#include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 // A framed panel: a container whose outer frame, border band and inner frame are painted on
@@ -15,71 +18,103 @@ class TLxCustomPanel : public QWidget {
 public:
     explicit TLxCustomPanel(QWidget* parent = nullptr);
 
-    TFrameStyle BorderOuter() const { return m_borderOuter; }
+    TFrameStyle BorderOuter() const { return m_frames.Outer; }
     void SetBorderOuter(TFrameStyle style);
-    TFrameStyle BorderInner() const { return m_borderInner; }
+    TFrameStyle BorderInner() const { return m_frames.Inner; }
     void SetBorderInner(TFrameStyle style);
-    TSides BorderSides() const { return m_borderSides; }
+    TSides BorderSides() const { return m_frames.Sides; }
     void SetBorderSides(TSides sides);
-    TSides FrameSides() const { return m_frameSides; }
+    TSides FrameSides() const { return m_frames.FrameSides; }
     void SetFrameSides(TSides sides);
-    int BevelWidth() const { return m_bevelWidth; }
+    // At least 1.
+    int BevelWidth() const { return m_frames.BevelWidth; }
     void SetBevelWidth(int width);
-    int BorderWidth() const { return m_borderWidth; }
+    // At least 0.
+    int BorderWidth() const { return m_frames.BorderWidth; }
     void SetBorderWidth(int width);
-    TColor BorderColor() const { return m_borderColor; }
+    TColor BorderColor() const { return m_frames.BorderColor; }
     void SetBorderColor(TColor color);
-    TColor BorderHighlight() const { return m_borderHighlight; }
+    TColor BorderHighlight() const { return m_frames.BorderHighlight; }
     void SetBorderHighlight(TColor color);
-    TColor BorderShadow() const { return m_borderShadow; }
+    TColor BorderShadow() const { return m_frames.BorderShadow; }
     void SetBorderShadow(TColor color);
-    TColor FlatColor() const { return m_flatColor; }
+    TColor FlatColor() const { return m_frames.FlatColor; }
     void SetFlatColor(TColor color);
+    const TFrameSet& Frames() const { return m_frames; }
+
+    // The fill colour; with ParentColor the parent's colour.
     TColor Color() const;
     void SetColor(TColor color);
-    // With ParentColor the panel takes its parent's colour.
     bool ParentColor() const { return m_parentColor; }
     void SetParentColor(bool parentColor);
+
     std::string Caption() const { return m_caption; }
     void SetCaption(const std::string& caption);
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment alignment);
     TAlignmentVertical AlignmentVertical() const { return m_alignmentVertical; }
     void SetAlignmentVertical(TAlignmentVertical alignment);
+    const TFont& Font() const { return m_font; }
+    void SetFont(const TFont& font);
+    // Repaint the whole panel after every move or resize; otherwise only the uncovered strips.
+    bool FullRepaint() const { return m_fullRepaint; }
+    void SetFullRepaint(bool fullRepaint);
 
     // Shrinks `rect` by the frames (and the border band when `includeBorderWidth`).
     virtual TRect InsetForBorders(TRect rect, bool includeBorderWidth) const;
-    // The rectangle in which aligned children are laid out.
+    TRect ControlRect() const { return Rect(0, 0, width(), height()); }
+    // The rectangle in which aligned children are laid out: inside the frames and a strip of
+    // BorderWidth on all four sides.
     TRect ChildArea() const;
     void Realign();
 
-    // Runs the panel paint on `canvas` over the panel's rectangle.
-    void PaintPanel(TCanvas& canvas) const;
+    // Places the panel; a bottom-aligned panel keeps its bottom edge when its height changes,
+    // a right-aligned one its right edge when its width changes.
+    void SetBounds(int left, int top, int width, int height);
+
+    // Paints frames, fill and caption on `canvas` over the panel's rectangle.
+    virtual void Paint(TCanvas& canvas) const;
+    // Marks the panel's picture as out of date and schedules a repaint.
+    void Invalidate();
 
     std::function<void(TLxCustomPanel*)> OnResize;
+    std::function<void(TLxCustomPanel*)> OnMouseEnter;
+    std::function<void(TLxCustomPanel*)> OnMouseLeave;
 
 protected:
+    void PaintPanel(TCanvas& canvas) const;
+    void PaintCaption(TCanvas& canvas, TRect rect) const;
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void childEvent(QChildEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    TRect PaintFrame(TCanvas& canvas, TRect rect, TFrameStyle style) const;
+    void SetFrames(const TFrameSet& frames, bool realign);
+    void NotifyResize();
 
-    TFrameStyle m_borderOuter { TFrameStyle::fsRaised };
-    TFrameStyle m_borderInner { TFrameStyle::fsNone };
-    TSides m_borderSides { AllSides };
-    TSides m_frameSides { 0 };
-    int m_bevelWidth { 1 };
-    int m_borderWidth { 0 };
-    TColor m_borderColor { clBtnFace };
-    TColor m_borderHighlight { clBtnHighlight };
-    TColor m_borderShadow { clBtnShadow };
-    TColor m_flatColor { clBlack };
+    TFrameSet m_frames;
     TColor m_color { clBtnFace };
     bool m_parentColor { false };
     std::string m_caption;
+    TAlignment m_alignment { TAlignment::taCenter };
     TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
+    TFont m_font;
+    bool m_fullRepaint { true };
     QSize m_resizedTo;
+
+    // The panel's picture, painted again only when something it shows changed.
+    QImage m_picture;
+    bool m_pictureValid { false };
+    TColor m_pictureColor { 0 };
+    bool m_pictureEnabled { true };
 };
 
 using TLxPanel = TLxCustomPanel;
+
+// The colour a control with ParentColor takes from `parent`: a panel's colour, else the
+// window's background.
+TColor ParentControlColor(const QWidget* parent);

@@ -150,7 +150,7 @@ void TCanvas::ApplyPen(QPainter& painter) const
         painter.setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(Pen.Color), PenWidth(Pen));
+    QPen pen(ToQColor(Match(Pen.Color)), PenWidth(Pen));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
@@ -161,7 +161,7 @@ void TCanvas::ApplyBrush(QPainter& painter) const
     if (Brush.Style() == TBrushStyle::bsClear)
         painter.setBrush(Qt::NoBrush);
     else
-        painter.setBrush(ToQColor(Brush.Color()));
+        painter.setBrush(ToQColor(Match(Brush.Color())));
 }
 
 void TCanvas::ApplyClip(QPainter& painter) const
@@ -218,10 +218,10 @@ void TCanvas::PaintRoundRect(TRect rect, double rx, double ry)
         return;
     const QRegion* clip = m_hasClip ? &m_clip : nullptr;
     if (Brush.Style() == TBrushStyle::bsSolid)
-        FillSpans(*painter, RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit), clip, Brush.Color());
+        FillSpans(*painter, RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit), clip, Match(Brush.Color()));
     if (Pen.Style == TPenStyle::psSolid)
         FillSpans(*painter, RoundRectOutline(r.Left, r.Top, r.Right, r.Bottom, rx, ry, PenWidth(Pen), limit), clip,
-                  Pen.Color);
+                  Match(Pen.Color));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) { PaintRoundRect({ x1, y1, x2, y2 }, 0, 0); }
@@ -269,13 +269,13 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     if (fill) {
         const TSpanSet ellipse = RoundRectSpans(r.Left, r.Top, r.Right, r.Bottom, rx, ry, limit);
         if (kind == TArcKind::Pie) {
-            FillSpans(*painter, ellipse.Intersected(sector), clip, Brush.Color());
+            FillSpans(*painter, ellipse.Intersected(sector), clip, Match(Brush.Color()));
         } else {
             // The chord's side: the wedge with its point replaced by the chord's two ends.
             std::vector<QPointF> segment(wedge.begin() + 1, wedge.end());
             segment.insert(segment.begin(), EllipsePoint(centre, rx, ry, startAngle));
             segment.push_back(EllipsePoint(centre, rx, ry, endAngle));
-            FillSpans(*painter, ellipse.Intersected(PolygonSpans(segment, true, limit)), clip, Brush.Color());
+            FillSpans(*painter, ellipse.Intersected(PolygonSpans(segment, true, limit)), clip, Match(Brush.Color()));
         }
     }
     if (!outline)
@@ -293,7 +293,7 @@ void TCanvas::PaintArc(TArcKind kind, TRect rect, TPoint start, TPoint end)
     } else if (kind == TArcKind::Chord) {
         lines = lines.United(LineSpans(arcStart, arcEnd, PenWidth(Pen), true, limit));
     }
-    FillSpans(*painter, lines, clip, Pen.Color);
+    FillSpans(*painter, lines, clip, Match(Pen.Color));
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -332,7 +332,7 @@ void TCanvas::PaintLines(std::span<const TPoint> points, bool closed)
             AddLine(lines, from, to, false, limit);
     }
     lines.Normalize();
-    FillSpans(*painter, lines, m_hasClip ? &m_clip : nullptr, Pen.Color);
+    FillSpans(*painter, lines, m_hasClip ? &m_clip : nullptr, Match(Pen.Color));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points, bool winding)
@@ -348,7 +348,7 @@ void TCanvas::Polygon(std::span<const TPoint> points, bool winding)
         corners.reserve(points.size());
         for (TPoint p : points)
             corners.push_back(PixelCentre(p));
-        FillSpans(*painter, PolygonSpans(corners, winding, limit), m_hasClip ? &m_clip : nullptr, Brush.Color());
+        FillSpans(*painter, PolygonSpans(corners, winding, limit), m_hasClip ? &m_clip : nullptr, Match(Brush.Color()));
     }
     PaintLines(points, true);
 }
@@ -373,7 +373,7 @@ void TCanvas::FillRect(const TRect& rect)
         return;
     TPaintScope painter(*this);
     if (painter)
-        painter->fillRect(area, ToQColor(Brush.Color()));
+        painter->fillRect(area, ToQColor(Match(Brush.Color())));
 }
 
 void TCanvas::FrameRect(const TRect& rect)
@@ -385,7 +385,7 @@ void TCanvas::FrameRect(const TRect& rect)
     if (!painter)
         return;
     FillSpans(*painter, RoundRectOutline(rect.Left, rect.Top, rect.Right, rect.Bottom, 0, 0, 1, limit),
-              m_hasClip ? &m_clip : nullptr, Brush.Color());
+              m_hasClip ? &m_clip : nullptr, Match(Brush.Color()));
 }
 
 TColor TCanvas::Pixel(int x, int y) const
@@ -402,7 +402,7 @@ void TCanvas::SetPixel(int x, int y, TColor color)
         return;
     TPaintScope painter(*this);
     if (painter)
-        painter->fillRect(QRect(x, y, 1, 1), ToQColor(color));
+        painter->fillRect(QRect(x, y, 1, 1), ToQColor(Match(color)));
 }
 
 // ---- TCanvas: text -----------------------------------------------------------------------
@@ -436,12 +436,12 @@ void TCanvas::PaintText(int x, int y, const std::string& text, const TRect* clip
         painter->setClipRect(area, Qt::IntersectClip);
         // The clipped form paints the whole clip rectangle as the text's background.
         if (opaque)
-            painter->fillRect(area, ToQColor(Brush.Color()));
+            painter->fillRect(area, ToQColor(Match(Brush.Color())));
     } else if (opaque) {
-        painter->fillRect(QRect(x, y, width, height), ToQColor(Brush.Color()));
+        painter->fillRect(QRect(x, y, width, height), ToQColor(Match(Brush.Color())));
     }
     painter->setFont(font);
-    painter->setPen(ToQColor(Font.Color));
+    painter->setPen(ToQColor(Match(Font.Color)));
     painter->drawText(QPoint(x, y + metrics.ascent()), line);
 }
 
@@ -497,8 +497,8 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags)
     }
     painter->setFont(font);
     const std::optional<QColor> background =
-        Brush.Style() == TBrushStyle::bsSolid ? std::optional<QColor>(ToQColor(Brush.Color())) : std::nullopt;
-    layout.Paint(*painter, lines, rect, top, limit, ToQColor(Font.Color), background);
+        Brush.Style() == TBrushStyle::bsSolid ? std::optional<QColor>(ToQColor(Match(Brush.Color()))) : std::nullopt;
+    layout.Paint(*painter, lines, rect, top, limit, ToQColor(Match(Font.Color)), background);
     return height;
 }
 
@@ -578,4 +578,32 @@ void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sou
 void TCanvas::StretchDrawImage(const TRect& dest, const QImage& image)
 {
     CopyRect(dest, image, { 0, 0, image.width(), image.height() });
+}
+
+// ---- TCanvas: palette --------------------------------------------------------------------
+
+std::span<const TColor> TCanvas::SelectPalette(std::span<const TColor> palette)
+{
+    const std::span<const TColor> previous = m_palette;
+    m_palette = palette;
+    return previous;
+}
+
+TColor TCanvas::Match(TColor color) const
+{
+    if ((color >> 24) != 0x02 || m_palette.empty())
+        return color;
+    // The entry nearest in RGB space; the first of equally near ones.
+    const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
+    TColor best = m_palette.front();
+    int bestDistance = INT32_MAX;
+    for (const TColor entry : m_palette) {
+        const int dr = GetRValue(entry) - r, dg = GetGValue(entry) - g, db = GetBValue(entry) - b;
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = entry;
+        }
+    }
+    return best & 0x00FFFFFFu;
 }

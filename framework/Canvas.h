@@ -131,6 +131,14 @@ public:
     void SetClipRect(const TRect& rect);
     bool HasClipRegion() const { return m_hasClip; }
 
+    // The logical palette selected into the canvas (plain RGB entries); returns the one
+    // selected before. While one is selected, palette-relative colours (high byte 0x02) draw
+    // as its nearest entry; without one they draw as the RGB they name.
+    std::span<const TColor> SelectPalette(std::span<const TColor> palette);
+    std::span<const TColor> Palette() const { return m_palette; }
+    // The colour as drawn: palette-relative colours matched against the selected palette.
+    TColor Match(TColor color) const;
+
     // Graphics: Draw at natural size, StretchDraw scaled into the rectangle.
     void Draw(int x, int y, TGraphic& graphic);
     void StretchDraw(const TRect& rect, TGraphic& graphic);
@@ -166,4 +174,5 @@ private:
     TPoint m_penPos;
     QRegion m_clip;
     bool m_hasClip { false };
+    std::span<const TColor> m_palette;
 };

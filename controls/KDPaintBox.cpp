@@ -1,4 +1,4 @@
-#include "controls/KDCtrls.h"
+#include "controls/KDPaintBox.h"
 
 #include "app/KDGlobals.h"
 #include "framework/Exceptions.h"
