@@ -23,7 +23,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QScreen>
 
 #include <filesystem>
@@ -126,20 +125,21 @@ void TFrmKedoozle::CreateControls()
     m_imgKedoozle->SetCenter(true);
     m_imgKedoozle->OnClick = [this](TImage*) { ImgKedoozleClick(); };
 
-    m_lblMessage = new QLabel(QStringLiteral("Message Area"), m_pnlControlPanel);
+    m_lblMessage = new TLxLabel(m_pnlControlPanel);
     SetAlign(m_lblMessage, TAlign::alClient);
     m_lblMessage->hide();
-    m_lblMessage->setWordWrap(true);
-    m_lblMessage->setMargin(2);
-    m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont messageFont(QStringLiteral("Courier New"));
-    messageFont.setPixelSize(11);
-    m_lblMessage->setFont(messageFont);
-    m_lblMessage->setAutoFillBackground(true);
-    QPalette palette = m_lblMessage->palette();
-    palette.setColor(QPalette::Window, QColor(102, 51, 153));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    m_lblMessage->setPalette(palette);
+    m_lblMessage->SetAutoSize(false);
+    m_lblMessage->SetCaption("Message Area");
+    TFont messageFont;
+    messageFont.Name = "Courier New";
+    messageFont.SetHeight(-11);
+    messageFont.Color = clWhite;
+    m_lblMessage->SetFont(messageFont);
+    m_lblMessage->SetWordWrap(true);
+    m_lblMessage->SetBorderColor(PaletteDisplayPurple);
+    m_lblMessage->SetBorderWidth(2);
+    m_lblMessage->SetFrameSides(0);
+    m_lblMessage->SetTextStyle(TTextStyle::tsNormal);
 
     m_pnlInnerFrame = NewPanel(m_pnlOuterFrame, TAlign::alClient, clBlack);
     m_pnlInnerFrame->SetBevelWidth(4);
@@ -334,9 +334,7 @@ void TFrmKedoozle::PbxDisplayMessage(const std::string& text)
         return;
     m_pnlPlayModes->hide();
     m_pnlKedoozle->hide();
-    QString caption = QString::fromStdString(text);
-    caption.replace(QChar('\r'), QChar('\n'));
-    m_lblMessage->setText(caption);
+    m_lblMessage->SetCaption(text);
     m_lblMessage->show();
     m_pnlControlPanel->Realign();
 }
@@ -346,7 +344,7 @@ void TFrmKedoozle::PbxDisplayClearMessage()
     CloseSplash();
     if (!m_showMessages)
         return;
-    m_lblMessage->setText(QString());
+    m_lblMessage->SetCaption("");
     m_lblMessage->hide();
     m_pnlKedoozle->show();
     m_pnlPlayModes->show();

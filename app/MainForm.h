@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-class QLabel;
 class TImage;
 class TKDPanel;
+class TLxLabel;
 class TKDPaintBox;
 class TCheckKeysThread;
 class TIniFile;
@@ -55,7 +55,7 @@ public:
     TKDPanel* PnlKedoozle() const { return m_pnlKedoozle; }
     TKDPanel* PnlPlayModes() const { return m_pnlPlayModes; }
     TKDPanel* PnlControlPanel() const { return m_pnlControlPanel; }
-    QLabel* LblMessage() const { return m_lblMessage; }
+    TLxLabel* LblMessage() const { return m_lblMessage; }
     bool SoundOn() const { return m_soundOn; }
     bool ShowMessages() const { return m_showMessages; }
     bool KeyReleased() const { return m_keyReleased; }
@@ -107,7 +107,7 @@ private:
     TImage* m_imgExit { nullptr };
     TKDPanel* m_pnlKedoozle { nullptr };
     TImage* m_imgKedoozle { nullptr };
-    QLabel* m_lblMessage { nullptr };
+    TLxLabel* m_lblMessage { nullptr };
     TKDPanel* m_pnlInnerFrame { nullptr };
     TKDPanel* m_pnlInterior { nullptr };
     TKDPaintBox* m_pbxDisplay { nullptr };

@@ -4,3 +4,4 @@
 // surface.
 #include "controls/KDPaintBox.h"
 #include "controls/KDPanel.h"
+#include "controls/KDLabel.h"

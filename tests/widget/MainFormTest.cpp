@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QThread>
 #include <QTemporaryDir>
 
@@ -93,6 +92,30 @@ TEST_P(MainFormLayout, FramesPanelAndSurfaceFollowTheScreenSize)
 INSTANTIATE_TEST_SUITE_P(Screens, MainFormLayout,
                          ::testing::Values(TLayoutCase { 640, 480 }, TLayoutCase { 1024, 768 },
                                            TLayoutCase { 1920, 1080 }));
+
+TEST_F(MainFormTest, FramesArePaintedInThePurples)
+{
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 1024, 768);
+    form.AlignChildren();
+    const QImage image = form.grab().toImage();
+    const QRgb purple = qRgb(102, 51, 153), lavender = qRgb(153, 102, 255), dark = qRgb(51, 0, 102);
+    // The outer frame: a 4-pixel raised bevel.
+    EXPECT_EQ(image.pixel(0, 0), lavender);
+    EXPECT_EQ(image.pixel(3, 400), lavender);
+    EXPECT_EQ(image.pixel(1023, 767), dark);
+    EXPECT_EQ(image.pixel(1020, 400), dark);
+    // Around the play surface an 8-pixel band and a 4-pixel sunken bevel.
+    EXPECT_EQ(image.pixel(4, 4), purple);
+    EXPECT_EQ(image.pixel(11, 300), purple);
+    EXPECT_EQ(image.pixel(12, 12), dark);
+    EXPECT_EQ(image.pixel(15, 300), dark);
+    EXPECT_EQ(image.pixel(1008, 300), lavender);
+    EXPECT_EQ(image.pixel(500, 709), lavender);
+    EXPECT_EQ(image.pixel(500, 713), purple);
+    // The control panel's background.
+    EXPECT_EQ(image.pixel(6, 740), purple);
+}
 
 TEST_F(MainFormTest, At1024x768TheLogoSits196In)
 {
@@ -242,9 +265,24 @@ TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
     EXPECT_TRUE(form.LblMessage()->isVisible());
     EXPECT_FALSE(form.PnlPlayModes()->isVisible());
     EXPECT_FALSE(form.PnlKedoozle()->isVisible());
-    EXPECT_TRUE(form.LblMessage()->text().startsWith("Res:  PICTURE_1\nMode: PictureType"));
+    EXPECT_TRUE(QString::fromStdString(form.LblMessage()->Caption()).startsWith("Res:  PICTURE_1\rMode: PictureType"));
     // The message area fills the panel's free width while the mode pictures are hidden.
     EXPECT_EQ(form.LblMessage()->width(), form.width() - 8 - 148);
+    // White Courier text on the panel's purple, two pixels in from the edges.
+    const QImage area = form.LblMessage()->grab().toImage();
+    EXPECT_EQ(area.pixel(0, 0), qRgb(102, 51, 153));
+    EXPECT_EQ(area.pixel(1, area.height() - 1), qRgb(102, 51, 153));
+    int whiteTop = area.height(), whiteLeft = area.width();
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (area.pixel(x, y) == qRgb(255, 255, 255)) {
+                whiteTop = std::min(whiteTop, y);
+                whiteLeft = std::min(whiteLeft, x);
+            }
+    EXPECT_GE(whiteTop, 2);
+    EXPECT_LE(whiteTop, 4);
+    EXPECT_GE(whiteLeft, 2);
+    EXPECT_LE(whiteLeft, 4);
     key = VK_A;
     form.FormKeyUp(key);
     form.PlayModeClick(form.PlayModeImage(0));
