@@ -6,6 +6,7 @@
 #include "graphics/ColorData.h"
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
 #include <span>
@@ -137,14 +138,14 @@ QList<QRgb> ColorCube()
     return colors;
 }
 
-QImage Decode(std::span<const std::byte> data, bool eightBit)
+QImage Decode(std::span<const std::byte> data, bool eightBit, int scaleDenominator)
 {
     TDecompressor decompressor(data);
     jpeg_decompress_struct& info = decompressor.Info();
     decompressor.Run([&] { jpeg_read_header(&info, TRUE); });
 
     info.scale_num = 1;
-    info.scale_denom = 1;
+    info.scale_denom = unsigned(scaleDenominator);
     info.do_block_smoothing = TRUE;
     info.dct_method = JDCT_ISLOW; // the best-quality transform
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
@@ -159,7 +160,8 @@ QImage Decode(std::span<const std::byte> data, bool eightBit)
         info.two_pass_quantize = TRUE;
         info.dither_mode = JDITHER_FS;
     }
-    if (std::uint64_t(info.image_width) * info.image_height > MaxJPEGPixels)
+    decompressor.Run([&] { jpeg_calc_output_dimensions(&info); });
+    if (std::uint64_t(info.output_width) * info.output_height > MaxJPEGPixels)
         RaiseJPEGError(JERR_IMAGE_TOO_BIG);
 
     decompressor.Run([&] { jpeg_start_decompress(&info); });
@@ -222,26 +224,45 @@ void TJPEGImage::LoadFromStream(TStream& stream)
     m_grayscale = header.Grayscale;
     m_progressive = header.Progressive;
     m_bitmap = QImage();
+    m_bitmapScale = 1;
 }
 
-void TJPEGImage::DecodeIfNeeded()
+int JPEGScaleFor(int width, int height, int targetWidth, int targetHeight)
 {
-    if (!m_bitmap.isNull() || m_data.empty())
+    // The picture decoded at 1/d still has at least as many pixels as the target each way,
+    // so scaling down from it looks the same as from the whole picture.
+    for (int denominator : { 8, 4, 2 }) {
+        const int scaledWidth = (width + denominator - 1) / denominator;
+        const int scaledHeight = (height + denominator - 1) / denominator;
+        if (scaledWidth >= targetWidth && scaledHeight >= targetHeight)
+            return denominator;
+    }
+    return 1;
+}
+
+void TJPEGImage::DecodeIfNeeded(int scaleDenominator)
+{
+    // A bitmap decoded at this scale or a finer one serves.
+    if (m_data.empty() || (!m_bitmap.isNull() && m_bitmapScale <= scaleDenominator))
         return;
-    m_bitmap = Decode(m_data, m_pixelFormat == TJPEGPixelFormat::jf8Bit);
+    m_bitmap = QImage(); // free the coarser bitmap before the finer one is made
+    m_bitmap = Decode(m_data, m_pixelFormat == TJPEGPixelFormat::jf8Bit, scaleDenominator);
+    m_bitmapScale = scaleDenominator;
 }
 
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect)
 {
     if (Empty())
         return;
-    DecodeIfNeeded();
+    // A phone photo of a hundred megapixels drawn a few hundred pixels wide is decoded at an
+    // eighth of its size: a fraction of the time, a sixty-fourth of the memory.
+    DecodeIfNeeded(JPEGScaleFor(m_width, m_height, std::abs(rect.Right - rect.Left), std::abs(rect.Bottom - rect.Top)));
     canvas.StretchDrawImage(rect, m_bitmap);
 }
 
 QImage TJPEGImage::ToImage()
 {
-    DecodeIfNeeded();
+    DecodeIfNeeded(1);
     return m_bitmap;
 }
 
@@ -253,6 +274,7 @@ void TJPEGImage::SetPixelFormat(TJPEGPixelFormat format)
         return;
     m_pixelFormat = format;
     m_bitmap = QImage();
+    m_bitmapScale = 1;
 }
 
 void RegisterJPEGFileFormats()

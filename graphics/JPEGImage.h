@@ -28,7 +28,9 @@ public:
     // Keeps the rest of the stream and reads its header. Empty data is an empty picture.
     // A failed header read leaves the picture and the stream position as they were.
     void LoadFromStream(TStream& stream) override;
-    // Draws the decoded bitmap scaled into `rect`; an empty picture draws nothing.
+    // Draws the decoded bitmap scaled into `rect`; an empty picture draws nothing. A rectangle
+    // at most half, a quarter or an eighth of the picture each way is drawn from the picture
+    // decoded at that scale.
     void Draw(TCanvas& canvas, const TRect& rect) override;
     // The decoded bitmap: Format_Indexed8 with the quantised palette, or Format_RGB888.
     // An empty picture gives a null image.
@@ -40,11 +42,13 @@ public:
     TJPEGPixelFormat PixelFormat() const { return m_pixelFormat; }
     // A change drops the decoded bitmap, so the next need decodes in the new format.
     void SetPixelFormat(TJPEGPixelFormat format);
-    // Whether the bitmap has been decoded and is kept.
+    // Whether the bitmap has been decoded and is kept, and at which scale (1, 2, 4 or 8 for
+    // 1/1 to 1/8 of the picture's size).
     bool Decoded() const { return !m_bitmap.isNull(); }
+    int DecodedScale() const { return m_bitmapScale; }
 
 private:
-    void DecodeIfNeeded();
+    void DecodeIfNeeded(int scaleDenominator);
 
     std::vector<std::byte> m_data;
     int m_width { 0 };
@@ -53,11 +57,17 @@ private:
     bool m_progressive { false };
     TJPEGPixelFormat m_pixelFormat { TJPEGPixelFormat::jf24Bit };
     QImage m_bitmap;
+    int m_bitmapScale { 1 };
 };
 
-// The largest JPEG picture decoded, in pixels; larger ones raise "JPEG error #%d" with the
-// library's "image too big" code instead of allocating.
-constexpr std::size_t MaxJPEGPixels = std::size_t(64) * 1024 * 1024;
+// The coarsest of libjpeg's reduced scales (8, 4, 2, else 1 for the whole picture) at which a
+// width x height picture still covers a target of the given size.
+int JPEGScaleFor(int width, int height, int targetWidth, int targetHeight);
+
+// The largest bitmap a JPEG picture decodes to, in pixels (768 MB at 24 bits): beyond any
+// camera's photo at full size. Larger ones raise "JPEG error #%d" with the library's "image
+// too big" code instead of allocating; drawn smaller, they decode at a reduced scale first.
+constexpr std::size_t MaxJPEGPixels = std::size_t(256) * 1024 * 1024;
 
 // Registers the "jpeg" and "jpg" extensions with the picture holder.
 void RegisterJPEGFileFormats();

@@ -321,6 +321,94 @@ TEST(JPEGImageTest, DecodesOnceAndKeepsTheBitmap)
     EXPECT_EQ(jpeg->ToImage().format(), QImage::Format_Indexed8);
 }
 
+// A large smooth picture compressed row by row, so the test never holds its pixels.
+std::vector<std::byte> EncodeLargeJPEG(int width, int height)
+{
+    jpeg_compress_struct info {};
+    jpeg_error_mgr error {};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 50, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 3);
+    while (info.next_scanline < info.image_height) {
+        const int y = int(info.next_scanline);
+        for (int x = 0; x < width; ++x) {
+            row[std::size_t(x) * 3] = JSAMPLE(x * 255 / (width - 1));
+            row[std::size_t(x) * 3 + 1] = JSAMPLE(y * 255 / (height - 1));
+            row[std::size_t(x) * 3 + 2] = 128;
+        }
+        JSAMPROW rows = row.data();
+        jpeg_write_scanlines(&info, &rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::byte> bytes(size);
+    std::memcpy(bytes.data(), buffer, size);
+    std::free(buffer);
+    return bytes;
+}
+
+TEST(JPEGImageTest, ScaleIsTheCoarsestThatStillCoversTheTarget)
+{
+    EXPECT_EQ(JPEGScaleFor(800, 600, 100, 75), 8);
+    EXPECT_EQ(JPEGScaleFor(800, 600, 101, 75), 4);
+    EXPECT_EQ(JPEGScaleFor(801, 601, 101, 76), 8); // an eighth of 801 rounds up to 101
+    EXPECT_EQ(JPEGScaleFor(800, 600, 400, 10), 2);
+    EXPECT_EQ(JPEGScaleFor(800, 600, 401, 10), 1);
+    EXPECT_EQ(JPEGScaleFor(800, 600, 1600, 1200), 1);
+    EXPECT_EQ(JPEGScaleFor(12000, 9000, 576, 324), 8);
+}
+
+TEST(JPEGImageTest, DrawnSmallDecodesAtAReducedScale)
+{
+    const QImage original = TestPicture(800, 600);
+    auto jpeg = Load(EncodeJPEG(original));
+    QImage target(100, 75, QImage::Format_RGB32);
+    {
+        TCanvas canvas(&target);
+        canvas.StretchDraw(Rect(0, 0, 100, 75), *jpeg);
+    }
+    EXPECT_EQ(jpeg->DecodedScale(), 8);
+    EXPECT_EQ(jpeg->Width(), 800) << "the picture keeps its own size";
+    const QImage expected = original.scaled(100, 75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LE(Compare(target, expected).Mean, 3.0);
+
+    // The whole picture is decoded when it is asked for, and then serves every smaller draw.
+    EXPECT_EQ(jpeg->ToImage().size(), QSize(800, 600));
+    EXPECT_EQ(jpeg->DecodedScale(), 1);
+    const qint64 key = jpeg->ToImage().cacheKey();
+    {
+        TCanvas canvas(&target);
+        canvas.StretchDraw(Rect(0, 0, 100, 75), *jpeg);
+    }
+    EXPECT_EQ(jpeg->ToImage().cacheKey(), key);
+}
+
+TEST(JPEGImageTest, AHundredMegapixelPhotoDrawsAtPictureSize)
+{
+    // 12000 x 9000, as a phone's high-resolution mode takes them; drawn as large as the
+    // biggest picture on a 1920 x 1080 screen.
+    auto jpeg = Load(EncodeLargeJPEG(12000, 9000));
+    ASSERT_EQ(jpeg->Width(), 12000);
+    QImage target(576, 324, QImage::Format_RGB32);
+    TCanvas canvas(&target);
+    canvas.StretchDraw(Rect(0, 0, 576, 324), *jpeg);
+    EXPECT_EQ(jpeg->DecodedScale(), 8);
+    // Left edge dark red channel, right edge bright; top green dark, bottom bright.
+    EXPECT_LT(qRed(target.pixel(2, 160)), 20);
+    EXPECT_GT(qRed(target.pixel(573, 160)), 235);
+    EXPECT_GT(qGreen(target.pixel(288, 321)), 235);
+}
+
 TEST(JPEGImageTest, TruncatedDataLoadsOrFailsWithTheJPEGError)
 {
     const std::vector<std::byte> good = EncodeJPEG(TestPicture(24, 16), false, true);
