@@ -13,7 +13,6 @@
 
 class TCanvas;
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A multi-line text box that can paint a thin frame of its own over its sunken 3-D border: a
