@@ -408,46 +408,87 @@ void TGIFSubImage::LoadFromReader(TGIFReader& reader)
     DecodePixels(reader);
 }
 
+namespace {
+
+// Decodes a frame's LZW codes into `out` (width x height indexes, rows from the top); pixels
+// the data does not reach take `fill`.
+TGIFLzwDecoder::TResult DecodeFrame(std::span<const std::uint8_t> input, int codeSize, std::uint8_t fill, int width,
+                                    int height, bool interlaced, std::vector<std::uint8_t>& out)
+{
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    out.resize(count);
+    TGIFLzwDecoder decoder;
+    TGIFLzwDecoder::TResult result;
+    if (count == 0)
+        return { TGIFLzwDecoder::TStop::Filled, 0 };
+    if (interlaced && height > 1) {
+        std::vector<std::uint8_t> decoded(count);
+        result = decoder.Decode(input, codeSize, decoded);
+        std::fill(decoded.begin() + std::ptrdiff_t(result.Count), decoded.end(), fill);
+        Deinterlace(decoded.data(), out.data(), width, height);
+        return result;
+    }
+    result = decoder.Decode(input, codeSize, out);
+    std::fill(out.begin() + std::ptrdiff_t(result.Count), out.end(), fill);
+    return result;
+}
+
+} // namespace
+
 void TGIFSubImage::DecodePixels(TGIFReader& reader)
 {
     // Width and height are 16-bit, so their product cannot overflow 64 bits.
     const std::uint64_t count = std::uint64_t(Width) * std::uint64_t(Height);
-    if (count > MaxFramePixels || count > reader.PixelBudget)
+    // Only the first frame with pixels is ever shown. The frames after it are decoded once to
+    // check them, and keep just their compressed data: a few kilobytes of animation may
+    // unfold into a hundred full-screen frames.
+    const bool keep = !reader.HavePixels;
+    if (count > MaxFramePixels || (keep && count > reader.PixelBudget))
         FailAllocation();
-    reader.PixelBudget -= count;
+    if (keep)
+        reader.PixelBudget -= count;
 
     // Pixels the data does not reach keep the transparent index, or 0.
-    const std::uint8_t fill = Transparent() ? std::uint8_t(TransparentColorIndex()) : 0;
-    m_pixels.resize(std::size_t(count));
+    m_fill = Transparent() ? std::uint8_t(TransparentColorIndex()) : 0;
+    std::vector<std::uint8_t>& out = keep ? m_pixels : reader.Scratch;
 
     std::uint8_t minCodeSize;
     const int codeSize = reader.ReadByte(minCodeSize) ? (minCodeSize & 31) : -1;
     if (codeSize >= 0)
         ReadCompressedData(reader, reader.Compressed);
+    reader.HavePixels = reader.HavePixels || count > 0;
     if (codeSize < 0 || codeSize > TGIFLzwDecoder::MaxMinCodeSize) {
         // No data, or codes that could not fit into 12 bits: nothing here can be decoded.
         if (codeSize >= 0)
             reader.Warn(Str::GIFInvalidData);
-        std::fill(m_pixels.begin(), m_pixels.end(), fill);
-        return;
-    }
-    const std::span<const std::uint8_t> input(reader.Compressed.data(), reader.Compressed.size() - TGIFLzwDecoder::InputPadding);
-
-    TGIFLzwDecoder decoder;
-    TGIFLzwDecoder::TResult result;
-    if (count == 0) {
-        result = { TGIFLzwDecoder::TStop::Filled, 0 };
-    } else if (Interlaced() && Height > 1) {
-        std::vector<std::uint8_t> decoded(static_cast<std::size_t>(count));
-        result = decoder.Decode(input, codeSize, decoded);
-        std::fill(decoded.begin() + std::ptrdiff_t(result.Count), decoded.end(), fill);
-        Deinterlace(decoded.data(), m_pixels.data(), Width, Height);
+        out.assign(std::size_t(count), m_fill);
+        m_codeSize = -1;
     } else {
-        result = decoder.Decode(input, codeSize, m_pixels);
-        std::fill(m_pixels.begin() + std::ptrdiff_t(result.Count), m_pixels.end(), fill);
+        const std::span<const std::uint8_t> input(reader.Compressed.data(),
+                                                  reader.Compressed.size() - TGIFLzwDecoder::InputPadding);
+        const TGIFLzwDecoder::TResult result = DecodeFrame(input, codeSize, m_fill, Width, Height, Interlaced(), out);
+        if (result.Stop == TGIFLzwDecoder::TStop::UnderRun)
+            reader.Warn(Str::GIFBitBufferUnderrun);
+        m_codeSize = codeSize;
     }
-    if (result.Stop == TGIFLzwDecoder::TStop::UnderRun)
-        reader.Warn(Str::GIFBitBufferUnderrun);
+    if (keep)
+        return;
+    m_compressed = reader.Compressed;
+    m_pixelsDropped = count > 0;
+}
+
+const std::vector<std::uint8_t>& TGIFSubImage::Pixels() const
+{
+    if (!m_pixelsDropped || !m_pixels.empty())
+        return m_pixels;
+    // A later frame asked for after all: decode it again from its compressed data.
+    if (m_codeSize < 0) {
+        m_pixels.assign(std::size_t(Width) * std::size_t(Height), m_fill);
+        return m_pixels;
+    }
+    const std::span<const std::uint8_t> input(m_compressed.data(), m_compressed.size() - TGIFLzwDecoder::InputPadding);
+    DecodeFrame(input, m_codeSize, m_fill, Width, Height, Interlaced(), m_pixels);
+    return m_pixels;
 }
 
 std::unique_ptr<TGIFSubImage> TGIFSubImage::Clone() const
@@ -462,6 +503,10 @@ std::unique_ptr<TGIFSubImage> TGIFSubImage::Clone() const
     for (const auto& extension : Extensions)
         copy->Extensions.push_back(extension->Clone());
     copy->m_pixels = m_pixels;
+    copy->m_compressed = m_compressed;
+    copy->m_codeSize = m_codeSize;
+    copy->m_fill = m_fill;
+    copy->m_pixelsDropped = m_pixelsDropped;
     copy->m_bitmap = m_bitmap;
     copy->m_transparentBitmap = m_transparentBitmap;
     copy->m_bitmapDither = m_bitmapDither;
@@ -481,11 +526,12 @@ const QImage& TGIFSubImage::Bitmap(const TGIFColorMap& globalColorMap, bool dith
     QImage image(Width, Height, QImage::Format_RGB32);
     if (image.isNull())
         FailAllocation();
-    const std::array<QRgb, 256> lookup = ColorLookup(map, m_pixels, onWarning);
+    const std::vector<std::uint8_t>& pixels = Pixels();
+    const std::array<QRgb, 256> lookup = ColorLookup(map, pixels, onWarning);
     if (dither)
-        DitherToColorCube(m_pixels.data(), lookup, image);
+        DitherToColorCube(pixels.data(), lookup, image);
     else
-        RenderPlain(m_pixels.data(), lookup, image);
+        RenderPlain(pixels.data(), lookup, image);
     m_bitmap = image;
     m_transparentBitmap = QImage();
     m_bitmapDither = int(dither);
@@ -507,7 +553,7 @@ const QImage& TGIFSubImage::TransparentBitmap(const TGIFColorMap& globalColorMap
     const std::uint8_t transparent = std::uint8_t(TransparentColorIndex());
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const std::uint8_t* row = m_pixels.data() + std::size_t(y) * std::size_t(Width);
+        const std::uint8_t* row = Pixels().data() + std::size_t(y) * std::size_t(Width);
         for (int x = 0; x < Width; ++x) {
             if (row[x] == transparent)
                 line[x] = 0;

@@ -57,6 +57,10 @@ public:
     std::uint64_t PixelBudget { 0 };
     // The compressed pixel data of the frame being decoded, kept from frame to frame.
     std::vector<std::uint8_t> Compressed;
+    // Whether a frame with pixels has been read; the pixels of frames after it are decoded
+    // into Scratch to check them and not kept.
+    bool HavePixels { false };
+    std::vector<std::uint8_t> Scratch;
 
 private:
     TGIFWarningEvent m_onWarning;
@@ -238,8 +242,12 @@ public:
 
     bool Interlaced() const { return (Packed & 0x40) != 0; }
     // Whether the frame has no pixel data.
-    bool Empty() const { return m_pixels.empty(); }
-    const std::vector<std::uint8_t>& Pixels() const { return m_pixels; }
+    bool Empty() const { return m_pixels.empty() && !m_pixelsDropped; }
+    // The colour indexes. A frame after the first one with pixels keeps only its compressed
+    // data and decodes it again here, when asked.
+    const std::vector<std::uint8_t>& Pixels() const;
+    // Whether the frame's pixels are decoded and held.
+    bool PixelsHeld() const { return !m_pixels.empty(); }
 
     // The last graphic control extension that was read whole, or null.
     const TGIFGraphicControlExtension* GraphicControlExtension() const;
@@ -262,7 +270,11 @@ public:
 private:
     void DecodePixels(TGIFReader& reader);
 
-    std::vector<std::uint8_t> m_pixels;
+    mutable std::vector<std::uint8_t> m_pixels;
+    std::vector<std::uint8_t> m_compressed; // padded for the decoder, frames after the first only
+    int m_codeSize { -1 };
+    std::uint8_t m_fill { 0 };
+    bool m_pixelsDropped { false };
     mutable QImage m_bitmap;
     mutable QImage m_transparentBitmap;
     mutable int m_bitmapDither { -1 };

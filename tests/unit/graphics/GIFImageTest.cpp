@@ -295,6 +295,52 @@ TEST(GIFImage, ApplicationExtensionCutShortAfterAnImageKeepsThePicture)
     EXPECT_EQ(LoadError(shortBlock.Data), "Invalid GIF data");
 }
 
+TEST(GIFImage, OnlyTheShownFrameKeepsItsPixels)
+{
+    // 130 full-HD frames of a few bytes each (clear code, then end code: every pixel takes
+    // the fill), as a long animation of one colour compresses to; 270 megapixels unfolded.
+    TBuilder g = Header(1920, 1080);
+    for (int i = 0; i < 130; ++i) {
+        g.Add({ 0x2C }).Word(0).Word(0).Word(1920).Word(1080).Add({ 0 });
+        g.Add({ 2 }).Add(SubBlocks(PackCodes({ { 4, 3 }, { 5, 3 } })));
+    }
+    g.Add({ 0x3B });
+    ASSERT_LT(g.Data.size(), 4000u);
+    const auto loaded = Load(g.Data);
+    ASSERT_EQ(loaded.Image->Images().Count(), 130);
+    EXPECT_TRUE(loaded.Warnings->empty());
+    EXPECT_TRUE(loaded.Image->Images()[0].PixelsHeld());
+    for (int i = 1; i < 130; ++i)
+        ASSERT_FALSE(loaded.Image->Images()[i].PixelsHeld()) << i;
+    QImage target(576, 324, QImage::Format_RGB32);
+    target.fill(qRgb(1, 1, 1));
+    TCanvas canvas(&target);
+    loaded.Image->Draw(canvas, Rect(0, 0, 576, 324));
+    EXPECT_EQ(At(target, 300, 200), qRgb(10, 20, 30));
+
+    // A later frame is still there to be read when asked for, decoded from its codes.
+    TBuilder two = Header(2, 2);
+    AddFrame(two, 0, 0, 2, 2, { 0, 1, 1, 2 });
+    AddFrame(two, 0, 0, 2, 2, { 3, 2, 1, 0 }, 0x40); // interlaced
+    two.Add({ 0x3B });
+    const auto both = Load(two.Data);
+    const TGIFSubImage& second = both.Image->Images()[1];
+    EXPECT_FALSE(second.Empty());
+    EXPECT_FALSE(second.PixelsHeld());
+    EXPECT_EQ(second.Pixels(), (TBytes { 3, 2, 1, 0 }));
+    const std::unique_ptr<TGraphic> copy = both.Image->Clone();
+    EXPECT_EQ(dynamic_cast<TGIFImage&>(*copy).Images()[1].Pixels(), (TBytes { 3, 2, 1, 0 }));
+
+    // Damage in a later frame is still found and reported.
+    TBuilder damaged = Header(2, 2);
+    AddFrame(damaged, 0, 0, 2, 2, { 0, 1, 1, 2 });
+    damaged.Add({ 0x2C }).Word(0).Word(0).Word(2).Word(2).Add({ 0 });
+    damaged.Add({ 2, 1 }).Add(PackCodes({ { 4, 3 } })).Add({ 0 }); // clear code, then nothing
+    damaged.Add({ 0x3B });
+    const auto reported = Load(damaged.Data);
+    EXPECT_EQ(*reported.Warnings, std::vector<std::string> { "Decoder bit buffer under-run" });
+}
+
 TEST(GIFImage, ExtensionsAreKeptWithTheirFrame)
 {
     TBuilder g = Header(2, 2);
@@ -427,8 +473,8 @@ TEST(GIFImage, OversizedFramesFailWithOutOfMemory)
         }
     }
 
-    // Frames of one picture share one allowance, so many large frames of a few bytes each
-    // cannot add up without bound: two 30 x 30 frames against an allowance of 1000 pixels.
+    // Only the first frame with pixels holds them and draws on the allowance, so many large
+    // frames of a few bytes each cannot add up: two 30 x 30 frames against 1000 pixels.
     TBuilder frames;
     for (int i = 0; i < 2; ++i)
         frames.Add({ 0x2C }).Word(0).Word(0).Word(30).Word(30).Add({ 0, 2, 0 });
@@ -438,7 +484,14 @@ TEST(GIFImage, OversizedFramesFailWithOutOfMemory)
     first.LoadFromReader(reader);
     EXPECT_EQ(first.Pixels().size(), 900u);
     TGIFSubImage second;
-    EXPECT_THROW(second.LoadFromReader(reader), EOutOfMemory);
+    second.LoadFromReader(reader);
+    EXPECT_FALSE(second.PixelsHeld());
+    EXPECT_EQ(reader.PixelBudget, 100u);
+    // A first frame beyond the allowance fails.
+    TGIFReader small(AsBytes(frames.Data));
+    small.PixelBudget = 899;
+    TGIFSubImage tooLarge;
+    EXPECT_THROW(tooLarge.LoadFromReader(small), EOutOfMemory);
 }
 
 TEST(GIFImage, EveryTruncationGivesAnErrorOrAPicture)
