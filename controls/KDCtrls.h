@@ -5,3 +5,4 @@
 #include "controls/KDPaintBox.h"
 #include "controls/KDPanel.h"
 #include "controls/KDLabel.h"
+#include "controls/KDButton.h"
