@@ -1,54 +1,116 @@
 #include "windows/ExitForm.h"
 
 #include "app/KDGlobals.h"
+#include "controls/KDPalette.h"
+#include "controls/KDCtrls.h"
+#include "framework/Application.h"
 #include "framework/Controls.h"
+#include "framework/ImageControl.h"
 #include "framework/StringTable.h"
 #include "resources/ProgramResources.h"
 
-#include <QLabel>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QTimer>
+
+namespace {
+
+constexpr TColor ButtonFace = PaletteRGB(0x99, 0x99, 0xCC);
+// The question panel fills the client area below the caption bar.
+constexpr int PanelHeight = 101;
+
+TFont WindowFont(TColor color)
+{
+    TFont font;
+    font.Name = "Arial";
+    font.SetHeight(-12);
+    font.Color = color;
+    return font;
+}
+
+} // namespace
 
 TFrmExit::TFrmExit(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Kedoozle"));
+    setProperty("kdColor", uint(clBtnFace));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(palette);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     setFont(font);
-    setStyleSheet(QStringLiteral("QDialog { background: #C0C0C0; }"
-                                 "QPushButton { background: #CC9999; color: white; border: 1px solid #663399; }"
-                                 "QPushButton:hover { background: #9999CC; }"));
 
-    auto* icon = new QLabel(this);
-    icon->setGeometry(8, 16, 32, 32);
-    if (ProgramResourceExists("QUESTION_ICON"))
-        icon->setPixmap(QPixmap::fromImage(LoadProgramBitmap("QUESTION_ICON")));
+    m_pnlQuestion = new TKDPanel(this);
+    SetAlign(m_pnlQuestion, TAlign::alBottom);
+    m_pnlQuestion->SetBorderOuter(TFrameStyle::fsNone);
+    m_pnlQuestion->setGeometry(0, 0, OuterWidth, PanelHeight);
 
-    m_btnYes = new QPushButton(QString::fromStdString(LoadStr(Str::Yes)), this);
-    m_btnYes->setGeometry(80, 68, 75, 25);
-    m_btnYes->setCursor(CursorById(crKDHand));
-    // Only a click answers: a child's hands on the keyboard must not press Yes.
-    m_btnYes->setFocusPolicy(Qt::NoFocus);
-    m_btnYes->setAutoDefault(false);
-    connect(m_btnYes, &QPushButton::clicked, this, [this] { done(mrYes); });
+    m_imgIcon = new TImage(m_pnlQuestion);
+    m_imgIcon->setGeometry(8, 16, 32, 32);
 
-    m_btnNo = new QPushButton(QString::fromStdString(LoadStr(Str::No)), this);
-    m_btnNo->setGeometry(164, 68, 75, 25);
-    m_btnNo->setCursor(CursorById(crKDHand));
-    m_btnNo->setFocusPolicy(Qt::NoFocus);
-    m_btnNo->setAutoDefault(false);
-    connect(m_btnNo, &QPushButton::clicked, this, [this] { done(mrNo); });
-
-    m_lblMessage = new QLabel(QString::fromStdString(LoadStr(Str::ExitQuestion)), this);
+    m_lblMessage = new TLxLabel(m_pnlQuestion);
+    m_lblMessage->SetAutoSize(false);
     m_lblMessage->setGeometry(52, 20, 185, 37);
-    m_lblMessage->setWordWrap(true);
-    m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblMessage->SetWordWrap(true);
+    m_lblMessage->SetFrameSides(0);
+    m_lblMessage->SetTextStyle(TTextStyle::tsNormal);
+    m_lblMessage->SetFont(WindowFont(clWindowText));
 
-    // The window manager's frame is not known before the window is shown: start with the
-    // whole outer size as client size, and shrink it by the frame once shown.
-    setFixedSize(OuterWidth, OuterHeight - 27);
+    m_btnYes = NewButton(80, mrYes);
+    m_btnNo = NewButton(164, mrNo);
+
+    // Until the window manager has framed the window, the whole outer size is client size.
+    setFixedSize(OuterWidth, PanelHeight);
+    AlignControls(this, rect());
 }
+
+TKDButton* TFrmExit::NewButton(int left, int result)
+{
+    auto* button = new TKDButton(m_pnlQuestion);
+    button->setGeometry(left, 68, 75, 25);
+    button->SetFrameFlat(true);
+    button->SetModalResult(result);
+    button->SetColor(ButtonFace);
+    button->SetFont(WindowFont(clWhite));
+    return button;
+}
+
+void TFrmExit::FormCreate()
+{
+    HandleExceptions([this] {
+        m_btnYes->SetCaption(LoadStr(Str::Yes));
+        m_btnYes->setCursor(CursorById(crKDHand));
+        m_btnNo->SetCaption(LoadStr(Str::No));
+        m_btnNo->setCursor(CursorById(crKDHand));
+        m_lblMessage->SetCaption(LoadStr(Str::ExitQuestion));
+        m_imgIcon->SetPicture(LoadProgramBitmap("QUESTION_ICON"));
+        m_fitOuterSize = true;
+    });
+}
+
+HPALETTE TFrmExit::GetPalette() const { return KDGetPalette(); }
+
+bool TFrmExit::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        // Keys reach nothing here: not the buttons, not the accelerators, not the main window.
+        event->accept();
+        return true;
+    case QEvent::LayoutRequest:
+    case QEvent::Resize:
+        AlignControls(this, rect());
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(event);
+}
+
+void TFrmExit::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
 void TFrmExit::showEvent(QShowEvent* event)
 {
@@ -61,10 +123,13 @@ void TFrmExit::showEvent(QShowEvent* event)
 
 void TFrmExit::FitToOuterSize()
 {
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
-    if (client != size() && client.width() > 0 && client.height() > 0)
-        setFixedSize(client);
+    // Once shown, the window manager's frame is known (or there is none).
+    if (m_fitOuterSize && isVisible()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
+        if (client != size() && client.width() > 0 && client.height() > 0)
+            setFixedSize(client);
+    }
     move(m_outerTopLeft);
 }
 
@@ -73,6 +138,7 @@ int TFrmExit::Execute(QWidget* owner, QPoint topLeft)
     TFrmExit form(owner);
     form.m_outerTopLeft = topLeft;
     form.move(topLeft);
+    form.FormCreate();
     const int result = form.exec();
     return result == QDialog::Rejected ? mrCancel : result;
 }
