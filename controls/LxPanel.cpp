@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPaintEvent>
+#include <QImage>
 #include <QPainter>
 #include <QVariant>
 
@@ -75,6 +76,9 @@ void TLxCustomPanel::SetColor(TColor color)
     m_color = color;
     m_parentColor = false;
     Invalidate();
+    // Children that take the parent's colour show the new one too.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->update();
 }
 
 void TLxCustomPanel::SetParentColor(bool parentColor)
@@ -150,17 +154,13 @@ void TLxCustomPanel::SetBounds(int left, int top, int width, int height)
     setGeometry(left, top, width, height);
 }
 
-void TLxCustomPanel::Invalidate()
-{
-    m_pictureValid = false;
-    update();
-}
-
 void TLxCustomPanel::Paint(TCanvas& canvas) const { PaintPanel(canvas); }
 
 void TLxCustomPanel::PaintPanel(TCanvas& canvas) const
 {
-    const TRect rect = PaintFrameSet(canvas, ControlRect(), m_frames);
+    const TRect area = Rect(-m_paintOrigin.x(), -m_paintOrigin.y(), width() - m_paintOrigin.x(),
+                            height() - m_paintOrigin.y());
+    const TRect rect = PaintFrameSet(canvas, area, m_frames);
     canvas.Brush.SetColor(Color());
     canvas.FillRect(rect);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
@@ -197,17 +197,17 @@ void TLxCustomPanel::paintEvent(QPaintEvent* event)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    const TColor color = Color();
-    if (!m_pictureValid || m_picture.size() != size() || m_pictureColor != color || m_pictureEnabled != isEnabled()) {
-        m_picture = QImage(size(), QImage::Format_RGB32);
-        TCanvas canvas(&m_picture);
-        Paint(canvas);
-        m_pictureValid = true;
-        m_pictureColor = color;
-        m_pictureEnabled = isEnabled();
-    }
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_picture, event->rect());
+    for (const QRect& part : event->region()) {
+        QImage picture(part.size(), QImage::Format_RGB32);
+        {
+            TCanvas canvas(&picture);
+            m_paintOrigin = part.topLeft();
+            Paint(canvas);
+            m_paintOrigin = QPoint();
+        }
+        painter.drawImage(part.topLeft(), picture);
+    }
 }
 
 void TLxCustomPanel::NotifyResize()
@@ -226,7 +226,6 @@ void TLxCustomPanel::resizeEvent(QResizeEvent* event)
         Invalidate();
     } else {
         // Only the strips from one pixel inside the old inner right and bottom edges change.
-        m_pictureValid = false;
         const TRect inner = InsetForBorders(Rect(0, 0, old.width(), old.height()), true);
         if (old.width() != width())
             update(QRect(inner.Right - 1, 0, width() - inner.Right + 1, height()));

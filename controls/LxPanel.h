@@ -5,7 +5,6 @@
 #include "framework/Controls.h"
 #include "framework/Font.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -74,8 +73,8 @@ public:
 
     // Paints frames, fill and caption on `canvas` over the panel's rectangle.
     virtual void Paint(TCanvas& canvas) const;
-    // Marks the panel's picture as out of date and schedules a repaint.
-    void Invalidate();
+    // Schedules a repaint of the whole panel.
+    void Invalidate() { update(); }
 
     std::function<void(TLxCustomPanel*)> OnResize;
     std::function<void(TLxCustomPanel*)> OnMouseEnter;
@@ -105,12 +104,9 @@ private:
     TFont m_font;
     bool m_fullRepaint { true };
     QSize m_resizedTo;
-
-    // The panel's picture, painted again only when something it shows changed.
-    QImage m_picture;
-    bool m_pictureValid { false };
-    TColor m_pictureColor { 0 };
-    bool m_pictureEnabled { true };
+    // Where the canvas of the paint under way starts on the panel: each exposed part is
+    // painted on a picture of its own size, so a screen-sized panel costs only its strips.
+    mutable QPoint m_paintOrigin;
 };
 
 using TLxPanel = TLxCustomPanel;
