@@ -37,6 +37,14 @@ button_point() {
   echo "$((X + left + 37)) $((Y + H - 101 + 68 + 12))"
 }
 
+# dialog_gone: waits up to 5 seconds for the confirmation to close.
+dialog_gone() {
+  for _ in $(seq 50); do
+    [ -z "$(dialog_window)" ] && return 0; sleep 0.1
+  done
+  return 1
+}
+
 dialog=$(open_exit_confirmation)
 sleep 0.4
 read -r ol ot ow oh < <(outer_geometry "$dialog")
@@ -65,18 +73,16 @@ screenshot "$E2E_TMP/hover.png"
 # No keeps play going.
 read -r nx ny < <(button_point "$dialog" no)
 xdotool mousemove "$nx" "$ny" click 1
-sleep 0.6
+dialog_gone || fail "the confirmation stayed up after No"
 program_alive || fail "No ended the program"
-[ -z "$(dialog_window)" ] || fail "the confirmation stayed up after No"
 
 # The close box (at the right end of openbox's title bar) keeps it going too.
 dialog=$(open_exit_confirmation)
 sleep 0.4
 read -r ol ot ow oh < <(outer_geometry "$dialog")
 xdotool mousemove $((ol + ow - 12)) $((ot + 9)) click 1
-sleep 0.6
+dialog_gone || fail "the confirmation stayed up after its close box"
 program_alive || fail "the close box ended the program"
-[ -z "$(dialog_window)" ] || fail "the confirmation stayed up after its close box"
 
 # Play goes on: a key draws.
 screenshot "$E2E_TMP/before-key.png"
