@@ -60,8 +60,10 @@ TFrmExit::TFrmExit(QWidget* owner)
     m_btnYes = NewButton(80, mrYes);
     m_btnNo = NewButton(164, mrNo);
 
-    // Until the window manager has framed the window, the whole outer size is client size.
+    // Until the window manager has framed the window, the client area is the panel.
     setFixedSize(OuterWidth, PanelHeight);
+    m_fitTimer.setInterval(50);
+    connect(&m_fitTimer, &QTimer::timeout, this, [this] { FitToOuterSize(); });
     AlignControls(this, rect());
 }
 
@@ -115,17 +117,21 @@ void TFrmExit::keyPressEvent(QKeyEvent* event) { event->accept(); }
 void TFrmExit::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The window manager tells the frame's size some time after the window is mapped: look
+    // again every 50 ms for two seconds.
+    m_fitTicks = 0;
     FitToOuterSize();
-    // The window manager tells the frame's size only after the window is mapped.
-    QTimer::singleShot(50, this, [this] { FitToOuterSize(); });
-    QTimer::singleShot(250, this, [this] { FitToOuterSize(); });
+    m_fitTimer.start();
 }
 
 void TFrmExit::FitToOuterSize()
 {
-    // Once shown, the window manager's frame is known (or there is none).
-    if (m_fitOuterSize && isVisible()) {
-        const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    // Without any frame by the end, there is none: the client area takes the whole size.
+    const bool last = ++m_fitTicks >= 40;
+    if (last)
+        m_fitTimer.stop();
+    if (m_fitOuterSize && (!frame.isNull() || last)) {
         const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
         if (client != size() && client.width() > 0 && client.height() > 0)
             setFixedSize(client);

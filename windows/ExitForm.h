@@ -3,6 +3,7 @@
 #include "graphics/ColorData.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class TImage;
 class TKDButton;
@@ -55,4 +56,6 @@ private:
     TKDButton* m_btnNo { nullptr };
     QPoint m_outerTopLeft;
     bool m_fitOuterSize { false };
+    QTimer m_fitTimer;
+    int m_fitTicks { 0 };
 };
