@@ -31,6 +31,13 @@ constexpr Uint16 DeviceSamples = 1024;
 constexpr std::size_t SourceChunkFrames = 1024;
 // A device that failed to open is tried again at most this often.
 constexpr auto ReopenInterval = 5s;
+// An open device is closed after this long without sound.
+std::atomic<std::chrono::milliseconds::rep> IdleCloseAfter { 10000 };
+
+std::chrono::milliseconds IdleClose() { return std::chrono::milliseconds(IdleCloseAfter.load()); }
+// How often an open device is looked at: a few times within the idle time, at most once a
+// second.
+std::chrono::milliseconds IdleCheckInterval() { return std::min<std::chrono::milliseconds>(1000ms, IdleClose() / 4 + 1ms); }
 
 struct TSoundRequest {
     enum class TSource { Stop, Memory, File, Missing };
@@ -139,7 +146,21 @@ private:
             TSoundRequest request;
             {
                 std::unique_lock lock(FLock);
-                FWake.wait(lock, [this] { return FQuit || FPending.has_value(); });
+                const auto woken = [this] { return FQuit || FPending.has_value(); };
+                // An open device keeps SDL's audio thread waking many times a second even in
+                // silence: after a while without sound it is closed, and opened again for the
+                // next one.
+                while (!woken()) {
+                    if (!FDevice) {
+                        FWake.wait(lock, woken);
+                        break;
+                    }
+                    if (FWake.wait_for(lock, IdleCheckInterval(), woken))
+                        break;
+                    lock.unlock();
+                    CloseDeviceIfIdle();
+                    lock.lock();
+                }
                 if (FQuit)
                     break;
                 request = std::move(*FPending);
@@ -254,12 +275,29 @@ private:
         return true;
     }
 
+    void CloseDeviceIfIdle()
+    {
+        SDL_LockAudioDevice(FDevice);
+        const bool silent = !FVoice || FVoice->Done;
+        SDL_UnlockAudioDevice(FDevice);
+        const auto now = std::chrono::steady_clock::now();
+        if (!silent) {
+            FSilentSince.reset();
+            return;
+        }
+        if (!FSilentSince)
+            FSilentSince = now;
+        if (now - *FSilentSince >= IdleClose())
+            CloseDevice();
+    }
+
     void CloseDevice()
     {
         if (!FDevice)
             return;
         SDL_CloseAudioDevice(FDevice);
         FDevice = 0;
+        FSilentSince.reset();
         if (FVoice)
             RaiseTo(FFinished, FVoice->Serial);
         FVoice.reset();
@@ -321,6 +359,7 @@ private:
     SDL_AudioDeviceID FDevice { 0 };
     SDL_AudioSpec FDeviceSpec {};
     std::optional<std::chrono::steady_clock::time_point> FLastFailure;
+    std::optional<std::chrono::steady_clock::time_point> FSilentSince;
     std::shared_ptr<const TDecodedSound> FDefaultDecoded;
     std::uint64_t FDefaultDecodedGeneration { 0 };
     // Shared with the callback, under the device lock.
@@ -400,3 +439,5 @@ void ShutdownSound()
     }
     player.reset();
 }
+
+void SetSoundIdleClose(std::chrono::milliseconds after) { IdleCloseAfter = std::max<std::chrono::milliseconds>(after, 1ms).count(); }

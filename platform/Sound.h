@@ -2,6 +2,7 @@
 
 #include "framework/ResourceModule.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -29,6 +30,10 @@ void PlaySoundData(std::span<const std::byte> wav, std::uint32_t flags);
 
 // The sound that plays in place of a missing one; until one is set, that is silence.
 void SetDefaultSoundData(std::vector<std::byte> wav);
+
+// How long the audio device stays open without sound (10 seconds unless set); then it is
+// closed, so a quiet program does not wake for it, and opened again for the next sound.
+void SetSoundIdleClose(std::chrono::milliseconds after);
 
 // Stops the sound, closes the audio device and ends the background worker. The next
 // PlaySound opens the device again, so a changed audio environment takes effect.

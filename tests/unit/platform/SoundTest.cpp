@@ -380,4 +380,28 @@ TEST_F(SoundTest, EmptyNameStopsTheSound)
     EXPECT_LT(CountLevel(frames, 1000), LevelFrames(0.9));
 }
 
+TEST_F(SoundTest, QuietDeviceIsClosedAndOpenedAgainForTheNextSound)
+{
+    SetSoundIdleClose(300ms);
+    const auto path = SaveWav("level.wav", LevelWav(700, 0.1));
+    PlaySound(path.string(), 0, SND_FILENAME | SND_ASYNC);
+    WaitForOutput(100ms);
+    // The disk driver writes in real time while the device is open; once it is closed the
+    // file stops growing.
+    std::error_code error;
+    std::uintmax_t size = 0;
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    bool still = false;
+    while (!still && std::chrono::steady_clock::now() < end) {
+        size = fs::file_size(FOutput, error);
+        std::this_thread::sleep_for(600ms);
+        still = fs::file_size(FOutput, error) == size;
+    }
+    EXPECT_TRUE(still) << "the device stayed open in silence";
+    // The next sound opens the device again (the disk driver starts a new file) and plays.
+    PlaySound(path.string(), 0, SND_FILENAME | SND_ASYNC);
+    EXPECT_EQ(CountLevel(Played(150ms), 700), LevelFrames(0.1));
+    SetSoundIdleClose(10s);
+}
+
 } // namespace
