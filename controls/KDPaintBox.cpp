@@ -76,15 +76,18 @@ std::string CurrentDirectory()
 // and row are cut at t's edges. Only pixels inside the canvas's clip region change.
 void TileBitmap(TCanvas& canvas, const QImage& bitmap, const TRect& t)
 {
-    const int bw = bitmap.width();
-    const int bh = bitmap.height();
-    for (int y = t.Top; y < t.Bottom; y += bh) {
-        for (int x = t.Left; x < t.Right; x += bw) {
-            const int w = std::min(bw, t.Right - x);
-            const int h = std::min(bh, t.Bottom - y);
-            canvas.CopyRect(Bounds(x, y, w, h), bitmap, Rect(0, 0, w, h));
-        }
-    }
+    if (bitmap.isNull() || t.IsEmpty())
+        return;
+    // Copies of the bitmap side by side from T's top-left corner, the last column and row cut
+    // at T's edge: one fill with the bitmap as its texture, anchored there, draws exactly
+    // that, in one pass over the clip instead of one per tile.
+    QPainter& painter = canvas.Painter();
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrushOrigin(t.Left, t.Top);
+    painter.fillRect(QRect(t.Left, t.Top, t.Width(), t.Height()), QBrush(bitmap));
+    painter.restore();
+    canvas.ReleasePainter();
 }
 
 // The figures of ClassicType, in the order of its random choice; PatternType outlines the
