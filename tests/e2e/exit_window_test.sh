@@ -70,6 +70,16 @@ screenshot "$E2E_TMP/hover.png"
 [ "$(pixel "$E2E_TMP/hover.png" $corner_x $corner_y)" = "0,0,0" ] || fail "Yes shows no 3-D edge under the pointer"
 [ "$(pixel "$E2E_TMP/hover.png" $((corner_x - 1)) $((corner_y - 1)))" = "128,128,128" ] || fail "Yes lacks its inner ring"
 
+# Pressing Yes and letting go away from it answers nothing.
+xdotool mousedown 1
+sleep 0.2
+xdotool mousemove $((yx + 150)) $((yy - 60))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.6
+program_alive || fail "a press on Yes released elsewhere ended the program"
+[ -n "$(dialog_window)" ] || fail "a press on Yes released elsewhere closed the confirmation"
+
 # No keeps play going.
 read -r nx ny < <(button_point "$dialog" no)
 xdotool mousemove "$nx" "$ny" click 1
