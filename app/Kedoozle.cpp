@@ -4,6 +4,7 @@
 #include "framework/Application.h"
 #include "framework/StringTable.h"
 #include "graphics/ColorData.h"
+#include "platform/ScreenPalette.h"
 #include "platform/Sound.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
@@ -18,9 +19,11 @@ namespace {
 // The program's units start in this order and finish in the reverse order.
 void InitializeUnits()
 {
-    // X11 screens are true colour: no palette. The depth decides whether pictures dither.
+    // The screen's palette decides whether the program's colours go through the shared palette;
+    // its depth whether pictures dither.
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 24;
-    InitColorData(depth, 0, 0);
+    const TScreenPaletteCaps palette = ScreenPaletteCaps();
+    InitColorData(depth, palette.PaletteEntries, palette.RasterCaps);
     InitKeyData();
     RegisterKDCursor();
     RegisterPictureFormats();

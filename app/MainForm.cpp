@@ -3,6 +3,7 @@
 #include "app/KDGlobals.h"
 #include "app/KeyThread.h"
 #include "controls/KDCtrls.h"
+#include "controls/KDPalette.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
@@ -78,6 +79,8 @@ TFrmKedoozle::TFrmKedoozle(QWidget* parent)
 }
 
 TFrmKedoozle::~TFrmKedoozle() = default;
+
+HPALETTE TFrmKedoozle::GetPalette() const { return KDGetPalette(); }
 
 void TFrmKedoozle::CreateControls()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphics/ColorData.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -48,6 +50,8 @@ public:
     void CloseSplash();
 
     TKDPaintBox* PbxDisplay() const { return m_pbxDisplay; }
+    // The palette the window names: the shared display palette on a palette display.
+    HPALETTE GetPalette() const;
     TImage* PlayModeImage(int mode) const;
     TImage* ImgSound() const { return m_imgSound; }
     TImage* ImgExit() const { return m_imgExit; }

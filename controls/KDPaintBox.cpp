@@ -1,6 +1,7 @@
 #include "controls/KDPaintBox.h"
 
 #include "app/KDGlobals.h"
+#include "controls/KDPalette.h"
 #include "framework/Exceptions.h"
 #include "framework/Graphic.h"
 #include "framework/Random.h"
@@ -120,6 +121,8 @@ void DrawFigure(TCanvas& canvas, TFigureKind kind, const TRandomFigure& figure)
 
 } // namespace
 
+HPALETTE TKDPaintBox::GetPalette() const { return KDGetPalette(); }
+
 void SwapInts(int& a, int& b) { std::swap(a, b); }
 
 TKDPaintBox::TKDPaintBox(QWidget* parent)
@@ -167,6 +170,9 @@ void TKDPaintBox::ResizeSurface(int width, int height)
     m_canvas.reset();
     m_surface = surface;
     m_canvas = std::make_unique<TCanvas>(&m_surface);
+    // Drawings made outside a paint cycle draw against the shared palette on a palette
+    // display; it stays selected for the canvas's life.
+    m_canvas->SelectPalette(PaletteColors(KDGetPalette()));
     if (old) {
         // Pen, brush and font stay from one drawing to the next.
         m_canvas->Pen = old->Pen;

@@ -3,6 +3,7 @@
 #include "app/KDGlobals.h"
 #include "framework/Canvas.h"
 #include "framework/ResourceModule.h"
+#include "graphics/ColorData.h"
 
 #include <QImage>
 #include <QRect>
@@ -47,6 +48,9 @@ public:
 
     // Draws for the key according to the play mode; modes above 4 do nothing.
     void KeyPressed(std::uint16_t key);
+
+    // The palette the surface names: the shared display palette on a palette display.
+    HPALETTE GetPalette() const;
 
     // Places the control and recomputes the picture sizes (10, 20 and 30 % of its width and
     // height, halves rounded to even).

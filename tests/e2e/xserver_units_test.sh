@@ -11,3 +11,19 @@ grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/keys.log" || { cat "$E2E_TMP/keys.log"
 "$tests/KeyThreadTest" --gtest_filter='*XServer*' >"$E2E_TMP/thread.log" 2>&1 \
   || { cat "$E2E_TMP/thread.log"; fail "the key-watch thread on X"; }
 grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/thread.log" || { cat "$E2E_TMP/thread.log"; fail "the X thread test did not run"; }
+
+# The screen's palette, on this true-colour screen and on an 8-bit one.
+KD_SCREEN_DEPTH=24 QT_QPA_PLATFORM=xcb "$tests/ScreenPaletteTest" --gtest_filter='*XServer*' >"$E2E_TMP/palette.log" 2>&1 \
+  || { cat "$E2E_TMP/palette.log"; fail "the palette of a true-colour screen"; }
+grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette.log" || { cat "$E2E_TMP/palette.log"; fail "the palette test did not run"; }
+: >"$E2E_TMP/display8.num"
+Xvfb -displayfd 3 -screen 0 640x480x8 -nolisten tcp 3>"$E2E_TMP/display8.num" >"$E2E_TMP/xvfb8.log" 2>&1 &
+E2E_PIDS+=($!)
+for _ in $(seq 100); do
+  n8=$(tr -dc '0-9' <"$E2E_TMP/display8.num")
+  [ -n "$n8" ] && break; sleep 0.05
+done
+[ -n "${n8:-}" ] || fail "the 8-bit Xvfb did not start"
+DISPLAY=":$n8" KD_SCREEN_DEPTH=8 QT_QPA_PLATFORM=xcb "$tests/ScreenPaletteTest" --gtest_filter='*XServer*' \
+  >"$E2E_TMP/palette8.log" 2>&1 || { cat "$E2E_TMP/palette8.log"; fail "the palette of an 8-bit screen"; }
+grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette8.log" || { cat "$E2E_TMP/palette8.log"; fail "the 8-bit palette test did not run"; }

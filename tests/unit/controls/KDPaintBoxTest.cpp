@@ -13,6 +13,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -264,4 +265,40 @@ TEST_F(PaintBoxTest, CaptionsArePlacedToFitTheSurface)
         cut += bounds.right() == 399 || bounds.bottom() == 299;
     }
     EXPECT_LT(cut, presses / 20);
+}
+
+TEST(PaintBoxPalette, OnAPaletteDisplayTheSurfaceDrawsAgainstTheSharedPalette)
+{
+    InitColorData(8, 256, RC_PALETTE);
+    ASSERT_TRUE(PaletteDisplay);
+    InitKeyData();
+    {
+        TKDPaintBox box;
+        box.SetBounds(0, 0, 320, 200);
+        EXPECT_EQ(box.GetPalette(), DisplayPalette);
+        ASSERT_EQ(box.Canvas().Palette().size(), std::size_t(ColorTableSize));
+        // A resize makes a new canvas; it too has the palette.
+        box.SetBounds(0, 0, 400, 300);
+        EXPECT_EQ(box.Canvas().Palette().size(), std::size_t(ColorTableSize));
+        // Random colours are palette-relative there, and draw as the table's own entries.
+        box.SetPlayMode(ClassicType);
+        RandSeed = 99;
+        for (int i = 0; i < 10; ++i)
+            box.KeyPressed(VK_A);
+        std::set<QRgb> table;
+        for (const TColorEntry& e : ColorTable)
+            table.insert(qRgb(e.Red, e.Green, e.Blue));
+        const QImage& surface = box.Surface();
+        for (int y = 0; y < surface.height(); y += 7)
+            for (int x = 0; x < surface.width(); x += 7)
+                ASSERT_TRUE(table.count(surface.pixel(x, y) | 0xFF000000u)) << x << "," << y;
+    }
+    FinalizeKeyData();
+    FinalizeColorData();
+
+    InitColorData(24, 0, 0);
+    TKDPaintBox trueColour;
+    trueColour.SetBounds(0, 0, 32, 32);
+    EXPECT_EQ(trueColour.GetPalette(), nullptr);
+    EXPECT_TRUE(trueColour.Canvas().Palette().empty());
 }
