@@ -18,6 +18,7 @@
 #include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
+#include "windows/AboutBoxForm.h"
 #include "windows/ExitForm.h"
 
 #include <QCloseEvent>
@@ -259,10 +260,7 @@ void TFrmKedoozle::ImgSoundClick()
     UpdateSoundSwitch();
 }
 
-void TFrmKedoozle::ImgKedoozleClick()
-{
-    // The About window comes with the secondary windows; the logo does nothing until then.
-}
+void TFrmKedoozle::ImgKedoozleClick() { TFrmAboutBox::Execute(this); }
 
 void TFrmKedoozle::ImgExitMouseDown() { ShowExitImage(false); }
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "graphics/ColorData.h"
+
+#include <QDialog>
+
+class QStackedWidget;
+class TImage;
+class TKDButton;
+class TKDPanel;
+class TKDTabSet;
+class TLxLabel;
+class TLxMemo;
+
+// The About window: the program's name and version, the rights notice and support address,
+// two pictures, the licence agreement from License.txt in the program's folder, a legal
+// warning and the web address. Two pages, switched by a row of tabs under them.
+class TFrmAboutBox : public QDialog {
+public:
+    static constexpr int ClientWidth = 521;
+    static constexpr int ClientHeight = 349;
+
+    explicit TFrmAboutBox(QWidget* owner);
+
+    // Creates the window, shows it modally in the centre of the screen and destroys it.
+    static void Execute(QWidget* owner);
+
+    HPALETTE GetPalette() const;
+
+    TKDPanel* PnlAbout() const { return m_pnlAbout; }
+    QStackedWidget* NbkViews() const { return m_nbkViews; }
+    TKDTabSet* TabSet() const { return m_tabSet; }
+    TLxMemo* EdtLicense() const { return m_edtLicense; }
+    TLxMemo* EdtWarning() const { return m_edtWarning; }
+    TKDButton* BtnClose() const { return m_btnClose; }
+    TLxLabel* LblVersion() const { return m_lblVersion; }
+    TLxLabel* LblEmail() const { return m_lblEmail; }
+    TLxLabel* LxLabel1() const { return m_lxLabel1; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateLayout();
+    void FormCreate();
+    void TabSetChange(int newTab);
+    void CenterOnScreen();
+
+    TKDPanel* m_pnlAbout { nullptr };
+    QStackedWidget* m_nbkViews { nullptr };
+    TKDPanel* m_pnlSplash { nullptr };
+    TImage* m_image1 { nullptr };
+    TKDPanel* m_pnlCopyright { nullptr };
+    TLxLabel* m_lblTitle { nullptr };
+    TLxLabel* m_lblVersion { nullptr };
+    TLxLabel* m_lblCopyright { nullptr };
+    TLxLabel* m_lblAllRights { nullptr };
+    TLxLabel* m_lblTechSupport { nullptr };
+    TLxLabel* m_lblEmail { nullptr };
+    TLxMemo* m_edtLicense { nullptr };
+    TLxMemo* m_edtWarning { nullptr };
+    TImage* m_image2 { nullptr };
+    TLxLabel* m_lxLabel1 { nullptr };
+    TKDButton* m_btnClose { nullptr };
+    TKDTabSet* m_tabSet { nullptr };
+};
