@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include <span>
 
@@ -201,7 +202,12 @@ void TFrmAboutBox::CenterOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
+    // The platform window knows the frame as soon as the window manager has added it.
+    QSize outer = size();
+    if (const QWindow* window = windowHandle()) {
+        const QMargins frame = window->frameMargins();
+        outer += QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    }
     move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
@@ -212,6 +218,7 @@ void TFrmAboutBox::showEvent(QShowEvent* event)
     // The window manager tells the frame's size only once the window is mapped.
     QTimer::singleShot(50, this, [this] { CenterOnScreen(); });
     QTimer::singleShot(250, this, [this] { CenterOnScreen(); });
+    QTimer::singleShot(700, this, [this] { CenterOnScreen(); });
 }
 
 void TFrmAboutBox::Execute(QWidget* owner)
