@@ -1,14 +1,13 @@
 #include "framework/ProgramPaths.h"
 
 #include "framework/IniFile.h"
+#include "tests/support/EnvironmentVariable.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -16,30 +15,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Restores an environment variable when the test ends.
-class TEnvironmentVariable {
-public:
-    explicit TEnvironmentVariable(const char* name)
-        : m_name(name)
-    {
-        if (const char* value = std::getenv(name))
-            m_saved = value;
-    }
-    ~TEnvironmentVariable()
-    {
-        if (m_saved)
-            ::setenv(m_name, m_saved->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-    void Set(const std::string& value) { ::setenv(m_name, value.c_str(), 1); }
-    void Unset() { ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_saved;
-};
 
 std::string ReadText(const fs::path& path)
 {
