@@ -2,6 +2,7 @@
 
 #include "app/KDGlobals.h"
 #include "app/KeyThread.h"
+#include "app/MousePlay.h"
 #include "controls/KDCtrls.h"
 #include "controls/KDPalette.h"
 #include "framework/Application.h"
@@ -188,6 +189,10 @@ void TFrmKedoozle::FormCreate()
     ShowExitImage(true);
     LoadLogo();
     LoadSettings();
+    if (m_mousePlay) {
+        m_mousePlayer = new TMousePlay(this, [this](std::uint16_t key) { PlayKeySound(key); });
+        m_mousePlayer->Watch(m_pbxDisplay);
+    }
     Randomize();
     m_keyReleased = true;
     m_winKeyPending = false;
@@ -303,24 +308,29 @@ void TFrmKedoozle::FormKeyDown(std::uint16_t& key)
     }
     if (m_keyReleased) {
         m_keyReleased = false;
-        if (m_soundOn) {
-            if (m_pbxDisplay->PlayMode() == KeyType) {
-                if (KeyTable->UseKeySoundRes(key))
-                    PlaySound(KeyTable->GetKeySoundResName(key), KeysModule, SoundResourceFlags);
-                else
-                    PlaySound(KeyTable->GetKeySoundFile(key), 0, SoundFileFlags);
-            } else {
-                if (KeyTable->UseSoundRes(key))
-                    PlaySound(KeyTable->GetSoundResName(key), SoundsModule, SoundResourceFlags);
-                else
-                    PlaySound(KeyTable->GetSoundFile(key), 0, SoundFileFlags);
-            }
-        }
+        PlayKeySound(key);
         m_pbxDisplay->KeyPressed(key);
     }
     if (winKey)
         m_winKeyPending = true;
     key = 0;
+}
+
+void TFrmKedoozle::PlayKeySound(std::uint16_t key)
+{
+    if (!m_soundOn)
+        return;
+    if (m_pbxDisplay->PlayMode() == KeyType) {
+        if (KeyTable->UseKeySoundRes(key))
+            PlaySound(KeyTable->GetKeySoundResName(key), KeysModule, SoundResourceFlags);
+        else
+            PlaySound(KeyTable->GetKeySoundFile(key), 0, SoundFileFlags);
+        return;
+    }
+    if (KeyTable->UseSoundRes(key))
+        PlaySound(KeyTable->GetSoundResName(key), SoundsModule, SoundResourceFlags);
+    else
+        PlaySound(KeyTable->GetSoundFile(key), 0, SoundFileFlags);
 }
 
 void TFrmKedoozle::FormKeyUp(std::uint16_t& key)
@@ -381,6 +391,7 @@ void TFrmKedoozle::LoadSettings()
     m_soundOn = iniFile.ReadBool("Settings", "Sound", true);
     UpdateSoundSwitch();
     m_showMessages = iniFile.ReadBool("Settings", "ShowMessages", false);
+    m_mousePlay = iniFile.ReadBool("Settings", "MousePlay", true);
     LoadModules(iniFile);
     KeyTable->LoadFromIni(iniFile);
 }

@@ -19,6 +19,8 @@ class TIniFile;
 // The main window: a borderless window over the whole primary screen with the black play
 // surface and a control panel along the bottom (five play-mode pictures, the sound switch,
 // the logo and the exit door). Every key is taken here and turned into play.
+class TMousePlay;
+
 class TFrmKedoozle : public QWidget {
 public:
     explicit TFrmKedoozle(QWidget* parent = nullptr);
@@ -62,6 +64,11 @@ public:
     TLxLabel* LblMessage() const { return m_lblMessage; }
     bool SoundOn() const { return m_soundOn; }
     bool ShowMessages() const { return m_showMessages; }
+    // Whether clicks and drags on the play surface draw (MousePlay in [Settings], read only).
+    bool MousePlay() const { return m_mousePlay; }
+    // Plays the key's sound as a key press does: the key's spoken name in KeyType, else its
+    // sound; nothing while the sound is off.
+    void PlayKeySound(std::uint16_t key);
     bool KeyReleased() const { return m_keyReleased; }
     bool WinKeyPending() const { return m_winKeyPending; }
     TCheckKeysThread* CheckKeysThread() const { return m_checkKeysThread.get(); }
@@ -120,6 +127,8 @@ private:
     bool m_keyReleased { true };
     bool m_winKeyPending { false };
     bool m_showMessages { false };
+    bool m_mousePlay { true };
+    TMousePlay* m_mousePlayer { nullptr };
     bool m_closeConfirmed { false };
     std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
     std::string m_playModeImageNames[5];

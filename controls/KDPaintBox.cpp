@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <vector>
 
@@ -227,6 +228,95 @@ void TKDPaintBox::KeyPressed(std::uint16_t key)
     m_dirty = QRect();
 }
 
+void TKDPaintBox::MousePressed(std::uint16_t key, TPoint at)
+{
+    m_playPoint = TPoint { std::clamp(at.X, 0, std::max(0, width() - 1)), std::clamp(at.Y, 0, std::max(0, height() - 1)) };
+    try {
+        KeyPressed(key);
+    } catch (...) {
+        m_playPoint.reset();
+        throw;
+    }
+    m_playPoint.reset();
+}
+
+void TKDPaintBox::CoverPlayPoint(int& x, int& y, int w, int h) const
+{
+    if (!m_playPoint)
+        return;
+    // The drawing's middle goes under the pointer, where the shape, the picture or the
+    // letter surely is; then it is moved back inside the surface (a drawing larger than the
+    // surface keeps its top-left corner there, as the mode places it).
+    x = m_playPoint->X - w / 2;
+    y = m_playPoint->Y - h / 2;
+    x = std::max(0, std::min(x, width() - w));
+    y = std::max(0, std::min(y, height() - h));
+}
+
+void TKDPaintBox::MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle)
+{
+    // The figure's middle (the triangle's centroid) goes under the pointer, as far as the
+    // surface allows: inside every figure, so the pattern covers the point.
+    const TPoint* corners = figure.P;
+    const int count = triangle ? 3 : 2;
+    int left = corners[0].X, right = left, top = corners[0].Y, bottom = top;
+    long long sumX = 0, sumY = 0;
+    for (int i = 0; i < count; ++i) {
+        left = std::min(left, corners[i].X);
+        right = std::max(right, corners[i].X);
+        top = std::min(top, corners[i].Y);
+        bottom = std::max(bottom, corners[i].Y);
+        sumX += corners[i].X;
+        sumY += corners[i].Y;
+    }
+    const int middleX = triangle ? int(sumX / 3) : (left + right) / 2;
+    const int middleY = triangle ? int(sumY / 3) : (top + bottom) / 2;
+    const int dx = std::clamp(m_playPoint->X - middleX, -left, std::max(-left, width() - 1 - right));
+    const int dy = std::clamp(m_playPoint->Y - middleY, -top, std::max(-top, height() - 1 - bottom));
+    for (TPoint& p : figure.P) {
+        p.X += dx;
+        p.Y += dy;
+    }
+    figure.R = Rect(figure.R.Left + dx, figure.R.Top + dy, figure.R.Right + dx, figure.R.Bottom + dy);
+    Touch(Rect(left + dx, top + dy, right + dx + 1, bottom + dy + 1), m_canvas->Pen.Width + 1);
+}
+
+int TKDPaintBox::TrailRadius() const { return std::max(4, width() / 160); }
+
+void TKDPaintBox::BeginTrail()
+{
+    BeginDraw();
+    m_trailColor = RandomColor();
+}
+
+void TKDPaintBox::ExtendTrail(TPoint from, TPoint to)
+{
+    TCanvas& canvas = *m_canvas;
+    const int radius = TrailRadius();
+    const TBrush brush = canvas.Brush;
+    const TPen pen = canvas.Pen;
+    canvas.Brush.SetColor(m_trailColor);
+    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+    canvas.Pen.Color = m_trailColor;
+    canvas.Pen.Width = 1;
+    canvas.Pen.Style = TPenStyle::psSolid;
+    // Circles half a radius apart make an unbroken line however fast the pointer moved.
+    const int dx = to.X - from.X, dy = to.Y - from.Y;
+    const int steps = std::max(1, int(std::ceil(std::hypot(double(dx), double(dy)) / std::max(1, radius / 2))));
+    for (int i = 1; i <= steps; ++i) {
+        const int x = from.X + dx * i / steps;
+        const int y = from.Y + dy * i / steps;
+        canvas.Ellipse(Rect(x - radius, y - radius, x + radius + 1, y + radius + 1));
+    }
+    canvas.Brush = brush;
+    canvas.Pen = pen;
+    Touch(Rect(std::min(from.X, to.X), std::min(from.Y, to.Y), std::max(from.X, to.X) + 1, std::max(from.Y, to.Y) + 1),
+          radius + 2);
+    if (!m_dirty.isEmpty())
+        update(m_dirty);
+    m_dirty = QRect();
+}
+
 void TKDPaintBox::Touch(const TRect& rect, int margin)
 {
     m_dirty |= QRect(rect.Left - margin, rect.Top - margin, rect.Width() + 2 * margin, rect.Height() + 2 * margin)
@@ -265,6 +355,8 @@ TRandomFigure TKDPaintBox::ChooseRandomFigure()
         p.Y = Random(h); // a point's y is always drawn before its x
         p.X = Random(w);
     }
+    if (m_playPoint && m_playMode == ClassicType)
+        figure.P[0] = *m_playPoint; // a click puts one corner of the figure under the pointer
     TPoint& p0 = figure.P[0];
     TPoint& p1 = figure.P[1];
     if (p0.X > p1.X)
@@ -304,8 +396,9 @@ void TKDPaintBox::DrawShapeType(std::uint16_t key)
     if (shape > 13)
         return;
     const TShape& geometry = ShapeGeometry(shape);
-    const int y = Random(height() - geometry.Height);
-    const int x = Random(width() - geometry.Width);
+    int y = Random(height() - geometry.Height);
+    int x = Random(width() - geometry.Width);
+    CoverPlayPoint(x, y, geometry.Width, geometry.Height);
     Touch(Bounds(x, y, geometry.Width + 1, geometry.Height + 1), 1);
     switch (geometry.Kind) {
     case TShape::Ellipse:
@@ -340,8 +433,9 @@ void TKDPaintBox::DrawKeyType(std::uint16_t key)
     const int r = Random(7);
     canvas.Font.Style = r == 4 ? fsBold : (r >= 5 ? fsItalic : 0);
     const TSize extent = canvas.TextExtent(text);
-    const int y = Random(height() - extent.cy);
-    const int x = Random(width() - extent.cx);
+    int y = Random(height() - extent.cy);
+    int x = Random(width() - extent.cx);
+    CoverPlayPoint(x, y, extent.cx, extent.cy);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     canvas.TextRect(Rect(0, 0, width(), height()), x, y, text);
     // Italic and some typefaces reach past the measured box.
@@ -403,7 +497,7 @@ void TKDPaintBox::LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& pict
 void TKDPaintBox::DrawPatternType(std::uint16_t key)
 {
     BeginDraw();
-    const TRandomFigure random = ChooseRandomFigure();
+    TRandomFigure random = ChooseRandomFigure();
     const TRect& r = random.R;
     TCanvas& canvas = *m_canvas;
 
@@ -417,6 +511,8 @@ void TKDPaintBox::DrawPatternType(std::uint16_t key)
     const QImage bitmap = picture.Graphic()->ToImage();
 
     const int figure = Random(4);
+    if (m_playPoint)
+        MoveFigureOverPlayPoint(random, figure == 3);
     // The triangle's tiles line up with the surface's corner, so two triangles with the same
     // pattern continue one wallpaper; the other figures start the wallpaper at their corner.
     const TRect t = figure == 3 ? Rect(0, 0, width(), height()) : r;
@@ -466,8 +562,9 @@ void TKDPaintBox::DrawPictureType(std::uint16_t key)
         const double scale = double(h) / ph;
         w = Round(pw * scale);
     }
-    const int y = Random(height() - h);
-    const int x = Random(width() - w);
+    int y = Random(height() - h);
+    int x = Random(width() - w);
+    CoverPlayPoint(x, y, w, h);
     m_canvas->StretchDraw(Bounds(x, y, w, h), *picture.Graphic());
     Touch(Bounds(x, y, w, h), 1);
 }

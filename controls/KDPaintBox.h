@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class TPicture;
@@ -49,6 +50,17 @@ public:
     // Draws for the key according to the play mode; modes above 4 do nothing.
     void KeyPressed(std::uint16_t key);
 
+    // Mouse play. A click draws for the key as a key press does, placed so that the drawing
+    // covers `at`: its middle there, kept inside the surface; a random figure of ClassicType
+    // gets one corner there. The mode draws its random numbers as for a key.
+    void MousePressed(std::uint16_t key, TPoint at);
+    // A drag leaves a trail of small filled circles in one random colour along the path; the
+    // whole trail counts as one drawing, made when it begins.
+    void BeginTrail();
+    void ExtendTrail(TPoint from, TPoint to);
+    // The radius of the trail's circles: larger on larger surfaces.
+    int TrailRadius() const;
+
     // The palette the surface names: the shared display palette on a palette display.
     HPALETTE GetPalette() const;
 
@@ -74,6 +86,12 @@ public:
     virtual void DrawPictureType(std::uint16_t key);
 
 protected:
+    // Moves a w x h rectangle at (x, y) so that its middle lies on the mouse play point, if
+    // there is one, and keeps it inside the surface.
+    void CoverPlayPoint(int& x, int& y, int w, int h) const;
+    // Moves a random figure (P0..P3 and R) so that its middle lies under the mouse play point.
+    void MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle);
+
     virtual void DoMessage(const std::string& text);
     virtual void DoClearMessage();
 
@@ -100,4 +118,7 @@ private:
     QImage m_surface;
     QRect m_dirty;
     std::unique_ptr<TCanvas> m_canvas;
+    // While a click draws: the point its drawing must cover.
+    std::optional<TPoint> m_playPoint;
+    TColor m_trailColor { clWhite };
 };

@@ -79,6 +79,17 @@ int TKeys::KeyIndex(std::uint16_t key)
     return KeyIndexTable[key];
 }
 
+std::uint16_t TKeys::KeyOfEntry(int index)
+{
+    if (index == OtherKeysEntry)
+        return 32;
+    for (int key = 0; key < 256; ++key) {
+        if (KeyIndexTable[std::size_t(key)] == index)
+            return std::uint16_t(key);
+    }
+    return 32;
+}
+
 std::string TKeys::GetSoundResName(std::uint16_t key) const { return ResName("SOUND_", KeyIndex(key)); }
 std::string TKeys::GetKeySoundResName(std::uint16_t key) const { return ResName("KEY_", KeyIndex(key)); }
 std::string TKeys::GetPatternResName(std::uint16_t key) const { return ResName("PATTERN_", KeyIndex(key)); }

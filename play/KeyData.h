@@ -34,6 +34,9 @@ public:
     // Entry number 1..88 of a virtual-key code; unlisted codes (space, 0..7, above 255, ...)
     // share entry 57.
     static int KeyIndex(std::uint16_t key);
+    // A virtual-key code of entry 1..88: the lowest code that folds into it (32, space, for
+    // the shared entry 57).
+    static std::uint16_t KeyOfEntry(int index);
 
     const TKeyEntry& Entry(int index) const { return m_entries.at(index - 1); }
     TKeyEntry& Entry(int index) { return m_entries.at(index - 1); }

@@ -1,0 +1,216 @@
+#include "app/MousePlay.h"
+
+#include "app/KDGlobals.h"
+#include "app/KeyThread.h"
+#include "app/MainForm.h"
+#include "app/PictureFormats.h"
+#include "controls/KDCtrls.h"
+#include "framework/Application.h"
+#include "framework/Random.h"
+#include "graphics/ColorData.h"
+#include "play/KeyData.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <set>
+
+namespace {
+
+// The smallest rectangle around the pixels that differ between two surfaces; empty for none.
+QRect Changed(const QImage& before, const QImage& after)
+{
+    QRect box;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+class MousePlayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitColorData(24, 0, 0);
+        InitKeyData();
+        RegisterPictureFormats();
+        PatternsModule = PicturesModule = 0;
+        // Pictures and patterns from files, so every mode draws something.
+        QImage picture(60, 40, QImage::Format_RGB32);
+        picture.fill(qRgb(250, 120, 10));
+        const std::string file = dir.filePath("picture.bmp").toStdString();
+        picture.save(QString::fromStdString(file), "BMP");
+        for (int n = 1; n <= KeyEntryCount; ++n) {
+            KeyTable->Entry(n).KeyName = "W";
+            KeyTable->Entry(n).Shape = 4; // square
+            KeyTable->Entry(n).ShapeColorIndex = 30;
+            KeyTable->Entry(n).PatternFile = file;
+            KeyTable->Entry(n).PictureFile = file;
+        }
+        box.SetBounds(0, 0, 800, 600);
+        box.show();
+        play = std::make_unique<TMousePlay>(nullptr, [this](std::uint16_t key) { sounds.push_back(key); });
+        play->Watch(&box);
+        RandSeed = 31;
+    }
+    void TearDown() override
+    {
+        play.reset();
+        FinalizeKeyData();
+    }
+    // Lets the mouse drawings of this frame happen.
+    static void NextFrame() { QTest::qWait(40); }
+
+    QTemporaryDir dir;
+    TKDPaintBox box;
+    std::unique_ptr<TMousePlay> play;
+    std::vector<std::uint16_t> sounds;
+};
+
+} // namespace
+
+TEST_F(MousePlayTest, AClickDrawsOnceInEveryModeOverThePointerWithASound)
+{
+    const QPoint corners[] = { { 3, 4 }, { 796, 2 }, { 5, 597 }, { 798, 596 }, { 400, 300 } };
+    for (std::uint8_t mode : { ClassicType, PatternType, ShapeType, PictureType, KeyType }) {
+        box.SetPlayMode(mode);
+        for (const QPoint& at : corners) {
+            const QImage before = box.Surface().copy();
+            const int count = box.DrawCount();
+            const std::size_t played = sounds.size();
+            QTest::mouseClick(&box, Qt::LeftButton, {}, at);
+            NextFrame();
+            ASSERT_EQ(box.DrawCount(), (count + 1) % 26) << int(mode);
+            EXPECT_EQ(sounds.size(), played + 1);
+            if (box.DrawCount() == 0)
+                continue; // this click erased the surface first
+            const QRect changed = Changed(before, box.Surface());
+            // A random figure has a corner at the pointer; the others cover it. A caption's
+            // letter does not fill its box to the edges, so at the surface's edges, where the
+            // box is kept inside, the pointer may lie in the box's empty margin.
+            const bool edge = at != QPoint(400, 300);
+            const int slack = mode == ClassicType ? 6 : (mode == KeyType && edge) ? 50 : 0;
+            EXPECT_TRUE(changed.adjusted(-slack, -slack, slack, slack).contains(at))
+                << "mode " << int(mode) << " at " << at.x() << "," << at.y() << " changed " << changed.x() << ","
+                << changed.y() << " " << changed.width() << "x" << changed.height();
+        }
+    }
+    // Sounds are keys of the table, chosen at random.
+    std::set<int> entries;
+    for (std::uint16_t key : sounds)
+        entries.insert(TKeys::KeyIndex(key));
+    EXPECT_GT(entries.size(), 10u);
+}
+
+TEST_F(MousePlayTest, EveryButtonDrawsAndTheWheelDoesNothing)
+{
+    for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
+        const int count = box.DrawCount();
+        QTest::mouseClick(&box, button, {}, QPoint(100, 100));
+        NextFrame();
+        EXPECT_EQ(box.DrawCount(), count + 1) << button;
+    }
+    const QImage before = box.Surface().copy();
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::AltModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&box, &wheel);
+    NextFrame();
+    EXPECT_EQ(box.Surface(), before);
+}
+
+TEST_F(MousePlayTest, ADragLeavesOneTrailCountedOnce)
+{
+    box.SetPlayMode(ShapeType);
+    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(100, 300));
+    NextFrame();
+    const int afterPress = box.DrawCount();
+    const QImage before = box.Surface().copy();
+    for (int i = 1; i <= 200; ++i) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(100 + 3 * i, 300), QPointF(100 + 3 * i, 300), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&box, &move);
+    }
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(700, 300));
+    NextFrame();
+    EXPECT_EQ(box.DrawCount(), afterPress + 1);
+    EXPECT_EQ(sounds.size(), 1u) << "a trail makes no sound";
+    // One colour, unbroken from start to end.
+    const QRgb colour = box.Surface().pixel(400, 300);
+    EXPECT_NE(colour, before.pixel(400, 300));
+    for (int x = 110; x <= 690; x += 5)
+        ASSERT_EQ(box.Surface().pixel(x, 300), colour) << x;
+}
+
+TEST_F(MousePlayTest, AClickStormDrawsOncePerFrame)
+{
+    // 500 clicks arrive before the program gets to draw: one drawing, at the newest click.
+    const int count = box.DrawCount();
+    for (int i = 0; i < 500; ++i) {
+        const QPointF at(10 + i, 200);
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&box, &press);
+        QCoreApplication::sendEvent(&box, &release);
+    }
+    NextFrame();
+    EXPECT_EQ(box.DrawCount(), count + 1) << "clicks of one frame are one drawing";
+    EXPECT_EQ(sounds.size(), 1u);
+}
+
+TEST_F(MousePlayTest, ClicksCountTowardsTheEraseLimit)
+{
+    box.SetEraseLimit(3);
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(200, 200));
+        NextFrame();
+    }
+    EXPECT_EQ(box.DrawCount(), 3);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(200, 200));
+    NextFrame();
+    EXPECT_EQ(box.DrawCount(), 0) << "the fourth drawing erased first";
+}
+
+TEST(MousePlaySetting, OffMeansClicksDrawNothingAndItIsNeverWritten)
+{
+    InitColorData(24, 0, 0);
+    InitKeyData();
+    RegisterPictureFormats();
+    WinKeysUp = true;
+    QTemporaryDir dir;
+    TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+    {
+        std::ofstream(TFrmKedoozle::SettingsFileName()) << "[Settings]\r\nMousePlay=0\r\n";
+        TFrmKedoozle form;
+        form.FormCreate();
+        form.AlignChildren();
+        EXPECT_FALSE(form.MousePlay());
+        QTest::mouseClick(form.PbxDisplay(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::qWait(40);
+        EXPECT_EQ(form.PbxDisplay()->DrawCount(), 0);
+        form.FormDestroy();
+    }
+    std::ifstream saved(TFrmKedoozle::SettingsFileName());
+    const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("MousePlay=0"), std::string::npos) << "the parent's line stays as written";
+    {
+        std::ofstream(TFrmKedoozle::SettingsFileName()) << "[Settings]\r\n";
+        TFrmKedoozle form;
+        form.FormCreate();
+        form.AlignChildren();
+        EXPECT_TRUE(form.MousePlay());
+        QTest::mouseClick(form.PbxDisplay(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::qWait(40);
+        EXPECT_EQ(form.PbxDisplay()->DrawCount(), 1);
+        form.FormDestroy();
+    }
+    std::ifstream again(TFrmKedoozle::SettingsFileName());
+    const std::string second((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(second.find("MousePlay"), std::string::npos) << "the setting is only ever read";
+    TFrmKedoozle::SetProgramFolder("");
+    FinalizeKeyData();
+}
