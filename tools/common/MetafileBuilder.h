@@ -23,7 +23,10 @@
 // Pixel buffers for bitmaps are top-down rows of 0xAARRGGBB values; the builder stores them
 // as a bottom-up DIB of 32 or 24 bits per pixel. Raw() appends any record for tests.
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -195,15 +198,17 @@ public:
     }
     // height: negative is the character height in logical units; weight 400 normal, 700 bold;
     // escapement: the angle of the text line in tenths of a degree, counter-clockwise.
+    // width: the average character width (0 for the font's own); orientation: the angle of
+    // each character (players in the compatible graphics mode use the escapement for both).
     void CreateFont(std::uint32_t index, int height, const std::string& face, int weight = 400, bool italic = false,
-                    int escapement = 0)
+                    int escapement = 0, int width = 0, int orientation = 0)
     {
         TMfWriter p;
         p.U32(index);
         p.I32(height);
-        p.I32(0); // width
+        p.I32(width);
         p.I32(escapement);
-        p.I32(0); // orientation
+        p.I32(orientation);
         p.I32(weight);
         p.U8(italic ? 1 : 0);
         p.U8(0); // underline
@@ -218,8 +223,119 @@ public:
         NoteHandle(index);
         Raw(82, p.Bytes);
     }
+    // A pen with the style flags of a cosmetic or geometric pen (PS_GEOMETRIC 0x10000, end
+    // caps, joins, PS_USERSTYLE with `entries`), a solid or hatched brush.
+    void ExtCreatePen(std::uint32_t index, std::uint32_t style, std::uint32_t width, std::uint32_t color,
+                      std::uint32_t brushStyle = MfBrushSolid, std::uint32_t hatch = 0,
+                      const std::vector<std::uint32_t>& entries = {})
+    {
+        TMfWriter p;
+        p.U32(index);
+        p.U32(0); // no pattern bitmap: offBmi, cbBmi, offBits, cbBits
+        p.U32(0);
+        p.U32(0);
+        p.U32(0);
+        p.U32(style);
+        p.U32(width);
+        p.U32(brushStyle);
+        p.U32(color);
+        p.U32(hatch);
+        p.U32(std::uint32_t(entries.size()));
+        for (std::uint32_t e : entries)
+            p.U32(e);
+        NoteHandle(index);
+        Raw(95, p.Bytes);
+    }
+    // A brush that repeats the DIB (DIB_RGB_COLORS).
+    void CreateDibPatternBrush(std::uint32_t index, const TMfDib& dib)
+    {
+        TMfWriter p;
+        p.U32(index);
+        p.U32(0); // DIB_RGB_COLORS
+        const std::uint32_t offBmi = 32;
+        p.U32(offBmi);
+        p.U32(std::uint32_t(dib.Info.size()));
+        p.U32(offBmi + std::uint32_t(dib.Info.size()));
+        p.U32(std::uint32_t(dib.Bits.size()));
+        p.Append(dib.Info);
+        p.Append(dib.Bits);
+        NoteHandle(index);
+        Raw(94, p.Bytes);
+    }
     void SelectObject(std::uint32_t index) { Raw(37, U32Params(index)); }
     void DeleteObject(std::uint32_t index) { Raw(40, U32Params(index)); }
+    void SetRop2(std::uint32_t mode) { Raw(20, U32Params(mode)); }
+    void SetTextAlign(std::uint32_t align) { Raw(22, U32Params(align)); }
+    void IntersectClipRect(int left, int top, int right, int bottom) { Raw(30, RectParams(left, top, right, bottom)); }
+    void ExcludeClipRect(int left, int top, int right, int bottom) { Raw(29, RectParams(left, top, right, bottom)); }
+    void OffsetClipRgn(int dx, int dy) { Raw(26, PointParams(dx, dy)); }
+    // Combines the clip region with rectangles in device pixels (mode: 1 AND, 2 OR, 3 XOR,
+    // 4 DIFF, 5 COPY); no rectangles with COPY resets the clip.
+    void ExtSelectClipRgn(std::uint32_t mode, const std::vector<std::array<int, 4>>& rects)
+    {
+        TMfWriter p;
+        p.U32(rects.empty() ? 0 : std::uint32_t(32 + 16 * rects.size()));
+        p.U32(mode);
+        if (!rects.empty()) {
+            p.U32(32); // RGNDATAHEADER
+            p.U32(1);  // RDH_RECTANGLES
+            p.U32(std::uint32_t(rects.size()));
+            p.U32(std::uint32_t(16 * rects.size()));
+            int l = rects[0][0], t = rects[0][1], r = rects[0][2], b = rects[0][3];
+            for (const auto& rc : rects) {
+                l = std::min(l, rc[0]), t = std::min(t, rc[1]), r = std::max(r, rc[2]), b = std::max(b, rc[3]);
+            }
+            p.Append(RectParams(l, t, r, b));
+            for (const auto& rc : rects)
+                p.Append(RectParams(rc[0], rc[1], rc[2], rc[3]));
+        }
+        Raw(75, p.Bytes);
+    }
+    void BeginPath() { Raw(59, {}); }
+    void EndPath() { Raw(60, {}); }
+    void CloseFigure() { Raw(61, {}); }
+    void FillPath() { Raw(62, RectParams(0, 0, 0, 0)); }
+    void StrokePath() { Raw(64, RectParams(0, 0, 0, 0)); }
+    void SelectClipPath(std::uint32_t mode) { Raw(67, U32Params(mode)); }
+    // The world transform: x' = x * m11 + y * m21 + dx, y' = x * m12 + y * m22 + dy.
+    void SetWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy)
+    {
+        TMfWriter p;
+        for (float v : { m11, m12, m21, m22, dx, dy }) {
+            std::uint32_t u;
+            std::memcpy(&u, &v, 4);
+            p.U32(u);
+        }
+        Raw(35, p.Bytes);
+    }
+    // Gradient fill: vertices (x, y, 16-bit red, green, blue) and rectangles (mode 0
+    // horizontal, 1 vertical) or triangles (mode 2) as vertex indices.
+    struct TVertex {
+        int X, Y;
+        std::uint16_t Red, Green, Blue;
+    };
+    void GradientFill(const std::vector<TVertex>& vertices, const std::vector<std::vector<std::uint32_t>>& shapes,
+                      std::uint32_t mode)
+    {
+        TMfWriter p;
+        p.Append(RectParams(0, 0, 0, 0)); // rclBounds
+        p.U32(std::uint32_t(vertices.size()));
+        p.U32(std::uint32_t(shapes.size()));
+        p.U32(mode);
+        for (const TVertex& v : vertices) {
+            p.I32(v.X);
+            p.I32(v.Y);
+            p.U16(v.Red);
+            p.U16(v.Green);
+            p.U16(v.Blue);
+            p.U16(0);
+        }
+        for (const auto& shape : shapes) {
+            for (std::uint32_t i : shape)
+                p.U32(i);
+        }
+        Raw(118, p.Bytes);
+    }
     void SetBkMode(std::uint32_t mode) { Raw(18, U32Params(mode)); }
     void SetTextColor(std::uint32_t color) { Raw(24, U32Params(color)); }
     void SetBkColor(std::uint32_t color) { Raw(25, U32Params(color)); }
@@ -261,6 +377,33 @@ public:
         p.U32(0); // offDx: no spacing array
         for (char c : text)
             p.U16(std::uint8_t(c));
+        Raw(84, p.Bytes);
+    }
+    // Text at the reference point (x, y), placed by the text alignment, with options
+    // (ETO_OPAQUE 2, ETO_CLIPPED 4), a rectangle and the advance of each character (`dx`,
+    // empty for the font's own).
+    void ExtTextOut(int x, int y, const std::string& text, std::uint32_t options = 0,
+                    std::array<int, 4> rect = { 0, 0, -1, -1 }, const std::vector<int>& dx = {})
+    {
+        TMfWriter p;
+        p.Append(RectParams(0, 0, -1, -1)); // rclBounds
+        p.U32(1);                           // GM_COMPATIBLE
+        p.U32(0);
+        p.U32(0);
+        p.I32(x);
+        p.I32(y);
+        p.U32(std::uint32_t(text.size()));
+        const std::uint32_t offString = 76;
+        const std::uint32_t stringBytes = std::uint32_t((text.size() * 2 + 3) / 4 * 4);
+        p.U32(offString);
+        p.U32(options);
+        p.Append(RectParams(rect[0], rect[1], rect[2], rect[3]));
+        p.U32(dx.empty() ? 0 : offString + stringBytes);
+        for (char c : text)
+            p.U16(std::uint8_t(c));
+        p.PadTo(4);
+        for (int d : dx)
+            p.I32(d);
         Raw(84, p.Bytes);
     }
 
