@@ -285,6 +285,7 @@ void PlayText(TMetafilePlayer& player, const TRecord& record)
     const std::uint32_t options = r.U32();
     const QPointF topLeft = ReadPointL(r);
     const QPointF bottomRight = ReadPointL(r);
+    const std::uint32_t offDx = r.U32();
     if (r.Overrun())
         return;
     const bool wide = record.Type == EMR_EXTTEXTOUTW;
@@ -296,7 +297,19 @@ void PlayText(TMetafilePlayer& player, const TRecord& record)
     text.reserve(chars);
     for (std::uint32_t i = 0; i < chars; ++i)
         text.push_back(wide ? char16_t(s.U16()) : char16_t(s.U8()));
-    player.Text(reference, text, options, std::vector<QPointF> { topLeft, bottomRight });
+    // The advance of each character in logical units; with ETO_PDY pairs of x and y advances.
+    constexpr std::uint32_t ETO_PDY = 0x2000;
+    const std::uint64_t step = (options & ETO_PDY) ? 8 : 4;
+    std::vector<double> dx;
+    if (offDx != 0 && offDx <= record.Bytes.size() && std::uint64_t(chars) * step <= record.Bytes.size() - offDx) {
+        TByteReader d(record.Bytes.subspan(offDx, std::size_t(std::uint64_t(chars) * step)));
+        for (std::uint32_t i = 0; i < chars; ++i) {
+            dx.push_back(d.I32());
+            if (step == 8)
+                d.I32();
+        }
+    }
+    player.Text(reference, text, options, std::vector<QPointF> { topLeft, bottomRight }, dx);
 }
 
 // The compact text record: options say whether a clipping rectangle is present and whether
@@ -327,7 +340,7 @@ TMfFont ReadLogFontW(TByteReader& r)
 {
     TMfFont font;
     font.Height = r.I32();
-    r.I32(); // width
+    font.Width = r.I32();
     font.Escapement = r.I32();
     r.I32(); // orientation
     font.Weight = r.I32();

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -564,8 +565,34 @@ void TMetafilePlayer::SetPixel(const QPointF& p, TColor color)
     m_canvas.SetPixel(MfPixel(t.x()), MfPixel(t.y()), color & 0x00FFFFFFu);
 }
 
+// The selected font as drawn on the target: its height, and its width stretched so that the
+// average character (the typeface's own average width) is as wide as the font asks. `stretch`
+// gets the factor.
+QFont TMetafilePlayer::TextFont(double& stretch)
+{
+    ApplyFont();
+    QFont font = m_canvas.Font.ToQFont();
+    stretch = 1;
+    const double wanted = std::abs(m_state.Font.Width * std::hypot(LogicalToTarget().M11, LogicalToTarget().M12));
+    if (wanted >= 1 && std::isfinite(wanted)) {
+        double natural = QFontMetricsF(font).averageCharWidth();
+        const QRawFont raw = QRawFont::fromFont(font);
+        const QByteArray os2 = raw.fontTable("OS/2");
+        if (os2.size() >= 4 && raw.unitsPerEm() > 0) {
+            const int average = (std::uint8_t(os2[2]) << 8) | std::uint8_t(os2[3]);
+            if (average > 0)
+                natural = average * raw.pixelSize() / raw.unitsPerEm();
+        }
+        if (natural > 0) {
+            stretch = std::clamp(wanted / natural, 0.01, 40.0);
+            font.setStretch(std::clamp(int(std::lround(stretch * 100)), 1, 4000));
+        }
+    }
+    return font;
+}
+
 void TMetafilePlayer::Text(const QPointF& reference, const std::u16string& text, std::uint32_t options,
-                           const std::optional<std::vector<QPointF>>& rect)
+                           const std::optional<std::vector<QPointF>>& rect, const std::vector<double>& dx)
 {
     if (m_inPath)
         return;
@@ -580,61 +607,91 @@ void TMetafilePlayer::Text(const QPointF& reference, const std::u16string& text,
         return;
 
     const QString qtext = QString::fromUtf16(text.data(), qsizetype(text.size()));
-    const std::string utf8 = qtext.toStdString();
     const bool updateCp = m_state.TextAlign & MfTA_UPDATECP;
-    const QPointF at = ToTarget(updateCp ? m_state.Position : reference);
-    ApplyFont();
-    const TSize extent = m_canvas.TextExtent(utf8);
-    const int ascent = QFontMetrics(m_canvas.Font.ToQFont()).ascent();
-    // The text box relative to the reference point, before any turning.
-    double dx = 0;
-    double dy = 0;
+    const TMfMatrix m = LogicalToTarget();
+    const QPointF at = m.Map(updateCp ? m_state.Position : reference);
+    double stretch = 1;
+    const QFont font = TextFont(stretch);
+    const QFontMetrics metrics(font);
+    // A stretched font advances by its natural advances scaled, each rounded to a pixel.
+    std::vector<double> natural;
+    if (stretch != 1) {
+        QFont plain = font;
+        plain.setStretch(QFont::Unstretched);
+        const QRawFont raw = QRawFont::fromFont(plain);
+        const QList<quint32> glyphs = raw.glyphIndexesForString(qtext);
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+        if (glyphs.size() == qtext.size()) {
+            for (const QPointF& a : advances)
+                natural.push_back(a.x());
+        }
+    }
+
+    // Where each character starts along the baseline, in target pixels: the advances of the
+    // record (logical units along x) or the font's own.
+    const double xScale = std::hypot(m.M11, m.M12);
+    std::vector<double> starts;
+    starts.reserve(std::size_t(qtext.size()) + 1);
+    double pen = 0;
+    for (qsizetype i = 0; i < qtext.size(); ++i) {
+        starts.push_back(pen);
+        if (std::size_t(i) < dx.size())
+            pen += MfPixel(dx[std::size_t(i)] * xScale);
+        else if (std::size_t(i) < natural.size())
+            pen += MfPixel(natural[std::size_t(i)] * stretch);
+        else
+            pen += metrics.horizontalAdvance(qtext.at(i));
+    }
+    const double width = pen;
+    const int ascent = metrics.ascent();
+    const int descent = metrics.descent();
+
+    // The text box relative to the reference point along the baseline (x) and across it (y,
+    // downwards), before turning.
+    double offsetX = 0;
+    double baseline = ascent;
     const std::uint32_t horizontal = m_state.TextAlign & 6;
     if (horizontal == MfTA_CENTER)
-        dx = -extent.cx / 2.0;
+        offsetX = -std::floor(width / 2);
     else if (horizontal == MfTA_RIGHT)
-        dx = -extent.cx;
+        offsetX = -width;
     const std::uint32_t vertical = m_state.TextAlign & 24;
     if (vertical == MfTA_BASELINE)
-        dy = -ascent;
+        baseline = 0;
     else if (vertical == MfTA_BOTTOM)
-        dy = -extent.cy;
-    if (updateCp) {
-        const double scale = LogicalToTarget().M11;
-        if (scale != 0 && horizontal != MfTA_CENTER)
-            m_state.Position.rx() += (horizontal == MfTA_RIGHT ? -extent.cx : extent.cx) / scale;
-    }
-    if (m_state.Font.Escapement % 3600 != 0) {
-        DrawTurnedText(at, QRectF(dx, dy, extent.cx, extent.cy), ascent, qtext);
-        return;
-    }
+        baseline = -descent;
+    if (updateCp && m.M11 != 0 && horizontal != MfTA_CENTER)
+        m_state.Position.rx() += (horizontal == MfTA_RIGHT ? -width : width) / m.M11;
 
-    if (m_state.BkMode == MfOPAQUE)
-        m_canvas.Brush.SetColor(m_state.BkColor & 0x00FFFFFFu);
-    else
-        m_canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    const int x = MfPixel(at.x() + dx);
-    const int y = MfPixel(at.y() + dy);
-    if (box && (options & MfETO_CLIPPED))
-        m_canvas.TextRect(*box, x, y, utf8);
-    else
-        m_canvas.TextOut(x, y, utf8);
-}
+    // The escapement turns the line counter-clockwise as seen on the target; a mapping that
+    // mirrors one axis turns it the other way.
+    double angle = (m_state.Font.Escapement % 3600) / 10.0;
+    if (m.Determinant() < 0)
+        angle = -angle;
 
-// Text at an angle (chart labels): the canvas writes only level lines, so the painter turns
-// the box about the reference point.
-void TMetafilePlayer::DrawTurnedText(const QPointF& at, const QRectF& box, int ascent, const QString& text)
-{
     QPainter& painter = m_canvas.Painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (box && (options & MfETO_CLIPPED))
+        painter.setClipRect(QRect(box->Left, box->Top, box->Width(), box->Height()), Qt::IntersectClip);
     painter.translate(QPointF(MfPixel(at.x()), MfPixel(at.y())));
-    painter.rotate(-(m_state.Font.Escapement % 3600) / 10.0);
+    if (angle != 0)
+        painter.rotate(-angle);
     if (m_state.BkMode == MfOPAQUE)
-        painter.fillRect(box, ToQColor(m_state.BkColor));
-    painter.setFont(m_canvas.Font.ToQFont());
+        painter.fillRect(QRectF(offsetX, baseline - ascent, width, ascent + descent), ToQColor(m_state.BkColor));
+    painter.setFont(font);
     painter.setPen(ToQColor(m_state.TextColor));
-    painter.drawText(QPointF(box.left(), box.top() + ascent), text);
+    for (qsizetype i = 0; i < qtext.size(); ++i) {
+        const QChar c = qtext.at(i);
+        if (c.isHighSurrogate() || c.isLowSurrogate()) {
+            // A character outside the basic plane: both halves at the first one's place.
+            if (c.isHighSurrogate() && i + 1 < qtext.size())
+                painter.drawText(QPointF(offsetX + starts[std::size_t(i)], baseline), qtext.mid(i, 2));
+            continue;
+        }
+        painter.drawText(QPointF(offsetX + starts[std::size_t(i)], baseline), QString(c));
+    }
     painter.restore();
 }
 

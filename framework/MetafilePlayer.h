@@ -3,6 +3,7 @@
 #include "framework/KDTypes.h"
 #include "framework/MetafileGeometry.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -57,6 +58,7 @@ struct TMfBrush {
 
 struct TMfFont {
     double Height { 0 }; // logical units: negative the character height, positive the cell height
+    double Width { 0 };  // logical units: the average character width, 0 for the typeface's own
     int Weight { 400 };
     bool Italic { false };
     bool Underline { false };
@@ -140,9 +142,10 @@ public:
     // position).
     void PolyBezier(std::span<const QPointF> points, bool to);
     void SetPixel(const QPointF& p, TColor color);
-    // Text at `reference` (text alignment of the state); `rect` for opaque/clipped options.
+    // Text at `reference` (text alignment of the state); `rect` for opaque/clipped options;
+    // `dx` the advance of each character in logical units (empty: the font's own).
     void Text(const QPointF& reference, const std::u16string& text, std::uint32_t options,
-              const std::optional<std::vector<QPointF>>& rect);
+              const std::optional<std::vector<QPointF>>& rect, const std::vector<double>& dx = {});
     // A bitmap scaled into the logical destination rectangle; the source rectangle is in the
     // bitmap's top-down pixels.
     void StretchBitmap(const QImage& bitmap, double x, double y, double cx, double cy, int xSrc, int ySrc, int cxSrc,
@@ -187,7 +190,7 @@ private:
     void DrawFigures(const std::vector<TFigure>& figures, bool fill, bool stroke);
     void DrawPath(bool fill, bool stroke);
     void DrawClosedOutline(std::vector<QPointF> logical);
-    void DrawTurnedText(const QPointF& at, const QRectF& box, int ascent, const QString& text);
+    QFont TextFont(double& stretch);
     bool DrawsShapesDirectly() const { return !m_inPath && LogicalToTarget().IsAxisAligned(); }
 
     TCanvas& m_canvas;

@@ -127,7 +127,7 @@ TMfFont ReadLogFont16(TByteReader& r)
 {
     TMfFont font;
     font.Height = r.I16();
-    r.I16(); // width
+    font.Width = r.I16();
     font.Escapement = r.I16();
     r.I16(); // orientation
     font.Weight = r.I16();
@@ -218,8 +218,16 @@ void PlayText(TMetafilePlayer& player, const TRecord& record)
         rect = std::vector<QPointF> { { left, top }, { right, bottom } };
     }
     const auto bytes = r.Bytes(length);
-    if (!r.Overrun())
-        player.Text(at, Latin1(bytes), options, rect);
+    if (r.Overrun())
+        return;
+    // The advance of each character may follow the (even-padded) string.
+    r.Skip(length & 1);
+    std::vector<double> dx;
+    if (r.Remaining() >= 2 * length) {
+        for (std::size_t i = 0; i < length; ++i)
+            dx.push_back(r.I16());
+    }
+    player.Text(at, Latin1(bytes), options, rect, dx);
 }
 
 void PlayBitmap(TMetafilePlayer& player, const TRecord& record)
