@@ -1,5 +1,6 @@
 #include "controls/KDTabSet.h"
 
+#include "controls/KDPalette.h"
 #include "controls/KDScroller.h"
 #include "framework/Canvas.h"
 #include "framework/Exceptions.h"
@@ -115,6 +116,8 @@ TKDTabSet::TKDTabSet(QWidget* parent)
 }
 
 TKDTabSet::~TKDTabSet() = default;
+
+HPALETTE TKDTabSet::GetPalette() const { return KDGetPalette(); }
 
 void TKDTabSet::SetTabs(const std::vector<std::string>& captions)
 {
@@ -372,6 +375,7 @@ void TKDTabSet::BuildEdgePictures()
     QImage selectedEndCap = NewEdgePicture(E, H);
     {
         TCanvas canvas(&selectedEndCap);
+        const TDisplayPaletteScope palette(canvas);
         canvas.Brush.SetColor(m_selectedColor);
         canvas.FillRect(Rect(0, 0, E, B));
         if (m_startMargin > 0)
@@ -386,6 +390,7 @@ void TKDTabSet::BuildEdgePictures()
     QImage unselectedEndCap = NewEdgePicture(E, H);
     {
         TCanvas canvas(&unselectedEndCap);
+        const TDisplayPaletteScope palette(canvas);
         Line(canvas, clBtnShadow, { 0, 0 }, { E + 1, 0 });
         canvas.Brush.SetColor(m_unselectedColor);
         canvas.FillRect(Rect(1, 1, E, B));
@@ -395,6 +400,7 @@ void TKDTabSet::BuildEdgePictures()
     QImage selectedSlant = NewEdgePicture(W, H);
     {
         TCanvas canvas(&selectedSlant);
+        const TDisplayPaletteScope palette(canvas);
         canvas.Brush.SetColor(m_selectedColor);
         canvas.Pen.Color = m_selectedColor;
         const TPoint body[] = { { W - 3, 1 }, { 2, B }, { 0, B }, { 0, 0 }, { W + 1, 0 } };
@@ -406,6 +412,7 @@ void TKDTabSet::BuildEdgePictures()
     QImage unselectedSlant = NewEdgePicture(W, H);
     {
         TCanvas canvas(&unselectedSlant);
+        const TDisplayPaletteScope palette(canvas);
         Line(canvas, clBtnShadow, { -1, 0 }, { W + 1, 0 });
         canvas.Brush.SetColor(m_unselectedColor);
         canvas.Pen.Color = m_unselectedColor;
@@ -502,6 +509,7 @@ void TKDTabSet::paintEvent(QPaintEvent*)
     QImage buffer(width(), std::max(height(), m_tabRowHeight + 5), QImage::Format_RGB32);
     {
         TCanvas canvas(&buffer);
+        const TDisplayPaletteScope palette(canvas);
         canvas.Font = m_font;
         PaintRow(canvas);
     }

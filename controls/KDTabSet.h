@@ -3,6 +3,7 @@
 #include "controls/CSTabList.h"
 #include "framework/Font.h"
 #include "framework/KDTypes.h"
+#include "graphics/ColorData.h"
 
 #include <QImage>
 #include <QWidget>
@@ -65,6 +66,8 @@ public:
     int TabRowHeight() const { return m_tabRowHeight; }
     int SlantWidth() const { return m_tabRowHeight + 2; }
     TKDScroller* Scroller() const { return m_scroller; }
+    // The shared display palette on a palette display, else none.
+    HPALETTE GetPalette() const;
 
     // The body of the `shown`-th tab on screen (0 = the leftmost shown), as laid out last.
     TRect TabRect(int shown) const;

@@ -2,6 +2,7 @@
 
 #include "app/KDGlobals.h"
 #include "controls/KDButton.h"
+#include "controls/KDPalette.h"
 #include "controls/KDPanel.h"
 #include "controls/KDTabSet.h"
 #include "controls/LxEdit.h"
@@ -188,7 +189,7 @@ void TFrmAboutBox::FormCreate()
 
 void TFrmAboutBox::TabSetChange(int newTab) { m_nbkViews->setCurrentIndex(newTab); }
 
-HPALETTE TFrmAboutBox::GetPalette() const { return PaletteDisplay ? DisplayPalette : nullptr; }
+HPALETTE TFrmAboutBox::GetPalette() const { return KDGetPalette(); }
 
 void TFrmAboutBox::keyPressEvent(QKeyEvent* event)
 {

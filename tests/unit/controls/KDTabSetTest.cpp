@@ -71,9 +71,8 @@ TEST(TabSetDefaults, ConstructionValues)
     EXPECT_EQ(tabs.VisibleTabs(), 0);
     EXPECT_EQ(tabs.Font().Size(), 8);
     EXPECT_EQ(tabs.size(), QSize(185, 22));
-    // The row is as high as a capital letter of the font plus 4, the slant 2 wider.
-    EXPECT_GE(tabs.TabRowHeight(), 15);
-    EXPECT_LE(tabs.TabRowHeight(), 18);
+    // The row is as high as a capital letter of the 8-point font plus 4, the slant 2 wider.
+    EXPECT_EQ(tabs.TabRowHeight(), 17);
     EXPECT_EQ(tabs.SlantWidth(), tabs.TabRowHeight() + 2);
     EXPECT_FALSE(tabs.Scroller()->isVisibleTo(&tabs));
 }

@@ -240,3 +240,26 @@ TEST_F(MemoTest, LinesFromAFile)
     }
     EXPECT_EQ(memo.Lines().size(), 3u);
 }
+
+TEST(MemoKeys, EnterActsAsTabWhenAsked)
+{
+    QWidget window;
+    auto* memo = new TLxMemo(&window);
+    auto* next = new TLxMemo(&window);
+    next->move(0, 100);
+    memo->SetTabOnEnter(true);
+    memo->SetLines({ "text" });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(memo->Lines(), (std::vector<std::string> { "text" }));
+    if (QApplication::focusWidget())
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    // Without it Enter breaks the line.
+    memo->SetTabOnEnter(false);
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->Lines().size(), 2u);
+}
