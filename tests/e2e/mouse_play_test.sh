@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Mouse play on a real X server: clicks at the four corners of the play surface draw there, a
+# drag leaves a trail, and with MousePlay=0 the mouse draws nothing.
+source "$(dirname "$0")/lib.sh"
+
+start_x 1024x768
+dist=$(copy_program)
+# PictureType: the picture's middle goes under the pointer, kept inside the surface.
+sed -i 's/^PlayMode=.*/PlayMode=3/' "$dist/Kedoozle.ini"
+
+# lit FILE X Y: whether anything is drawn within 40 pixels of (X, Y) inside the surface (a
+# picture's own transparent parts may leave the very pixel under the pointer black).
+lit() {
+  local x0=$(( $2 - 40 < 16 ? 16 : $2 - 40 )) y0=$(( $3 - 40 < 16 ? 16 : $3 - 40 ))
+  local x1=$(( $2 + 40 > 1008 ? 1008 : $2 + 40 )) y1=$(( $3 + 40 > 706 ? 706 : $3 + 40 ))
+  [ "$(convert "$1" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" -format '%[fx:maxima]' info:)" != "0" ]
+}
+start_program "$dist"
+
+# The surface spans (16,16)-(1007,705) at 1024 x 768.
+screenshot "$E2E_TMP/before.png"
+for at in "20 20" "1003 20" "20 700" "1003 700"; do
+  set -- $at
+  lit "$E2E_TMP/before.png" "$1" "$2" && fail "the surface is not black near $1,$2 before the click"
+  xdotool mousemove "$1" "$2" click 1
+  sleep 0.4
+done
+screenshot "$E2E_TMP/clicked.png"
+for at in "20 20" "1003 20" "20 700" "1003 700"; do
+  set -- $at
+  lit "$E2E_TMP/clicked.png" "$1" "$2" || fail "a click at $1,$2 drew nothing there"
+done
+
+# A drag along a row the clicks did not reach leaves an unbroken trail of one colour.
+xdotool mousemove 300 380 mousedown 1
+for x in $(seq 310 20 700); do xdotool mousemove "$x" 380; done
+xdotool mouseup 1
+sleep 0.4
+screenshot "$E2E_TMP/dragged.png"
+colour=$(pixel "$E2E_TMP/dragged.png" 500 380)
+[ "$colour" != "0,0,0" ] || fail "the drag left no trail"
+for x in 340 420 580 660; do
+  [ "$(pixel "$E2E_TMP/dragged.png" "$x" 380)" = "$colour" ] || fail "the trail is broken at $x"
+done
+program_alive || fail "the program ended"
+xdotool search --onlyvisible --name '^Kedoozle$' >/dev/null || fail "the window went away"
+
+# The wheel draws nothing (a held Alt would draw as a key).
+before=$(md5sum <"$E2E_TMP/dragged.png")
+xdotool mousemove 500 200 click 4 click 5 click 4 click 6 click 7
+sleep 0.4
+screenshot "$E2E_TMP/wheel.png"
+convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composite -crop 992x690+16+16 \
+  -format '%[fx:maxima]' info: >"$E2E_TMP/wheel.diff"
+[ "$(cat "$E2E_TMP/wheel.diff")" = "0" ] || fail "the wheel changed the surface"
+
+click_exit_and_answer yes
+[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+
+# MousePlay=0: clicks draw nothing.
+sed -i 's/^\[Settings\]/[Settings]\r\nMousePlay=0/' "$dist/Kedoozle.ini"
+start_program "$dist"
+screenshot "$E2E_TMP/off-before.png"
+xdotool mousemove 400 300 click 1 click 3
+sleep 0.4
+screenshot "$E2E_TMP/off-after.png"
+[ "$(pixel "$E2E_TMP/off-after.png" 400 300)" = "$(pixel "$E2E_TMP/off-before.png" 400 300)" ] \
+  || fail "with MousePlay=0 a click drew"
+grep -q '^MousePlay=0' "$dist/Kedoozle.ini" || fail "the MousePlay line was lost"
+echo "mouse play: ok"
