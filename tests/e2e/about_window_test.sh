@@ -126,6 +126,8 @@ click_in_about 475 328
 [ -z "$(about_window)" ] || fail "Close did not close the About window"
 screenshot "$E2E_TMP/closed.png"
 [ "$(region_diff "$E2E_TMP/play.png" "$E2E_TMP/closed.png" "229x46+4+718")" = 0 ] || fail "the play mode changed"
+# Nothing typed into the About window reached the play surface.
+[ "$(region_diff "$E2E_TMP/play.png" "$E2E_TMP/closed.png" "992x690+16+16")" = 0 ] || fail "keys typed into the About window drew"
 xdotool key a s d; sleep 0.4
 screenshot "$E2E_TMP/drawn.png"
 [ "$(region_diff "$E2E_TMP/closed.png" "$E2E_TMP/drawn.png" "992x690+16+16")" -gt 500 ] || fail "keys do not draw after Close"
