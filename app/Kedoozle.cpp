@@ -4,7 +4,11 @@
 #include "framework/Application.h"
 #include "framework/StringTable.h"
 #include "graphics/ColorData.h"
+#include "platform/DisplayCheck.h"
+#include "platform/DisplayLoss.h"
+#include "platform/Foreground.h"
 #include "platform/ScreenPalette.h"
+#include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
@@ -12,6 +16,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <memory>
 
 namespace {
@@ -41,11 +48,36 @@ void FinalizeUnits()
     FinalizeColorData();
 }
 
+// The toolkit platform asked for in the environment; empty for the default.
+std::string RequestedPlatform()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform ? platform : "";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Without a display the toolkit would abort: one line and status 1 instead.
+    if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
+        std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
+        return 1;
+    }
+    HoldStartMessages();
     TApplication application(argc, argv);
+    ReleaseStartMessages();
+
+    // One program per user and display: a second start brings the first to the front before
+    // it takes the keyboard, and ends.
+    TSingleInstance instance;
+    if (!instance.Acquire()) {
+        const bool answered = instance.ActivateRunning();
+        std::printf("Kedoozle is already running on this display%s\n",
+                    answered ? "; it has been brought to the front." : ".");
+        return 0;
+    }
+    WatchForDisplayLoss();
     HandleExceptions(InitializeUnits);
     application.SetTitle(LoadStr(Str::AppTitle));
     application.setQuitOnLastWindowClosed(false);
@@ -56,6 +88,16 @@ int main(int argc, char** argv)
         // An error while the window is created ends its creation at that step; the window
         // is still shown and play goes on with what was done.
         HandleExceptions([&] { form->FormCreate(); });
+        instance.OnActivate = [&form] { ForceForeground(form.get()); };
+        // Once the settings are loaded, a lost display still writes them back.
+        SetDisplayLostHandler([&form]() -> std::string {
+            try {
+                form->SaveSettings();
+                return "the settings were saved";
+            } catch (const std::exception& error) {
+                return std::string("the settings could not be saved: ") + error.what();
+            }
+        });
         QObject::connect(&application, &QGuiApplication::applicationStateChanged, form.get(),
                          [&form](Qt::ApplicationState state) {
                              if (state != Qt::ApplicationActive)
@@ -64,6 +106,7 @@ int main(int argc, char** argv)
         form->show();
         form->activateWindow();
         result = application.exec();
+        SetDisplayLostHandler({});
         form->FormDestroy();
     }
     FinalizeUnits();

@@ -66,6 +66,12 @@ void TCheckKeysThread::Execute(TShared& shared)
     while (!shared.TerminateRequested) {
         // The left key is asked only when the right one is up.
         const bool down = IsDown(query(VK_RWIN)) || IsDown(query(VK_LWIN));
+        if (keyState && !keyState->IsConnected()) {
+            // The display is gone: the thread ends and leaves the ending of the program to
+            // the user-interface thread.
+            WinKeysUp = true;
+            return;
+        }
         WinKeysUp = !down;
         std::unique_lock lock(shared.Lock);
         shared.Wake.wait_for(lock, PollInterval, [&shared] { return shared.TerminateRequested.load(); });

@@ -14,6 +14,7 @@
 #include "framework/Random.h"
 #include "graphics/ColorData.h"
 #include "platform/Foreground.h"
+#include "platform/KeyRepeat.h"
 #include "platform/Sound.h"
 #include "platform/VirtualKeys.h"
 #include "platform/kdkbhook/kdkbhook.h"
@@ -71,6 +72,7 @@ std::string WithTrailingSlash(std::string path)
 
 TFrmKedoozle::TFrmKedoozle(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_keyRepeatFilter(std::make_unique<TKeyRepeatFilter>())
 {
     setWindowTitle(QStringLiteral("Kedoozle"));
     setFocusPolicy(Qt::StrongFocus);
@@ -448,6 +450,13 @@ bool TFrmKedoozle::event(QEvent* event)
     case QEvent::KeyRelease:
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
         return true;
+    case QEvent::WindowBlocked:
+    case QEvent::WindowUnblocked:
+    case QEvent::WindowDeactivate:
+        // A modal window (the error box, the exit confirmation) or another program has the
+        // keyboard now or had it until now: the key-up of a held key may have gone there.
+        ResetKeyState();
+        break;
     case QEvent::Resize:
     case QEvent::LayoutRequest:
         AlignChildren();
@@ -461,19 +470,33 @@ bool TFrmKedoozle::event(QEvent* event)
 void TFrmKedoozle::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
-    if (ClassifyKeyEvent(true, event->isAutoRepeat()) != TKeyEventKind::Down)
-        return;
-    std::uint16_t key = VirtualKeyFromEvent(*event);
-    FormKeyDown(key);
+    DispatchKeyEvent(*event);
 }
 
 void TFrmKedoozle::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
-    if (ClassifyKeyEvent(false, event->isAutoRepeat()) != TKeyEventKind::Up)
-        return;
-    std::uint16_t key = VirtualKeyFromEvent(*event);
-    FormKeyUp(key);
+    DispatchKeyEvent(*event);
+}
+
+void TFrmKedoozle::DispatchKeyEvent(const QKeyEvent& event)
+{
+    const TKeyRepeatFilter::TKeyEvent keyEvent { event.type() == QEvent::KeyPress, event.isAutoRepeat(),
+                                                 event.nativeScanCode(), event.timestamp() };
+    for (TKeyEventKind kind : m_keyRepeatFilter->Filter(keyEvent)) {
+        std::uint16_t key = VirtualKeyFromEvent(event);
+        if (kind == TKeyEventKind::Down)
+            FormKeyDown(key);
+        else
+            FormKeyUp(key);
+    }
+}
+
+void TFrmKedoozle::ResetKeyState()
+{
+    // Key-ups that went to another window never come here: no key counts as held any more.
+    m_keyReleased = true;
+    m_keyRepeatFilter->Reset();
 }
 
 void TFrmKedoozle::closeEvent(QCloseEvent* event)

@@ -15,6 +15,7 @@ class TLxLabel;
 class TKDPaintBox;
 class TCheckKeysThread;
 class TIniFile;
+class TKeyRepeatFilter;
 
 // The main window: a borderless window over the whole primary screen with the black play
 // surface and a control panel along the bottom (five play-mode pictures, the sound switch,
@@ -101,6 +102,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void DispatchKeyEvent(const QKeyEvent& event);
+    void ResetKeyState();
     void CreateControls();
     void ShowPlayModeImage(std::uint8_t mode, bool selected);
     void ShowSoundImage(bool on);
@@ -131,6 +134,7 @@ private:
     TMousePlay* m_mousePlayer { nullptr };
     bool m_closeConfirmed { false };
     std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
+    std::unique_ptr<TKeyRepeatFilter> m_keyRepeatFilter;
     std::string m_playModeImageNames[5];
     std::string m_soundImageName;
     std::string m_exitImageName;

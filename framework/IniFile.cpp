@@ -18,9 +18,12 @@ namespace {
 // Texts longer than this are cut when read, as a 2048-byte buffer with its terminator holds.
 constexpr std::size_t MaxStringLength = 2047;
 
+// Blanks and tabs around names and values are not part of them, nor is a carriage return
+// left at the end of a line: a file whose CR LF line breaks were converted to CR LF once more
+// ends its lines in CR CR LF.
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view Trim(std::string_view text)
@@ -73,6 +76,7 @@ std::string MatchName(std::string_view name)
 
 struct TLine {
     std::string Text;      // the line as it stands in the file, without its line break
+    std::string Break;     // the break that ends it; empty only for a last line that has none
     bool IsKey { false };  // "key=value"
     std::string UpperKey;  // for matching
     std::string Value;     // trimmed
@@ -117,11 +121,26 @@ bool IsBlankLine(const std::string& text)
     return Trim(text).empty();
 }
 
+// The first line of `text` and the break that ends it. A line ends at LF, with the CRs just
+// before it (CR LF, and CR CR LF from a CR LF file converted once more), or at a lone CR.
+std::pair<std::string_view, std::string_view> SplitLine(std::string_view text)
+{
+    const auto end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos)
+        return { text, {} };
+    auto breakEnd = end;
+    while (breakEnd < text.size() && text[breakEnd] == '\r')
+        ++breakEnd;
+    if (breakEnd < text.size() && text[breakEnd] == '\n')
+        return { text.substr(0, end), text.substr(end, breakEnd + 1 - end) };
+    return { text.substr(0, end), text.substr(end, 1) };
+}
+
 } // namespace
 
 struct TIniFile::TImpl {
     struct TSection {
-        std::string Header; // the header line; empty for the lines before the first section
+        TLine Header; // the header line; empty for the lines before the first section
         std::vector<TLine> Lines;
     };
 
@@ -159,14 +178,18 @@ struct TIniFile::TImpl {
         return FindKey(const_cast<TSection&>(section), key);
     }
 
-    void AddSectionLine(std::string text)
+    void AddSectionLine(std::string text, std::string lineBreak = {})
     {
         if (auto name = SectionName(text)) {
-            Sections.push_back({ std::move(text), {} });
+            TLine header;
+            header.Text = std::move(text);
+            header.Break = std::move(lineBreak);
+            Sections.push_back({ std::move(header), {} });
             FirstSection.emplace(Upper(*name), Sections.size() - 1);
             return;
         }
         Sections.back().Lines.push_back(ParseKeyLine(std::move(text)));
+        Sections.back().Lines.back().Break = std::move(lineBreak);
     }
 };
 
@@ -198,29 +221,37 @@ void TIniFile::TImpl::Load(const std::string& fileName)
         HasBom = true;
         text.remove_prefix(3);
     }
-    const auto firstBreak = text.find('\n');
-    if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r')
-        LineBreak = "\r\n";
+    bool first = true;
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        AddSectionLine(std::string(line));
+        const auto [line, lineBreak] = SplitLine(text);
+        text.remove_prefix(line.size() + lineBreak.size());
+        if (first && !lineBreak.empty())
+            LineBreak = std::string(lineBreak); // lines the program adds end as the file's first
+        first = false;
+        AddSectionLine(std::string(line), std::string(lineBreak));
     }
 }
 
+// Every line is written back with the break it had, so the lines the program did not change
+// stay exactly as they were; only the file's last line may end without one.
 std::string TIniFile::TImpl::Serialise() const
 {
+    std::vector<const TLine*> lines;
+    for (const TSection& section : Sections) {
+        if (&section != &Sections.front())
+            lines.push_back(&section.Header);
+        for (const TLine& line : section.Lines)
+            lines.push_back(&line);
+    }
     std::string out;
     if (HasBom)
         out += "\xEF\xBB\xBF";
-    for (const TSection& section : Sections) {
-        if (&section != &Sections.front())
-            out += section.Header + LineBreak;
-        for (const TLine& line : section.Lines)
-            out += line.Text + LineBreak;
+    for (const TLine* line : lines) {
+        out += line->Text;
+        if (!line->Break.empty())
+            out += line->Break;
+        else if (line != lines.back())
+            out += LineBreak;
     }
     return out;
 }
@@ -276,15 +307,17 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
         const bool hasContent = m_impl->Sections.size() > 1 || !last.Lines.empty();
         const bool endsBlank = !last.Lines.empty() && IsBlankLine(last.Lines.back().Text);
         if (hasContent && !endsBlank)
-            last.Lines.push_back(ParseKeyLine(""));
-        m_impl->AddSectionLine("[" + std::string(Trim(OneLine(section))) + "]");
+            m_impl->AddSectionLine("", m_impl->LineBreak);
+        m_impl->AddSectionLine("[" + std::string(Trim(OneLine(section))) + "]", m_impl->LineBreak);
         found = &m_impl->Sections.back();
     }
     if (TLine* line = TImpl::FindKey(*found, cleanKey)) {
         // A value that reads back the same is left as it stands, spacing and all.
         if (line->Value == Trim(cleanValue))
             return;
+        std::string lineBreak = std::move(line->Break);
         *line = ParseKeyLine(std::string(Trim(line->Text.substr(0, line->Text.find('=')))) + "=" + cleanValue);
+        line->Break = std::move(lineBreak);
         m_impl->Dirty = true;
         return;
     }
@@ -293,7 +326,9 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     auto position = found->Lines.end();
     while (position != found->Lines.begin() && IsBlankLine((position - 1)->Text))
         --position;
-    found->Lines.insert(position, ParseKeyLine(cleanKey + "=" + cleanValue));
+    TLine added = ParseKeyLine(cleanKey + "=" + cleanValue);
+    added.Break = m_impl->LineBreak;
+    found->Lines.insert(position, std::move(added));
     m_impl->Dirty = true;
 }
 

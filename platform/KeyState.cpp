@@ -1,7 +1,10 @@
 #include "platform/KeyState.h"
 
+#include "platform/DisplayLoss.h"
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <map>
 #include <vector>
 
@@ -41,6 +44,8 @@ std::vector<KeySym> KeysymsOf(int virtualKey)
 
 struct TAsyncKeyState::TConnection {
     Display* Dpy { nullptr };
+    // Set by the X library when the connection breaks; every call on it returns at once then.
+    std::atomic<bool> Lost { false };
     std::map<int, std::vector<KeyCode>> KeyCodes;
 
     ~TConnection()
@@ -82,11 +87,13 @@ TAsyncKeyState::TAsyncKeyState()
     : FConnection(std::make_unique<TConnection>())
 {
     FConnection->Dpy = XOpenDisplay(nullptr);
+    if (FConnection->Dpy)
+        KeepRunningOnBrokenConnection(FConnection->Dpy, &FConnection->Lost);
 }
 
 TAsyncKeyState::~TAsyncKeyState() = default;
 
-bool TAsyncKeyState::IsConnected() const { return FConnection->Dpy != nullptr; }
+bool TAsyncKeyState::IsConnected() const { return FConnection->Dpy != nullptr && !FConnection->Lost; }
 
 std::int16_t TAsyncKeyState::GetAsyncKeyState(int virtualKey)
 {
@@ -95,13 +102,15 @@ std::int16_t TAsyncKeyState::GetAsyncKeyState(int virtualKey)
 
 bool TAsyncKeyState::IsKeyDown(int virtualKey)
 {
-    if (!FConnection->Dpy)
+    if (!IsConnected())
         return false;
     const auto& codes = FConnection->KeyCodesOf(virtualKey);
     if (codes.empty())
         return false;
     std::array<char, 32> keys {};
     XQueryKeymap(FConnection->Dpy, keys.data());
+    if (FConnection->Lost)
+        return false;
     for (KeyCode code : codes) {
         if (keys[code / 8] & (1 << (code % 8)))
             return true;

@@ -18,7 +18,8 @@ public:
     std::int16_t GetAsyncKeyState(int virtualKey);
     bool IsKeyDown(int virtualKey);
 
-    // Whether a display could be opened.
+    // Whether a display could be opened and the connection still holds. A broken connection
+    // never ends the process from the thread that uses it: every key then reads as up.
     bool IsConnected() const;
 
 private:

@@ -169,10 +169,3 @@ std::uint16_t VirtualKeyFromEvent(const QKeyEvent& event)
         return FromNative(event.nativeVirtualKey(), event.nativeScanCode());
     return FromQtKey(event.key(), event.modifiers());
 }
-
-TKeyEventKind ClassifyKeyEvent(bool isPress, bool isAutoRepeat)
-{
-    if (isPress)
-        return TKeyEventKind::Down;
-    return isAutoRepeat ? TKeyEventKind::Ignore : TKeyEventKind::Up;
-}

@@ -60,9 +60,3 @@ constexpr std::uint16_t Oem7 = 222;      // '
 // 0 for a key the table does not know. Uses the event's X keysym and keycode when it has
 // them (XKB keycodes, evdev + 8) and falls back to Qt's key code otherwise.
 std::uint16_t VirtualKeyFromEvent(const QKeyEvent& event);
-
-// What the key handlers should see of an event. X reports a held key as release+press pairs
-// flagged auto-repeat; dropping the releases leaves the sequence a held key gives on Windows:
-// key-downs repeating, one key-up at the end.
-enum class TKeyEventKind { Down, Up, Ignore };
-TKeyEventKind ClassifyKeyEvent(bool isPress, bool isAutoRepeat);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The unit tests that need a real X server (key codes from X key events, the key-watch thread
+# The unit tests that need a real X server (key codes from X key events, held keys, the key-watch thread
 # following held Super keys), run on a display of their own.
 source "$(dirname "$0")/lib.sh"
 
@@ -10,7 +10,7 @@ QT_QPA_PLATFORM=xcb "$tests/VirtualKeysTest" --gtest_filter='VirtualKeysXServerT
 grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/keys.log" || { cat "$E2E_TMP/keys.log"; fail "the X key test did not run"; }
 "$tests/KeyThreadTest" --gtest_filter='*XServer*' >"$E2E_TMP/thread.log" 2>&1 \
   || { cat "$E2E_TMP/thread.log"; fail "the key-watch thread on X"; }
-grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/thread.log" || { cat "$E2E_TMP/thread.log"; fail "the X thread test did not run"; }
+grep -q '\[  PASSED  \] 2 tests' "$E2E_TMP/thread.log" || { cat "$E2E_TMP/thread.log"; fail "the X thread test did not run"; }
 
 # The screen's palette, on this true-colour screen and on an 8-bit one.
 KD_SCREEN_DEPTH=24 QT_QPA_PLATFORM=xcb "$tests/ScreenPaletteTest" --gtest_filter='*XServer*' >"$E2E_TMP/palette.log" 2>&1 \
@@ -27,3 +27,6 @@ done
 DISPLAY=":$n8" KD_SCREEN_DEPTH=8 QT_QPA_PLATFORM=xcb "$tests/ScreenPaletteTest" --gtest_filter='*XServer*' \
   >"$E2E_TMP/palette8.log" 2>&1 || { cat "$E2E_TMP/palette8.log"; fail "the palette of an 8-bit screen"; }
 grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette8.log" || { cat "$E2E_TMP/palette8.log"; fail "the 8-bit palette test did not run"; }
+QT_QPA_PLATFORM=xcb "$tests/KeyRepeatTest" --gtest_filter='KeyRepeatXServerTest.*' >"$E2E_TMP/repeat.log" 2>&1 \
+  || { cat "$E2E_TMP/repeat.log"; fail "held keys from the X server"; }
+grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/repeat.log" || { cat "$E2E_TMP/repeat.log"; fail "the X repeat test did not run"; }

@@ -18,6 +18,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <ostream>
 
 namespace {
 
@@ -325,5 +327,90 @@ TEST_F(MainFormTest, ExitImageShowsPressedWhileTheButtonIsDown)
     EXPECT_EQ(form.ExitImageName(), "EXIT_DOWN");
     form.ImgExitMouseUp();
     EXPECT_EQ(form.ExitImageName(), "EXIT_UP");
+    form.FormDestroy();
+}
+
+namespace {
+
+// A complete settings file, as the program writes it, in one of the line-break and spacing
+// variants that editors and converters leave behind.
+struct TSettingsVariant {
+    const char* Name;
+    const char* Bom;
+    const char* Break;
+    const char* Trailing; // after every value
+};
+
+void PrintTo(const TSettingsVariant& variant, std::ostream* os) { *os << variant.Name; }
+
+std::string SettingsText(const TSettingsVariant& variant)
+{
+    std::string text = variant.Bom;
+    auto line = [&](const std::string& content) { text += content + variant.Break; };
+    auto value = [&](const std::string& key, const std::string& v) { line(key + "=" + v + variant.Trailing); };
+    line("[Settings]");
+    value("PlayMode", "2");
+    value("EraseLimit", "31");
+    value("Sound", "0");
+    value("ShowMessages", "0");
+    line("");
+    for (int n = 1; n <= 88; ++n) {
+        line("[" + std::to_string(n) + "]");
+        value("KeyName", "Key " + std::to_string(n));
+        value("SoundFile", "");
+        value("PatternFile", "");
+        value("Shape", std::to_string(n % 14));
+        value("ShapeColorIndex", std::to_string(n + 100));
+        value("KeySoundFile", "");
+        value("PictureFile", n == 5 ? "five.gif" : "");
+        line("");
+    }
+    return text;
+}
+
+class MainFormSettingsFile : public MainFormTest, public ::testing::WithParamInterface<TSettingsVariant> { };
+
+} // namespace
+
+TEST_P(MainFormSettingsFile, IsReadRightAndWrittenBackByteForByteWhenNothingChanged)
+{
+    const std::string text = SettingsText(GetParam());
+    WriteIni(text);
+    {
+        TFrmKedoozle form;
+        form.FormCreate();
+        EXPECT_EQ(form.PbxDisplay()->PlayMode(), ShapeType);
+        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 31);
+        EXPECT_FALSE(form.SoundOn());
+        EXPECT_EQ(KeyTable->Entry(5).PictureFile, "five.gif");
+        EXPECT_EQ(KeyTable->Entry(88).ShapeColorIndex, 188);
+        form.FormDestroy();
+    }
+    std::ifstream file(TFrmKedoozle::SettingsFileName(), std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(after == text) << "the settings file changed";
+    EXPECT_TRUE(errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Variants, MainFormSettingsFile,
+                         ::testing::Values(TSettingsVariant { "LF", "", "\n", "" },
+                                           TSettingsVariant { "CRLF", "", "\r\n", "" },
+                                           TSettingsVariant { "CRCRLF", "", "\r\r\n", "" },
+                                           TSettingsVariant { "BOM", "\xEF\xBB\xBF", "\r\n", "" },
+                                           TSettingsVariant { "TrailingBlanksAndTabs", "", "\n", " \t " },
+                                           TSettingsVariant { "Everything", "\xEF\xBB\xBF", "\r\r\n", "\t " }));
+
+TEST_F(MainFormTest, AWindowThatTakesTheKeyboardLeavesNoKeyHeld)
+{
+    TFrmKedoozle form;
+    form.FormCreate();
+    // The press that raises an error box: its key-up goes to the box, never here.
+    EXPECT_TRUE(Down(form, VK_A));
+    for (QEvent::Type type : { QEvent::WindowBlocked, QEvent::WindowUnblocked, QEvent::WindowDeactivate }) {
+        EXPECT_FALSE(Down(form, VK_A)) << "still held";
+        QEvent event(type);
+        QCoreApplication::sendEvent(&form, &event);
+        EXPECT_TRUE(Down(form, VK_B)) << "after event type " << type;
+    }
     form.FormDestroy();
 }

@@ -7,7 +7,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -187,6 +192,72 @@ TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
     EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
     thread.Terminate();
     EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
+}
+
+// An X server of the test's own, which the test then kills.
+class TPrivateXServer {
+public:
+    TPrivateXServer()
+    {
+        char folder[] = "/tmp/kd-xserver.XXXXXX";
+        if (!::mkdtemp(folder))
+            return;
+        m_folder = folder;
+        const std::string number = m_folder + "/display";
+        const std::string command = "Xvfb -displayfd 3 -nolisten tcp 3>'" + number + "' >/dev/null 2>&1 & echo $! >'" +
+                                    m_folder + "/pid'";
+        if (std::system(command.c_str()) != 0)
+            return;
+        for (int i = 0; i < 100 && Display.empty(); ++i) {
+            std::this_thread::sleep_for(50ms);
+            std::ifstream in(number);
+            std::string n;
+            if (in >> n)
+                Display = ":" + n;
+        }
+        std::ifstream(m_folder + "/pid") >> m_pid;
+    }
+    ~TPrivateXServer()
+    {
+        Kill();
+        std::filesystem::remove_all(m_folder);
+    }
+    void Kill()
+    {
+        if (m_pid > 0)
+            ::kill(m_pid, SIGKILL);
+        m_pid = 0;
+    }
+    std::string Display;
+
+private:
+    std::string m_folder;
+    pid_t m_pid { 0 };
+};
+
+TEST_F(KeyThreadTest, XServerGoneEndsTheThreadAndLeavesTheProcessRunning)
+{
+    if (std::system("command -v Xvfb >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs Xvfb";
+    TPrivateXServer server;
+    ASSERT_FALSE(server.Display.empty());
+    const char* oldDisplay = std::getenv("DISPLAY");
+    const std::string saved = oldDisplay ? oldDisplay : "";
+    ::setenv("DISPLAY", server.Display.c_str(), 1);
+    TAsyncKeyState keyState;
+    auto thread = std::make_unique<TCheckKeysThread>();
+    if (saved.empty())
+        ::unsetenv("DISPLAY");
+    else
+        ::setenv("DISPLAY", saved.c_str(), 1);
+    ASSERT_TRUE(keyState.IsConnected());
+    std::this_thread::sleep_for(300ms);
+    server.Kill();
+    // Without its own handling the X library would end the process from the thread here.
+    EXPECT_TRUE(WaitFor([&] { return thread->Finished(); })) << "the thread did not end";
+    EXPECT_TRUE(WinKeysUp.load());
+    EXPECT_FALSE(keyState.IsKeyDown(VK_LWIN));
+    EXPECT_FALSE(keyState.IsConnected());
 }
 
 } // namespace

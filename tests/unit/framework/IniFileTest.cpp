@@ -175,6 +175,37 @@ TEST_F(IniFileTest, KeepsLineEndingsAndByteOrderMark)
     EXPECT_EQ(ReadAll(File()), "\xEF\xBB\xBF[Settings]\r\nPlayMode=3\r\n\r\n[Modules]\r\nX=1\r\n");
 }
 
+TEST_F(IniFileTest, EveryLineKeepsItsOwnBreakAndValuesLeaveBreaksAndBlanksOut)
+{
+    // CR CR LF is a CR LF file converted to CR LF once more; a lone CR ends a line too; the
+    // last line has no break.
+    const std::string text = "[Settings]\r\r\nPlayMode=3 \t\r\r\nEraseLimit=\t$1F\r\nSound=0\n"
+                             "[1]\rKeyName=Enter\r\r\nShape = 7\t";
+    WriteAll(File(), text);
+    {
+        TIniFile ini(File().string());
+        EXPECT_EQ(ini.ReadInteger("Settings", "PlayMode", 0), 3);
+        EXPECT_EQ(ini.ReadInteger("Settings", "EraseLimit", 0), 31);
+        EXPECT_FALSE(ini.ReadBool("Settings", "Sound", true));
+        EXPECT_EQ(ini.ReadString("1", "KeyName", ""), "Enter");
+        EXPECT_EQ(ini.ReadInteger("1", "Shape", 0), 7);
+        // Writing what is there changes nothing; the file is not even rewritten.
+        ini.WriteInteger("Settings", "PlayMode", 3);
+        ini.WriteInteger("1", "Shape", 7);
+        ini.WriteString("1", "KeyName", "Enter");
+    }
+    EXPECT_EQ(ReadAll(File()), text);
+    {
+        TIniFile ini(File().string());
+        ini.WriteInteger("Settings", "Sound", 1);
+        ini.WriteInteger("1", "Shape", 8);
+        ini.WriteString("1", "PictureFile", "a.gif");
+    }
+    // Only the changed lines change; added lines end as the file's first line does.
+    EXPECT_EQ(ReadAll(File()), "[Settings]\r\r\nPlayMode=3 \t\r\r\nEraseLimit=\t$1F\r\nSound=1\n"
+                               "[1]\rKeyName=Enter\r\r\nShape=8\r\r\nPictureFile=a.gif\r\r\n");
+}
+
 TEST_F(IniFileTest, LineBreaksInWrittenTextsCannotForgeSections)
 {
     {

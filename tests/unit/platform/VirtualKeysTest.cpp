@@ -190,14 +190,6 @@ TEST(VirtualKeysQtFallbackTest, PunctuationWithoutKeypadFlagIsTheMainKeyboardKey
     EXPECT_EQ(VirtualKeyFromEvent(QKeyEvent(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier)), '5');
 }
 
-TEST(ClassifyKeyEventTest, HeldKeyGivesRepeatedDownsAndOneUp)
-{
-    EXPECT_EQ(ClassifyKeyEvent(true, false), TKeyEventKind::Down);
-    EXPECT_EQ(ClassifyKeyEvent(true, true), TKeyEventKind::Down);
-    EXPECT_EQ(ClassifyKeyEvent(false, true), TKeyEventKind::Ignore);
-    EXPECT_EQ(ClassifyKeyEvent(false, false), TKeyEventKind::Up);
-}
-
 } // namespace
 
 namespace {
