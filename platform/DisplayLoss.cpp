@@ -57,14 +57,13 @@ void WriteLine(const std::string& text)
 }
 
 // Runs the handler once and ends the process; only the user-interface thread comes here.
-[[noreturn]] void EndForLostDisplay()
+// Called again from inside the handler (a message the handler caused), it returns at once and
+// leaves the ending to the first call.
+void EndForLostDisplay()
 {
     static std::atomic<bool> ending { false };
-    if (ending.exchange(true)) {
-        // Called again from inside the handler (a message it caused): the first call ends.
-        for (;;)
-            ::pause();
-    }
+    if (ending.exchange(true))
+        return;
     std::string outcome;
     TDisplayLostHandler handler;
     {

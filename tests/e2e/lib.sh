@@ -40,7 +40,8 @@ start_x() {
   if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
   else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
   E2E_PIDS+=($!)
-  for _ in $(seq 100); do
+  # The loops end as soon as things are up; their length only serves a heavily loaded machine.
+  for _ in $(seq 300); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.05
   done
   fail "openbox did not start"
@@ -66,7 +67,7 @@ start_program() {
 
 wait_for_window() {
   local name=$1
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && return 0
     sleep 0.1
   done
