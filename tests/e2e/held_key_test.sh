@@ -29,7 +29,9 @@ surface="992x690+16+16"
 bursts() {
   python3 - "$1" "$2" <<'PY'
 import array, sys
-data = open(sys.argv[1], 'rb').read()[int(sys.argv[2]):]
+data = open(sys.argv[1], 'rb').read()
+# The device opens the file anew after a quiet spell: then the sound starts at the beginning.
+data = data[int(sys.argv[2]):] if len(data) >= int(sys.argv[2]) else data
 samples = array.array('h', data[:len(data) // 4 * 4])
 loud = [abs(samples[i]) > 100 for i in range(0, len(samples), 2)]
 bursts, quiet, total = 0, 10 ** 9, 0
@@ -87,7 +89,6 @@ run_program() {
   fi
   hold "$mode detectable auto-repeat, A held 3 s" 3 1 a
   hold "$mode detectable auto-repeat, ten keys held 2 s" 2 10 q w e r t y u i o p
-  hold "$mode detectable auto-repeat, A held again" 1 1 a
   click_exit_and_answer yes
   program_exit_status 10 >"$E2E_TMP/status"
   [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -241,17 +242,22 @@ TEST_F(KeyThreadTest, XServerGoneEndsTheThreadAndLeavesTheProcessRunning)
         GTEST_SKIP() << "needs Xvfb";
     TPrivateXServer server;
     ASSERT_FALSE(server.Display.empty());
+    // The thread connects when it starts: the display stays set until the test ends.
     const char* oldDisplay = std::getenv("DISPLAY");
     const std::string saved = oldDisplay ? oldDisplay : "";
+    std::shared_ptr<void> restore(nullptr, [&saved](void*) {
+        if (saved.empty())
+            ::unsetenv("DISPLAY");
+        else
+            ::setenv("DISPLAY", saved.c_str(), 1);
+    });
     ::setenv("DISPLAY", server.Display.c_str(), 1);
     TAsyncKeyState keyState;
-    auto thread = std::make_unique<TCheckKeysThread>();
-    if (saved.empty())
-        ::unsetenv("DISPLAY");
-    else
-        ::setenv("DISPLAY", saved.c_str(), 1);
     ASSERT_TRUE(keyState.IsConnected());
-    std::this_thread::sleep_for(300ms);
+    auto thread = std::make_unique<TCheckKeysThread>();
+    std::this_thread::sleep_for(500ms);
+    // Without a connection the thread would have ended already.
+    ASSERT_FALSE(thread->Finished()) << "the thread did not reach the test's X server";
     server.Kill();
     // Without its own handling the X library would end the process from the thread here.
     EXPECT_TRUE(WaitFor([&] { return thread->Finished(); })) << "the thread did not end";
