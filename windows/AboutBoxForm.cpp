@@ -59,7 +59,7 @@ TLxLabel* NewLabel(QWidget* parent, int left, int top, bool bold)
 {
     auto* label = new TLxLabel(parent);
     label->move(left, top);
-    label->SetFont(ArialFont(-12, bold ? fsBold : 0));
+    label->SetFont(ArialFont(-12, bold ? TFontStyles(fsBold) : 0u));
     label->SetTransparent(true);
     label->SetAutoSize(true);
     return label;

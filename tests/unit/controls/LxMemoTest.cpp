@@ -215,10 +215,12 @@ TEST_F(MemoTest, HotTrackingFollowsPointerAndFocus)
     EXPECT_EQ(memo.FrameStyle(), TFrameStyle::fsStatus);
     EXPECT_EQ(entered, 1);
     EXPECT_EQ(left, 1);
-    memo.activateWindow();
+    QApplication::setActiveWindow(&memo);
     memo.setFocus();
-    if (memo.hasFocus())
-        EXPECT_EQ(memo.FrameStyle(), TFrameStyle::fsLowered);
+    ASSERT_TRUE(memo.hasFocus());
+    EXPECT_EQ(memo.FrameStyle(), TFrameStyle::fsLowered);
+    memo.clearFocus();
+    EXPECT_EQ(memo.FrameStyle(), TFrameStyle::fsStatus);
 }
 
 TEST_F(MemoTest, LinesFromAFile)
@@ -255,8 +257,7 @@ TEST(MemoKeys, EnterActsAsTabWhenAsked)
     QTest::keyClick(memo, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(memo->Lines(), (std::vector<std::string> { "text" }));
-    if (QApplication::focusWidget())
-        EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(QApplication::focusWidget(), next);
     // Without it Enter breaks the line.
     memo->SetTabOnEnter(false);
     memo->setFocus();
