@@ -211,6 +211,7 @@ void TMetafile::Draw(TCanvas& canvas, const TRect& rect)
     mapping.TargetHeight = rect.Height();
     mapping.PixelsPerMmX = m_frame.PixelsPerMmX;
     mapping.PixelsPerMmY = m_frame.PixelsPerMmY;
+    mapping.InclusiveRectangles = m_enhanced;
     {
         TCanvas playCanvas(&work);
         TMetafilePlayer player(playCanvas, mapping);

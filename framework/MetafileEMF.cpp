@@ -31,10 +31,13 @@ enum : std::uint32_t {
     EMR_SETMAPMODE = 17,
     EMR_SETBKMODE = 18,
     EMR_SETPOLYFILLMODE = 19,
+    EMR_SETROP2 = 20,
     EMR_SETTEXTALIGN = 22,
     EMR_SETTEXTCOLOR = 24,
     EMR_SETBKCOLOR = 25,
+    EMR_OFFSETCLIPRGN = 26,
     EMR_MOVETOEX = 27,
+    EMR_EXCLUDECLIPRECT = 29,
     EMR_INTERSECTCLIPRECT = 30,
     EMR_SCALEVIEWPORTEXTEX = 31,
     EMR_SCALEWINDOWEXTEX = 32,
@@ -64,6 +67,7 @@ enum : std::uint32_t {
     EMR_FILLPATH = 62,
     EMR_STROKEANDFILLPATH = 63,
     EMR_STROKEPATH = 64,
+    EMR_SELECTCLIPPATH = 67,
     EMR_ABORTPATH = 68,
     EMR_FILLRGN = 71,
     EMR_PAINTRGN = 74,
@@ -89,9 +93,9 @@ enum : std::uint32_t {
     EMR_SMALLTEXTOUT = 108,
     EMR_ALPHABLEND = 114,
     EMR_TRANSPARENTBLT = 116,
+    EMR_GRADIENTFILL = 118,
 };
 
-constexpr std::uint32_t RGN_AND = 1;
 constexpr std::uint32_t RGN_COPY = 5;
 // Transforms beyond this are garbage and would only produce overflowing coordinates.
 constexpr double MaxTransformValue = 1e7;
@@ -382,9 +386,16 @@ void PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
         const std::uint32_t style = r.U32();
         pen.Style = style & 0xF;
         pen.Cosmetic = (style & 0x000F0000u) == 0;
+        pen.EndCap = style & 0xF00;
         pen.Width = r.U32();
         const std::uint32_t brushStyle = r.U32();
         pen.Color = r.U32();
+        r.U32(); // hatch
+        const std::uint32_t entries = r.U32();
+        if (pen.Style == MfPS_USERSTYLE && entries <= 16 && entries * 4 <= r.Remaining()) {
+            for (std::uint32_t i = 0; i < entries; ++i)
+                pen.Dashes.push_back(r.U32());
+        }
         if (brushStyle == MfBS_NULL)
             pen.Style = MfPS_NULL;
         if (!r.Overrun())
@@ -395,15 +406,25 @@ void PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
         TMfBrush brush;
         brush.Style = r.U32();
         brush.Color = r.U32();
+        brush.Hatch = r.U32();
+        if (brush.Style == MfBS_HATCHED && brush.Hatch > 5)
+            brush.Style = MfBS_SOLID;
+        else if (brush.Style != MfBS_NULL && brush.Style != MfBS_HATCHED)
+            brush.Style = MfBS_SOLID;
         if (!r.Overrun())
             player.SetObject(index, brush);
         return;
     }
     case EMR_CREATEMONOBRUSH:
-    case EMR_CREATEDIBPATTERNBRUSHPT:
-        // Pattern brushes fill with the pattern's average colour.
-        player.SetObject(index, TMfBrush { MfBS_SOLID, EnhancedPatternBrushColor(record.Bytes) });
+    case EMR_CREATEDIBPATTERNBRUSHPT: {
+        TMfBrush brush { MfBS_PATTERN, EnhancedPatternBrushColor(record.Bytes) };
+        brush.Pattern = EnhancedPatternBrushImage(record.Bytes);
+        brush.Mono = record.Type == EMR_CREATEMONOBRUSH;
+        if (brush.Pattern.isNull())
+            brush.Style = MfBS_SOLID;
+        player.SetObject(index, brush);
         return;
+    }
     case EMR_EXTCREATEFONTINDIRECTW: {
         const TMfFont font = ReadLogFontW(r);
         if (!r.Overrun())
@@ -444,16 +465,43 @@ void PlayClipRegion(TMetafilePlayer& player, const TRecord& record)
         player.ResetClip();
         return;
     }
-    if ((mode != RGN_COPY && mode != RGN_AND) || dataSize < 32)
+    if (dataSize < 32 || dataSize > r.Remaining())
         return;
-    // The region's bounding rectangle, in reference-device pixels, stands for the region.
-    r.Skip(16);
-    const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
-    if (r.Overrun())
+    TByteReader region(r.Bytes(dataSize));
+    region.Skip(8); // header size, type
+    const std::uint64_t count = region.U32();
+    region.Skip(20); // region size, bounds
+    if (count * 16 > region.Remaining())
         return;
-    if (mode == RGN_COPY)
-        player.ResetClip();
-    player.IntersectDeviceClip(left, top, right, bottom);
+    std::vector<QRectF> rects;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const double left = region.I32(), top = region.I32(), right = region.I32(), bottom = region.I32();
+        rects.push_back(QRectF(QPointF(left, top), QPointF(right, bottom)));
+    }
+    player.CombineDeviceClip(rects, int(mode));
+}
+
+void PlayGradient(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    r.Skip(16); // bounds
+    const std::uint32_t vertexCount = r.U32();
+    const std::uint32_t shapeCount = r.U32();
+    const std::uint32_t mode = r.U32();
+    const std::uint64_t perShape = mode == 2 ? 3 : 2;
+    if (r.Overrun() || mode > 2 || std::uint64_t(vertexCount) * 16 + shapeCount * perShape * 4 > r.Remaining())
+        return;
+    std::vector<TMetafilePlayer::TMfVertex> vertices;
+    for (std::uint32_t i = 0; i < vertexCount; ++i) {
+        const double x = r.I32(), y = r.I32();
+        const double red = r.U16(), green = r.U16(), blue = r.U16();
+        r.U16();
+        vertices.push_back({ { x, y }, red, green, blue });
+    }
+    std::vector<std::uint32_t> indices;
+    for (std::uint64_t i = 0; i < shapeCount * perShape; ++i)
+        indices.push_back(r.U32());
+    player.GradientFill(vertices, indices, mode);
 }
 
 // FILLRGN names a brush, PAINTRGN uses the selected one; the region's rectangles are in
@@ -579,8 +627,30 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
         player.IntersectClip(left, top, right, bottom);
         return;
     }
+    case EMR_EXCLUDECLIPRECT: {
+        const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
+        player.ExcludeClip(left, top, right, bottom);
+        return;
+    }
+    case EMR_OFFSETCLIPRGN: {
+        const double dx = r.I32(), dy = r.I32();
+        player.OffsetClip(dx, dy);
+        return;
+    }
     case EMR_EXTSELECTCLIPRGN:
         PlayClipRegion(player, record);
+        return;
+    case EMR_SELECTCLIPPATH:
+        player.SelectClipPath(int(r.U32()));
+        return;
+    case EMR_SETROP2: {
+        const std::uint32_t rop = r.U32();
+        if (rop >= 1 && rop <= 16)
+            player.State().Rop2 = int(rop);
+        return;
+    }
+    case EMR_GRADIENTFILL:
+        PlayGradient(player, record);
         return;
     case EMR_FILLRGN:
     case EMR_PAINTRGN:

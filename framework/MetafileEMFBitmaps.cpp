@@ -185,3 +185,12 @@ TColor EnhancedPatternBrushColor(std::span<const std::byte> record)
     const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
     return AverageColor(ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false));
 }
+
+QImage EnhancedPatternBrushImage(std::span<const std::byte> record)
+{
+    TByteReader r = Params(record);
+    r.U32();
+    const std::uint32_t usage = r.U32();
+    const std::uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
+    return ReadRecordDib(record, offBmi, cbBmi, offBits, cbBits, usage, false);
+}

@@ -2,6 +2,8 @@
 
 #include "framework/KDTypes.h"
 
+#include <QImage>
+
 #include <cstddef>
 #include <span>
 
@@ -17,3 +19,5 @@ void PlayEnhancedBitmapRecord(TMetafilePlayer& player, std::span<const std::byte
 // The colour a pattern brush record (CREATEMONOBRUSH, CREATEDIBPATTERNBRUSHPT) fills with:
 // the pattern's average colour.
 TColor EnhancedPatternBrushColor(std::span<const std::byte> record);
+// The pattern itself (a null image when it cannot be read).
+QImage EnhancedPatternBrushImage(std::span<const std::byte> record);

@@ -2,6 +2,7 @@
 
 #include "framework/Canvas.h"
 #include "framework/MetafileRaster.h"
+#include "framework/Region.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -114,31 +115,97 @@ void TMetafilePlayer::RestoreDC(int which)
     ApplyClip();
 }
 
-void TMetafilePlayer::IntersectClip(double left, double top, double right, double bottom)
+static QRegion Everywhere() { return QRegion(-(1 << 21), -(1 << 21), 1 << 22, 1 << 22); }
+
+void TMetafilePlayer::CombineClip(const QRegion& region, int mode)
 {
-    IntersectTargetClip(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+    const QRegion current = m_state.Clip.value_or(Everywhere());
+    switch (mode) {
+    case 1:
+        m_state.Clip = current.intersected(region);
+        break;
+    case 2:
+        m_state.Clip = current.united(region);
+        break;
+    case 3:
+        m_state.Clip = current.xored(region);
+        break;
+    case 4:
+        m_state.Clip = current.subtracted(region);
+        break;
+    case 5:
+        m_state.Clip = region;
+        break;
+    default:
+        return;
+    }
+    ApplyClip();
 }
 
-void TMetafilePlayer::IntersectDeviceClip(double left, double top, double right, double bottom)
+void TMetafilePlayer::IntersectClip(double left, double top, double right, double bottom)
 {
-    IntersectTargetClip(MfPixelRect(DeviceToTarget({ left, top }), DeviceToTarget({ right, bottom })));
+    const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+    CombineClip(TRegion::Rect(r).ToQRegion(), 1);
+}
+
+void TMetafilePlayer::ExcludeClip(double left, double top, double right, double bottom)
+{
+    const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+    CombineClip(TRegion::Rect(r).ToQRegion(), 4);
+}
+
+void TMetafilePlayer::OffsetClip(double dx, double dy)
+{
+    if (!m_state.Clip)
+        return;
+    const TMfMatrix m = PageToTarget();
+    const int x = MfPixel(dx * m.M11);
+    const int y = MfPixel(dy * m.M22);
+    if (std::abs(x) > (1 << 20) || std::abs(y) > (1 << 20))
+        return;
+    m_state.Clip->translate(x, y);
+    ApplyClip();
+}
+
+void TMetafilePlayer::CombineDeviceClip(std::span<const QRectF> rects, int mode)
+{
+    if (mode == 5 && rects.empty()) {
+        ResetClip();
+        return;
+    }
+    QRegion region;
+    for (const QRectF& r : rects) {
+        const TRect pixels = MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight()));
+        region += TRegion::Rect(pixels).ToQRegion();
+    }
+    CombineClip(region, mode);
+}
+
+QRegion TMetafilePlayer::PathRegion() const
+{
+    QRegion region;
+    for (const TFigure& figure : m_path) {
+        if (figure.Points.size() < 3)
+            continue;
+        const std::vector<TPoint> pixels = MfPixels(figure.Points);
+        const QRegion part = TRegion::Polygon(pixels).ToQRegion();
+        region = m_state.Winding ? region.united(part) : region.xored(part);
+    }
+    return region;
+}
+
+void TMetafilePlayer::SelectClipPath(int mode)
+{
+    const QRegion region = PathRegion();
+    m_inPath = false;
+    m_path.clear();
+    CombineClip(region, mode);
 }
 
 QPointF TMetafilePlayer::DeviceToTarget(const QPointF& device) const
 {
     return { (device.x() - m_mapping.FrameLeft) * m_mapping.TargetWidth / m_mapping.FrameWidth + m_mapping.TargetLeft,
              (device.y() - m_mapping.FrameTop) * m_mapping.TargetHeight / m_mapping.FrameHeight + m_mapping.TargetTop };
-}
-
-void TMetafilePlayer::IntersectTargetClip(const TRect& r)
-{
-    TRect clip = m_state.Clip.value_or(Rect(-(1 << 21), -(1 << 21), 1 << 21, 1 << 21));
-    clip = Rect(std::max(clip.Left, r.Left), std::max(clip.Top, r.Top), std::min(clip.Right, r.Right),
-                std::min(clip.Bottom, r.Bottom));
-    if (clip.IsEmpty())
-        clip = Rect(0, 0, 0, 0);
-    m_state.Clip = clip;
-    ApplyClip();
 }
 
 void TMetafilePlayer::ResetClip()
@@ -149,10 +216,12 @@ void TMetafilePlayer::ResetClip()
 
 void TMetafilePlayer::ApplyClip()
 {
-    if (m_state.Clip)
-        m_canvas.SetClipRect(*m_state.Clip);
-    else
+    if (m_state.Clip) {
+        const TRegion region = TRegion::FromQRegion(*m_state.Clip);
+        m_canvas.SetClipRegion(&region);
+    } else {
         m_canvas.SetClipRegion(nullptr);
+    }
 }
 
 // ---- mapping ----
@@ -247,22 +316,160 @@ double TMetafilePlayer::LineScale() const
 void TMetafilePlayer::ApplyPen()
 {
     const TMfPen& pen = m_state.Pen;
-    m_canvas.Pen.Color = pen.Color & 0x00FFFFFFu;
-    m_canvas.Pen.Style = (pen.Style & 0xF) == MfPS_NULL ? TPenStyle::psClear : TPenStyle::psSolid;
+    TCanvas& canvas = Canvas();
+    canvas.Pen.Color = pen.Color & 0x00FFFFFFu;
+    canvas.Pen.Style = (pen.Style & 0xF) == MfPS_NULL ? TPenStyle::psClear : TPenStyle::psSolid;
     double width = pen.Cosmetic ? 1 : pen.Width * LineScale();
     if (!std::isfinite(width))
         width = 1;
-    m_canvas.Pen.Width = std::max(1, MfPixel(std::min(width, SizeLimit)));
+    canvas.Pen.Width = std::max(1, MfPixel(std::min(width, SizeLimit)));
 }
 
 void TMetafilePlayer::ApplyBrush()
 {
     if (m_state.Brush.Style == MfBS_NULL) {
-        m_canvas.Brush.SetStyle(TBrushStyle::bsClear);
+        Canvas().Brush.SetStyle(TBrushStyle::bsClear);
         return;
     }
-    // Hatched and pattern brushes fill with their colour.
-    m_canvas.Brush.SetColor(m_state.Brush.Color & 0x00FFFFFFu);
+    // Hatched and pattern brushes fill on a layer, which takes their pixels from the brush.
+    Canvas().Brush.SetColor(m_state.Brush.Color & 0x00FFFFFFu);
+}
+
+// ---- layers: raster operations and brushes with a pattern ----
+
+namespace {
+
+constexpr std::uint8_t Hatches[6][8] = {
+    { 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00 }, // horizontal
+    { 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08 }, // vertical
+    { 0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01 }, // forward diagonal
+    { 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80 }, // backward diagonal
+    { 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08 }, // cross
+    { 0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81 }, // diagonal cross
+};
+
+// The binary raster operations: code 1 to 16 is one plus a truth table over pen and
+// destination bits.
+QRgb CombineRop2(int rop, QRgb pen, QRgb dest)
+{
+    const unsigned table = unsigned(rop - 1) & 15;
+    const std::uint32_t p = pen & 0xFFFFFF, d = dest & 0xFFFFFF;
+    std::uint32_t result = 0;
+    if (table & 1)
+        result |= ~p & ~d;
+    if (table & 2)
+        result |= ~p & d;
+    if (table & 4)
+        result |= p & ~d;
+    if (table & 8)
+        result |= p & d;
+    return 0xFF000000u | (result & 0xFFFFFF);
+}
+
+int Wrap(int value, int size) { return ((value % size) + size) % size; }
+
+} // namespace
+
+void TMetafilePlayer::Paint(unsigned parts, const std::function<void()>& draw)
+{
+    const bool brushVisible = (parts & PaintFill) && m_state.Brush.Style != MfBS_NULL;
+    const bool penVisible = (parts & PaintStroke) && (m_state.Pen.Style & 0xF) != MfPS_NULL;
+    QImage* target = m_canvas.Image();
+    const bool plainBrush = !brushVisible || m_state.Brush.Style == MfBS_SOLID;
+    if (m_layer || !target || (m_state.Rop2 == MfR2_COPYPEN && plainBrush)) {
+        ApplyPen();
+        ApplyBrush();
+        if (!(parts & PaintFill))
+            Canvas().Brush.SetStyle(TBrushStyle::bsClear);
+        if (!(parts & PaintStroke))
+            Canvas().Pen.Style = TPenStyle::psClear;
+        draw();
+        return;
+    }
+    for (QImage* layer : { &m_layerImage, &m_strokeImage }) {
+        if (layer->size() != target->size()) {
+            *layer = QImage(target->size(), QImage::Format_ARGB32);
+            layer->fill(0);
+        }
+    }
+    // The outline first, on its own layer: the fill leaves its pixels alone, so a raster
+    // operation meets each pixel once.
+    const bool strokeLayered = penVisible && m_state.Rop2 != MfR2_COPYPEN;
+    auto render = [&](QImage& image, bool fill) {
+        TCanvas layer(&image);
+        if (m_state.Clip) {
+            const TRegion region = TRegion::FromQRegion(*m_state.Clip);
+            layer.SetClipRegion(&region);
+        }
+        layer.Font = m_canvas.Font;
+        m_layer = &layer;
+        ApplyPen();
+        ApplyBrush();
+        if (fill)
+            layer.Pen.Style = TPenStyle::psClear;
+        else
+            layer.Brush.SetStyle(TBrushStyle::bsClear);
+        draw();
+        layer.ReleasePainter();
+        m_layer = nullptr;
+    };
+    if (strokeLayered)
+        render(m_strokeImage, false);
+    if (brushVisible) {
+        render(m_layerImage, true);
+        Composite(m_layerImage, true, strokeLayered ? &m_strokeImage : nullptr);
+    }
+    if (strokeLayered) {
+        Composite(m_strokeImage, false, nullptr);
+    } else if (penVisible) {
+        ApplyPen();
+        Canvas().Brush.SetStyle(TBrushStyle::bsClear);
+        draw();
+    }
+}
+
+// Puts the layer's painted pixels onto the target: a brush's pixels from its hatch or pattern,
+// each combined with the pixel there by the raster operation; the layer is left clear.
+void TMetafilePlayer::Composite(QImage& layerImage, bool brush, const QImage* exclude)
+{
+    m_canvas.ReleasePainter();
+    QImage& target = *m_canvas.Image();
+    const TMfBrush& b = m_state.Brush;
+    const QRgb brushColour = ToQColor(b.Color).rgb();
+    const QRgb textColour = ToQColor(m_state.TextColor).rgb();
+    const QRgb bkColour = ToQColor(m_state.BkColor).rgb();
+    const bool opaque = m_state.BkMode == MfOPAQUE;
+    const int originX = MfPixel(m_mapping.TargetLeft);
+    const int originY = MfPixel(m_mapping.TargetTop);
+    const QImage pattern = b.Pattern.isNull() ? QImage() : b.Pattern.convertToFormat(QImage::Format_RGB32);
+    const int rop = m_state.Rop2;
+    for (int y = 0; y < layerImage.height(); ++y) {
+        QRgb* layer = reinterpret_cast<QRgb*>(layerImage.scanLine(y));
+        QRgb* dest = reinterpret_cast<QRgb*>(target.scanLine(y));
+        const QRgb* skip = exclude ? reinterpret_cast<const QRgb*>(exclude->constScanLine(y)) : nullptr;
+        for (int x = 0; x < layerImage.width(); ++x) {
+            if (qAlpha(layer[x]) == 0)
+                continue;
+            QRgb source = layer[x] | 0xFF000000u;
+            layer[x] = 0;
+            if (skip && qAlpha(skip[x]) != 0)
+                continue;
+            if (brush && b.Style == MfBS_HATCHED) {
+                const std::uint8_t row = Hatches[std::min<std::uint32_t>(b.Hatch, 5)][Wrap(y - originY, 8)];
+                if (row & (0x80 >> Wrap(x - originX, 8)))
+                    source = brushColour;
+                else if (opaque)
+                    source = bkColour;
+                else
+                    continue;
+            } else if (brush && b.Style == MfBS_PATTERN && !pattern.isNull()) {
+                source = pattern.pixel(Wrap(x - originX, pattern.width()), Wrap(y - originY, pattern.height()));
+                if (b.Mono)
+                    source = qGray(source) < 128 ? textColour : bkColour;
+            }
+            dest[x] = rop == MfR2_COPYPEN ? source : CombineRop2(rop, source, dest[x]);
+        }
+    }
 }
 
 void TMetafilePlayer::ApplyFont()
@@ -317,7 +524,7 @@ void TMetafilePlayer::FillFigures(const std::vector<TFigure>& figures)
             path.lineTo(pixels[i].X, pixels[i].Y);
         path.closeSubpath();
     }
-    QPainter& painter = m_canvas.Painter();
+    QPainter& painter = Canvas().Painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillPath(path, ToQColor(m_state.Brush.Color));
@@ -326,13 +533,137 @@ void TMetafilePlayer::FillFigures(const std::vector<TFigure>& figures)
 
 void TMetafilePlayer::StrokeFigures(const std::vector<TFigure>& figures)
 {
-    ApplyPen();
     for (const TFigure& figure : figures) {
-        std::vector<TPoint> pixels = MfPixels(figure.Points);
+        std::vector<QPointF> points = figure.Points;
         if (figure.Closed)
-            pixels.push_back(pixels.front());
-        m_canvas.Polyline(pixels);
+            points.push_back(points.front());
+        StrokeLine(std::move(points));
     }
+}
+
+namespace {
+
+// The dash and gap lengths of the line styles, in pixels for one-pixel pens and in pen
+// widths for wider ones.
+std::vector<double> StyleDashes(std::uint32_t style, bool cosmetic)
+{
+    switch (style) {
+    case 1:
+        return cosmetic ? std::vector<double> { 18, 6 } : std::vector<double> { 3, 1 };
+    case 2:
+        return cosmetic ? std::vector<double> { 3, 3 } : std::vector<double> { 1, 1 };
+    case 3:
+        return cosmetic ? std::vector<double> { 9, 6, 3, 6 } : std::vector<double> { 3, 1, 1, 1 };
+    case 4:
+        return cosmetic ? std::vector<double> { 9, 3, 3, 3, 3, 3 } : std::vector<double> { 3, 1, 1, 1, 1, 1 };
+    case MfPS_ALTERNATE:
+        return { 1, 1 };
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+// A line in target coordinates with the selected pen: its style's dashes (and, on an opaque
+// background, its gaps in the background colour), its width and its end caps.
+void TMetafilePlayer::StrokeLine(std::vector<QPointF> points)
+{
+    if (points.empty() || (m_state.Pen.Style & 0xF) == MfPS_NULL)
+        return;
+    TCanvas& canvas = Canvas();
+    ApplyPen();
+    const TMfPen& pen = m_state.Pen;
+    const int width = canvas.Pen.Width;
+    const bool thin = width <= 1;
+    std::vector<double> dashes;
+    if ((pen.Style & 0xF) == MfPS_USERSTYLE) {
+        const double scale = pen.Cosmetic ? 1 : LineScale();
+        for (double d : pen.Dashes)
+            dashes.push_back(std::max(0.0, d * scale));
+    } else {
+        dashes = StyleDashes(pen.Style & 0xF, thin || pen.Cosmetic);
+        if (!(thin || pen.Cosmetic)) {
+            for (double& d : dashes)
+                d *= width;
+        }
+    }
+    double cycle = 0;
+    for (double d : dashes)
+        cycle += d;
+    const bool flat = !thin && (pen.EndCap == MfPS_ENDCAP_FLAT || pen.EndCap == MfPS_ENDCAP_SQUARE);
+    if (cycle <= 0 && !flat) {
+        canvas.Polyline(MfPixels(points));
+        return;
+    }
+    // A piece of the line as the pen draws it: thin lines through the canvas (end point left
+    // out), wide ones as bars with square or flat ends.
+    const TColor penColour = canvas.Pen.Color;
+    auto piece = [&](QPointF a, QPointF b, TColor colour) {
+        if (thin || !flat) {
+            canvas.Pen.Color = colour;
+            const TPoint line[] = { { MfPixel(a.x()), MfPixel(a.y()) }, { MfPixel(b.x()), MfPixel(b.y()) } };
+            canvas.Polyline(line);
+            return;
+        }
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (length <= 0)
+            return;
+        const QPointF along((b.x() - a.x()) / length, (b.y() - a.y()) / length);
+        const QPointF across(-along.y() * width / 2, along.x() * width / 2);
+        if (pen.EndCap == MfPS_ENDCAP_SQUARE) {
+            a -= along * (width / 2.0);
+            b += along * (width / 2.0);
+        }
+        const std::vector<QPointF> bar { a + across, b + across, b - across, a - across };
+        const TPen saved = canvas.Pen;
+        const TBrush savedBrush = canvas.Brush;
+        canvas.Pen.Style = TPenStyle::psClear;
+        canvas.Brush.SetColor(colour);
+        canvas.Polygon(MfPixels(bar), true);
+        canvas.Pen = saved;
+        canvas.Brush = savedBrush;
+    };
+    if (cycle <= 0) {
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            piece(points[i], points[i + 1], penColour);
+        return;
+    }
+    // Thin lines count their dashes in pixel steps, as they are drawn; wide ones in length.
+    auto distance = [&](const QPointF& a, const QPointF& b) {
+        return thin ? std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())) : std::hypot(b.x() - a.x(), b.y() - a.y());
+    };
+    const bool gapsToo = m_state.BkMode == MfOPAQUE;
+    const TColor bkColour = m_state.BkColor & 0x00FFFFFFu;
+    for (const bool drawGaps : { true, false }) {
+        if (drawGaps && !gapsToo)
+            continue;
+        std::size_t dash = 0;
+        double left = dashes[0];
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            const QPointF a = points[i], b = points[i + 1];
+            const double total = distance(a, b);
+            double done = 0;
+            while (done < total) {
+                const double step = std::min(left, total - done);
+                const bool on = dash % 2 == 0;
+                if (on != drawGaps && step > 0) {
+                    const QPointF from = a + (b - a) * (done / total);
+                    const QPointF to = a + (b - a) * ((done + step) / total);
+                    piece(from, to, on ? penColour : bkColour);
+                }
+                done += step;
+                left -= step;
+                if (left <= 1e-9) {
+                    dash = (dash + 1) % dashes.size();
+                    left = dashes[dash];
+                    if (cycle <= 0)
+                        break;
+                }
+            }
+        }
+    }
+    canvas.Pen.Color = penColour;
 }
 
 void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bool stroke)
@@ -346,23 +677,21 @@ void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bo
         return;
     const bool brushVisible = m_state.Brush.Style != MfBS_NULL;
     const bool penVisible = (m_state.Pen.Style & 0xF) != MfPS_NULL;
-    if (fill && brushVisible && figures.size() == 1) {
+    const bool plainPen = (m_state.Pen.Style & 0xF) == 0 && m_state.Pen.EndCap == 0;
+    if (fill && brushVisible && figures.size() == 1 && (plainPen || !stroke)) {
         // One closed figure: the canvas polygon, with the outline when asked for.
-        ApplyBrush();
-        ApplyPen();
-        if (!stroke)
-            m_canvas.Pen.Style = TPenStyle::psClear;
-        m_canvas.Polygon(MfPixels(figures.front().Points), m_state.Winding);
+        const std::vector<TPoint> pixels = MfPixels(figures.front().Points);
+        Paint(PaintFill | (stroke ? PaintStroke : 0), [&] { Canvas().Polygon(pixels, m_state.Winding); });
         return;
     }
     if (fill && brushVisible)
-        FillFigures(figures);
+        Paint(PaintFill, [&] { FillFigures(figures); });
     if (stroke && penVisible) {
         if (fill) {
             for (TFigure& figure : figures)
                 figure.Closed = true;
         }
-        StrokeFigures(figures);
+        Paint(PaintStroke, [&] { StrokeFigures(figures); });
     }
 }
 
@@ -406,8 +735,7 @@ void TMetafilePlayer::PolylineTo(std::span<const QPointF> points)
         figure.insert(figure.end(), target.begin(), target.end());
     } else {
         target.insert(target.begin(), ToTarget(m_state.Position));
-        ApplyPen();
-        m_canvas.Polyline(MfPixels(target));
+        Paint(PaintStroke, [&] { StrokeLine(target); });
     }
     m_state.Position = points.back();
 }
@@ -421,8 +749,7 @@ void TMetafilePlayer::Polyline(std::span<const QPointF> points)
         AddFigure(std::move(target), false);
         return;
     }
-    ApplyPen();
-    m_canvas.Polyline(MfPixels(target));
+    Paint(PaintStroke, [&] { StrokeLine(target); });
 }
 
 void TMetafilePlayer::Polygon(std::span<const QPointF> points)
@@ -478,16 +805,16 @@ void TMetafilePlayer::PolyBezier(std::span<const QPointF> points, bool to)
         AddFigure(std::move(flat), false);
         return;
     }
-    ApplyPen();
-    m_canvas.Polyline(MfPixels(flat));
+    Paint(PaintStroke, [&] { StrokeLine(flat); });
 }
 
 void TMetafilePlayer::Rectangle(double left, double top, double right, double bottom)
 {
     if (DrawsShapesDirectly()) {
-        ApplyPen();
-        ApplyBrush();
-        m_canvas.Rectangle(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        if (m_mapping.InclusiveRectangles && (m_state.Pen.Style & 0xF) != MfPS_NULL)
+            r = Rect(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
+        Paint(PaintFill | PaintStroke, [&] { Canvas().Rectangle(r); });
         return;
     }
     DrawClosedOutline({ { left, top }, { right, top }, { right, bottom }, { left, bottom } });
@@ -498,11 +825,11 @@ void TMetafilePlayer::RoundRect(double left, double top, double right, double bo
 {
     if (DrawsShapesDirectly()) {
         const TMfMatrix m = LogicalToTarget();
-        ApplyPen();
-        ApplyBrush();
-        const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
-        m_canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, MfPixel(std::abs(cornerWidth * m.M11)),
-                           MfPixel(std::abs(cornerHeight * m.M22)));
+        TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        if (m_mapping.InclusiveRectangles && (m_state.Pen.Style & 0xF) != MfPS_NULL)
+            r = Rect(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
+        const int w = MfPixel(std::abs(cornerWidth * m.M11)), h = MfPixel(std::abs(cornerHeight * m.M22));
+        Paint(PaintFill | PaintStroke, [&] { Canvas().RoundRect(r.Left, r.Top, r.Right, r.Bottom, w, h); });
         return;
     }
     DrawClosedOutline(MfRoundRectOutline(left, top, right, bottom, cornerWidth, cornerHeight));
@@ -511,9 +838,8 @@ void TMetafilePlayer::RoundRect(double left, double top, double right, double bo
 void TMetafilePlayer::Ellipse(double left, double top, double right, double bottom)
 {
     if (DrawsShapesDirectly()) {
-        ApplyPen();
-        ApplyBrush();
-        m_canvas.Ellipse(MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom })));
+        const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
+        Paint(PaintFill | PaintStroke, [&] { Canvas().Ellipse(r); });
         return;
     }
     DrawClosedOutline(MfEllipseOutline(left, top, right, bottom, LineScale()));
@@ -537,15 +863,15 @@ void TMetafilePlayer::ArcFigure(TArcKind kind, double left, double top, double r
         QPointF e = ToTarget(end);
         if (m_state.ArcClockwise)
             std::swap(s, e);
-        ApplyPen();
-        ApplyBrush();
         const int sx = MfPixel(s.x()), sy = MfPixel(s.y()), ex = MfPixel(e.x()), ey = MfPixel(e.y());
-        if (kind == TArcKind::Arc)
-            m_canvas.Arc(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
-        else if (kind == TArcKind::Chord)
-            m_canvas.Chord(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
-        else
-            m_canvas.Pie(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+        Paint(kind == TArcKind::Arc ? PaintStroke : PaintFill | PaintStroke, [&] {
+            if (kind == TArcKind::Arc)
+                Canvas().Arc(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+            else if (kind == TArcKind::Chord)
+                Canvas().Chord(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+            else
+                Canvas().Pie(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
+        });
         return;
     }
     if (kind == TArcKind::Arc) {
@@ -731,9 +1057,13 @@ void TMetafilePlayer::FillDeviceRegion(std::span<const QRectF> rects, std::optio
     const std::optional<TMfBrush> brush = brushIndex ? BrushObject(*brushIndex) : m_state.Brush;
     if (!brush || brush->Style == MfBS_NULL)
         return;
-    m_canvas.Brush.SetColor(brush->Color & 0x00FFFFFFu);
-    for (const QRectF& r : rects)
-        m_canvas.FillRect(MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight())));
+    const TMfBrush selected = m_state.Brush;
+    m_state.Brush = *brush;
+    Paint(PaintFill, [&] {
+        for (const QRectF& r : rects)
+            Canvas().FillRect(MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight())));
+    });
+    m_state.Brush = selected;
 }
 
 void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop)
@@ -747,6 +1077,74 @@ void TMetafilePlayer::PatternBlit(double x, double y, double cx, double cy, std:
     if (m_state.Brush.Style != MfBS_NULL)
         brush = m_state.Brush.Color;
     MfPatternFill(m_canvas, dest, rop, brush);
+}
+
+void TMetafilePlayer::GradientFill(std::span<const TMfVertex> vertices, std::span<const std::uint32_t> indices,
+                                   std::uint32_t mode)
+{
+    QImage* image = m_canvas.Image();
+    if (m_inPath || !image || image->isNull() || mode > 2)
+        return;
+    const std::size_t corners = mode == 2 ? 3 : 2;
+    std::vector<QPointF> at;
+    for (const TMfVertex& v : vertices)
+        at.push_back(ToTarget(v.At));
+    m_canvas.ReleasePainter();
+    QRegion visible(image->rect());
+    if (m_state.Clip)
+        visible = visible.intersected(*m_state.Clip);
+    auto channel = [](double value) { return int(std::clamp(value, 0.0, 65535.0)) >> 8; };
+    for (std::size_t shape = 0; shape + corners <= indices.size(); shape += corners) {
+        bool valid = true;
+        for (std::size_t k = 0; k < corners; ++k)
+            valid = valid && indices[shape + k] < vertices.size();
+        if (!valid)
+            continue;
+        const TMfVertex* v[3] = { &vertices[indices[shape]], &vertices[indices[shape + 1]],
+                                  corners == 3 ? &vertices[indices[shape + 2]] : nullptr };
+        const QPointF p0 = at[indices[shape]], p1 = at[indices[shape + 1]];
+        if (corners == 2) {
+            const TRect r = MfPixelRect(p0, p1);
+            if (r.IsEmpty())
+                continue;
+            // The first vertex's colour at the left (top) edge, the second's at the other.
+            const bool across = mode == 0;
+            const bool reversed = across ? p1.x() < p0.x() : p1.y() < p0.y();
+            const TMfVertex& a = reversed ? *v[1] : *v[0];
+            const TMfVertex& b = reversed ? *v[0] : *v[1];
+            const double span = across ? r.Width() : r.Height();
+            for (const QRect& part : visible.intersected(QRect(r.Left, r.Top, r.Width(), r.Height()))) {
+                for (int y = part.top(); y <= part.bottom(); ++y) {
+                    QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
+                    for (int x = part.left(); x <= part.right(); ++x) {
+                        const double t = ((across ? x - r.Left : y - r.Top)) / span;
+                        line[x] = qRgb(channel(a.Red + (b.Red - a.Red) * t), channel(a.Green + (b.Green - a.Green) * t),
+                                       channel(a.Blue + (b.Blue - a.Blue) * t));
+                    }
+                }
+            }
+            continue;
+        }
+        const QPointF p2 = at[indices[shape + 2]];
+        const double det = (p1.y() - p2.y()) * (p0.x() - p2.x()) + (p2.x() - p1.x()) * (p0.y() - p2.y());
+        if (det == 0 || !std::isfinite(det))
+            continue;
+        const std::vector<QPointF> triangle { p0, p1, p2 };
+        const QRegion area = TRegion::Polygon(MfPixels(triangle)).ToQRegion().intersected(visible);
+        for (const QRect& part : area) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    const double w0 = ((p1.y() - p2.y()) * (x - p2.x()) + (p2.x() - p1.x()) * (y - p2.y())) / det;
+                    const double w1 = ((p2.y() - p0.y()) * (x - p2.x()) + (p0.x() - p2.x()) * (y - p2.y())) / det;
+                    const double w2 = 1 - w0 - w1;
+                    line[x] = qRgb(channel(v[0]->Red * w0 + v[1]->Red * w1 + v[2]->Red * w2),
+                                   channel(v[0]->Green * w0 + v[1]->Green * w1 + v[2]->Green * w2),
+                                   channel(v[0]->Blue * w0 + v[1]->Blue * w1 + v[2]->Blue * w2));
+                }
+            }
+        }
+    }
 }
 
 // ---- paths ----

@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +31,12 @@ constexpr std::uint32_t MfPS_NULL = 5;
 constexpr std::uint32_t MfBS_SOLID = 0;
 constexpr std::uint32_t MfBS_NULL = 1;
 constexpr std::uint32_t MfBS_HATCHED = 2;
+constexpr std::uint32_t MfBS_PATTERN = 3;
+constexpr std::uint32_t MfPS_USERSTYLE = 7;
+constexpr std::uint32_t MfPS_ALTERNATE = 8;
+constexpr std::uint32_t MfPS_ENDCAP_SQUARE = 0x100;
+constexpr std::uint32_t MfPS_ENDCAP_FLAT = 0x200;
+constexpr int MfR2_COPYPEN = 13;
 constexpr int MfTRANSPARENT = 1;
 constexpr int MfOPAQUE = 2;
 constexpr int MfALTERNATE = 1;
@@ -45,15 +53,23 @@ constexpr int MfMM_ISOTROPIC = 7;
 constexpr int MfMM_ANISOTROPIC = 8;
 
 struct TMfPen {
-    std::uint32_t Style { 0 };
-    double Width { 0 }; // logical units; 0 draws one pixel wide
+    std::uint32_t Style { 0 }; // the line style (solid, dash, dot, ..., null, user style)
+    double Width { 0 };        // logical units; 0 draws one pixel wide
     bool Cosmetic { false };
     TColor Color { clBlack };
+    std::uint32_t EndCap { 0 };   // round, MfPS_ENDCAP_SQUARE or MfPS_ENDCAP_FLAT
+    std::vector<double> Dashes;   // user style: lengths of dash and gap, logical units
 };
 
+// Solid, null, hatched (Hatch 0 to 5: horizontal, vertical, forward and backward diagonal,
+// cross, diagonal cross) or a pattern; a monochrome pattern draws its dark pixels in the
+// text colour and its light ones in the background colour.
 struct TMfBrush {
     std::uint32_t Style { MfBS_SOLID };
     TColor Color { clWhite };
+    std::uint32_t Hatch { 0 };
+    QImage Pattern;
+    bool Mono { false };
 };
 
 struct TMfFont {
@@ -89,7 +105,8 @@ struct TMfState {
     QPointF ViewportExt { 1, 1 };
     TMfMatrix World;
     QPointF Position { 0, 0 };     // current position, logical
-    std::optional<TRect> Clip;     // on the target canvas
+    int Rop2 { MfR2_COPYPEN };     // how pens and brushes combine with the pixels there
+    std::optional<QRegion> Clip;   // on the target canvas
 };
 
 // Where the picture goes: its frame in reference-device pixels maps onto the target
@@ -98,6 +115,9 @@ struct TMfMapping {
     double FrameLeft { 0 }, FrameTop { 0 }, FrameWidth { 1 }, FrameHeight { 1 };
     double TargetLeft { 0 }, TargetTop { 0 }, TargetWidth { 1 }, TargetHeight { 1 };
     double PixelsPerMmX { 96 / 25.4 }, PixelsPerMmY { 96 / 25.4 }; // reference device
+    // Enhanced metafiles play in the advanced graphics mode, where an outlined rectangle
+    // takes in its right and bottom edges.
+    bool InclusiveRectangles { false };
 };
 
 class TMetafilePlayer {
@@ -113,8 +133,14 @@ public:
     void SaveDC();
     void RestoreDC(int which);
     void IntersectClip(double left, double top, double right, double bottom);
-    // The same with a rectangle in reference-device pixels (clipping regions are stored so).
-    void IntersectDeviceClip(double left, double top, double right, double bottom);
+    void ExcludeClip(double left, double top, double right, double bottom);
+    // Moves the clip region by a logical offset.
+    void OffsetClip(double dx, double dy);
+    // Combines the clip region with a region given as rectangles in reference-device pixels
+    // (clipping regions are stored so), or with the path, which it ends: 1 AND, 2 OR, 3 XOR,
+    // 4 DIFF, 5 COPY.
+    void CombineDeviceClip(std::span<const QRectF> rects, int mode);
+    void SelectClipPath(int mode);
     void ResetClip();
 
     // Mapping of the state: window/viewport extents ignore zero sizes.
@@ -155,6 +181,13 @@ public:
     void FillDeviceRegion(std::span<const QRectF> rects, std::optional<std::uint32_t> brush);
     // A raster operation without source bitmap over a logical rectangle (PATCOPY, BLACKNESS...).
     void PatternBlit(double x, double y, double cx, double cy, std::uint32_t rop);
+    // Gradients between vertices in logical units with 16-bit colour components: rectangles
+    // (pairs of vertex indices) shaded across (mode 0) or down (mode 1), or triangles (mode 2).
+    struct TMfVertex {
+        QPointF At;
+        double Red, Green, Blue;
+    };
+    void GradientFill(std::span<const TMfVertex> vertices, std::span<const std::uint32_t> indices, std::uint32_t mode);
 
     // Paths.
     void BeginPath();
@@ -174,7 +207,8 @@ private:
     TMfMatrix PageToTarget() const;
     QPointF DeviceToTarget(const QPointF& device) const;
     std::optional<TMfBrush> BrushObject(std::uint32_t index) const;
-    void IntersectTargetClip(const TRect& r);
+    void CombineClip(const QRegion& region, int mode);
+    QRegion PathRegion() const;
     TMfMatrix LogicalToTarget() const { return m_state.World.Then(PageToTarget()); }
     std::vector<QPointF> MapAll(std::span<const QPointF> logical) const;
     double LineScale() const;
@@ -183,6 +217,15 @@ private:
     void ApplyBrush();
     void ApplyFont();
     void ApplyClip();
+    // The canvas drawing goes to: the target, or a layer while a raster operation or a
+    // hatched or pattern brush is in use.
+    TCanvas& Canvas() { return m_layer ? *m_layer : m_canvas; }
+    enum : unsigned { PaintFill = 1, PaintStroke = 2 };
+    // Runs `draw` (canvas calls) with the pen and brush applied: the fill and the outline each
+    // on a layer that is then combined with the target when they need it.
+    void Paint(unsigned parts, const std::function<void()>& draw);
+    void Composite(QImage& layer, bool brush, const QImage* exclude);
+    void StrokeLine(std::vector<QPointF> points);
 
     void AddFigure(std::vector<QPointF> targetPoints, bool closed);
     void FillFigures(const std::vector<TFigure>& figures);
@@ -191,9 +234,18 @@ private:
     void DrawPath(bool fill, bool stroke);
     void DrawClosedOutline(std::vector<QPointF> logical);
     QFont TextFont(double& stretch);
-    bool DrawsShapesDirectly() const { return !m_inPath && LogicalToTarget().IsAxisAligned(); }
+    // Shapes go to the canvas's own figures unless turned, in a path, or outlined with a
+    // styled pen.
+    bool DrawsShapesDirectly() const
+    {
+        const bool styled = (m_state.Pen.Style & 0xF) != 0 && (m_state.Pen.Style & 0xF) != MfPS_NULL;
+        return !m_inPath && LogicalToTarget().IsAxisAligned() && !styled;
+    }
 
     TCanvas& m_canvas;
+    TCanvas* m_layer { nullptr };
+    QImage m_layerImage;
+    QImage m_strokeImage;
     TMfMapping m_mapping;
     TMfState m_state;
     std::vector<TMfState> m_saved;

@@ -16,6 +16,13 @@ QRect RegionLimit() { return QRect(QPoint(-kRegionReach, -kRegionReach), QPoint(
 
 } // namespace
 
+TRegion TRegion::FromQRegion(const QRegion& region)
+{
+    TRegion result;
+    result.m_region = region.intersected(RegionLimit());
+    return result;
+}
+
 TRegion TRegion::Rect(const TRect& rect)
 {
     TRegion region;

@@ -14,6 +14,8 @@ public:
     static TRegion Ellipse(const TRect& rect);
     static TRegion RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
     static TRegion Polygon(std::span<const TPoint> points);
+    // Any set of pixels, such as the combination of other regions.
+    static TRegion FromQRegion(const QRegion& region);
 
     const QRegion& ToQRegion() const { return m_region; }
     bool Contains(int x, int y) const { return m_region.contains(QPoint(x, y)); }

@@ -414,7 +414,7 @@ QRect InkBox(const QImage& image, const QRect& area)
     return box;
 }
 
-TEST_F(MetafileDifferential, Rectangles) { Expect("rectangles", 0, 1); }
+TEST_F(MetafileDifferential, Rectangles) { Expect("rectangles", 35, 0.001); }
 TEST_F(MetafileDifferential, TextSpacing) { Expect("text-dx", 30, 0.005); }
 TEST_F(MetafileDifferential, FontWidth)
 {
@@ -428,11 +428,11 @@ TEST_F(MetafileDifferential, FontWidth)
     }
 }
 TEST_F(MetafileDifferential, TurnedText) { Expect("text-escapement", 18, 0.005); }
-TEST_F(MetafileDifferential, RasterOperations) { Expect("rop2", 0, 1); }
-TEST_F(MetafileDifferential, PenStyles) { Expect("pen-styles", 0, 1); }
-TEST_F(MetafileDifferential, Brushes) { Expect("brushes", 0, 1); }
-TEST_F(MetafileDifferential, Clipping) { Expect("clip", 0, 1); }
-TEST_F(MetafileDifferential, Gradients) { Expect("gradient", 0, 1); }
+TEST_F(MetafileDifferential, RasterOperations) { Expect("rop2", 28, 0.005); }
+TEST_F(MetafileDifferential, PenStyles) { Expect("pen-styles", 40, 0.001); }
+TEST_F(MetafileDifferential, Brushes) { Expect("brushes", 30, 0.002); }
+TEST_F(MetafileDifferential, Clipping) { Expect("clip", 20, 0.015); }
+TEST_F(MetafileDifferential, Gradients) { Expect("gradient", 20, 0.015); }
 TEST_F(MetafileDifferential, PenWidths) { Expect("pen-width", 0, 1); }
 
 } // namespace
