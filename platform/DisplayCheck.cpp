@@ -18,14 +18,19 @@ struct THeldMessage {
 };
 
 std::mutex HeldLock;
-std::vector<THeldMessage> Held;
+
+std::vector<THeldMessage>& Held()
+{
+    static std::vector<THeldMessage> held;
+    return held;
+}
 QtMessageHandler PreviousHandler = nullptr;
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
         std::lock_guard lock(HeldLock);
-        Held.push_back({ type, text });
+        Held().push_back({ type, text });
         return;
     }
     (void)context;
@@ -59,7 +64,7 @@ void ReleaseStartMessages()
     std::vector<THeldMessage> held;
     {
         std::lock_guard lock(HeldLock);
-        held.swap(Held);
+        held.swap(Held());
     }
     for (const THeldMessage& message : held) {
         const QByteArray text = message.Text.toLocal8Bit();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Starting the program without a display gives one line and status 1. A second start while
-# one runs ends at once with status 0 and says so; the first keeps the keyboard and draws. Two
-# started together leave exactly one running.
+# Starting the program without a display, or where the toolkit cannot start, gives one line
+# and status 1. A second start while one runs ends at once with status 0 and says so; the
+# first keeps the keyboard and draws. Two started together leave exactly one running.
 source "$(dirname "$0")/lib.sh"
 
 export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
@@ -22,6 +22,7 @@ no_display "DISPLAY not set" -u DISPLAY -u WAYLAND_DISPLAY
 free=99
 while [ -e "/tmp/.X11-unix/X$free" ]; do free=$((free + 1)); done
 no_display "no X server at :$free" -u WAYLAND_DISPLAY DISPLAY=":$free"
+no_display "a toolkit platform that does not start" QT_QPA_PLATFORM=no-such-platform
 
 surface="992x690+16+16"
 # draws_on_key: a key press changes the play surface.
