@@ -6,6 +6,7 @@
 #include "framework/Stream.h"
 #include "graphics/GIFImage.h"
 #include "graphics/JPEGImage.h"
+#include "tests/support/JPEGEncode.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,6 @@
 #include <cstring>
 #include <vector>
 
-#include <jpeglib.h>
 
 namespace {
 
@@ -35,37 +35,13 @@ double PeakResidentMegabytes()
 // Crossing gradients, compressed row by row: the photo's pixels are never held here.
 std::vector<std::byte> PhotoJPEG(int width, int height)
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr error {};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 85, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 3);
-    while (info.next_scanline < info.image_height) {
-        const int y = int(info.next_scanline);
+    return EncodeJPEGRows(width, height, 3, 85, false, [&](int y, JSAMPLE* row) {
         for (int x = 0; x < width; ++x) {
             row[std::size_t(x) * 3] = JSAMPLE(x * 255 / width);
             row[std::size_t(x) * 3 + 1] = JSAMPLE(y * 255 / height);
             row[std::size_t(x) * 3 + 2] = JSAMPLE((x ^ y) & 255);
         }
-        JSAMPROW rows = row.data();
-        jpeg_write_scanlines(&info, &rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::byte> bytes(size);
-    std::memcpy(bytes.data(), buffer, size);
-    std::free(buffer);
-    return bytes;
+    });
 }
 
 // 130 frames of 1920 x 1080, each a clear code and an end code: a few kilobytes in all.

@@ -3,6 +3,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Stream.h"
 #include "graphics/JPEGImage.h"
+#include "tests/support/JPEGEncode.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,34 +74,11 @@ std::vector<std::byte> MakeBitmapFile()
 
 std::vector<std::byte> MakeJPEGFile()
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr error {};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = PictureWidth;
-    info.image_height = PictureHeight;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(PictureWidth * 3);
-    while (info.next_scanline < info.image_height) {
+    return EncodeJPEGRows(PictureWidth, PictureHeight, 3, 90, false, [](int y, JSAMPLE* row) {
         for (int x = 0; x < PictureWidth; ++x)
             for (int channel = 0; channel < 3; ++channel)
-                row[std::size_t(x) * 3 + channel] = Sample(x, int(info.next_scanline), channel);
-        JSAMPROW pointer = row.data();
-        jpeg_write_scanlines(&info, &pointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::byte> bytes(size);
-    std::memcpy(bytes.data(), buffer, size);
-    std::free(buffer);
-    return bytes;
+                row[std::size_t(x) * 3 + channel] = Sample(x, y, channel);
+    });
 }
 
 const std::vector<std::byte>& BitmapFile()

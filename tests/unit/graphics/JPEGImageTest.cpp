@@ -4,6 +4,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Stream.h"
 #include "graphics/ColorData.h"
+#include "tests/support/JPEGEncode.h"
 
 #include <QDir>
 #include <QSet>
@@ -28,32 +29,10 @@ namespace {
 std::vector<std::byte> EncodeJPEG(const QImage& source, bool grayscale = false, bool progressive = false, int quality = 95)
 {
     const QImage image = source.convertToFormat(grayscale ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-    jpeg_compress_struct info {};
-    jpeg_error_mgr error {};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(image.width());
-    info.image_height = JDIMENSION(image.height());
-    info.input_components = grayscale ? 1 : 3;
-    info.in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::byte> bytes(size);
-    std::memcpy(bytes.data(), buffer, size);
-    std::free(buffer);
-    return bytes;
+    const int components = grayscale ? 1 : 3;
+    return EncodeJPEGRows(image.width(), image.height(), components, quality, progressive, [&](int y, JSAMPLE* row) {
+        std::memcpy(row, image.constScanLine(y), std::size_t(image.width()) * std::size_t(components));
+    });
 }
 
 // A smooth picture with many colours: gradients crossing each other (no sharp edges, which
@@ -324,37 +303,13 @@ TEST(JPEGImageTest, DecodesOnceAndKeepsTheBitmap)
 // A large smooth picture compressed row by row, so the test never holds its pixels.
 std::vector<std::byte> EncodeLargeJPEG(int width, int height)
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr error {};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 50, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 3);
-    while (info.next_scanline < info.image_height) {
-        const int y = int(info.next_scanline);
+    return EncodeJPEGRows(width, height, 3, 50, false, [&](int y, JSAMPLE* row) {
         for (int x = 0; x < width; ++x) {
             row[std::size_t(x) * 3] = JSAMPLE(x * 255 / (width - 1));
             row[std::size_t(x) * 3 + 1] = JSAMPLE(y * 255 / (height - 1));
             row[std::size_t(x) * 3 + 2] = 128;
         }
-        JSAMPROW rows = row.data();
-        jpeg_write_scanlines(&info, &rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::byte> bytes(size);
-    std::memcpy(bytes.data(), buffer, size);
-    std::free(buffer);
-    return bytes;
+    });
 }
 
 TEST(JPEGImageTest, ScaleIsTheCoarsestThatStillCoversTheTarget)
