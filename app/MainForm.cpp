@@ -5,6 +5,7 @@
 #include "app/MousePlay.h"
 #include "controls/KDCtrls.h"
 #include "controls/KDPalette.h"
+#include "controls/LxBHints.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
@@ -159,6 +160,22 @@ void TFrmKedoozle::CreateControls()
     m_pnlInterior = NewPanel(m_pnlInnerFrame, TAlign::alClient, clBlack);
     m_pbxDisplay = new TKDPaintBox(m_pnlInterior);
     SetAlign(m_pbxDisplay, TAlign::alClient);
+
+    // The control panel's pictures explain themselves in speech balloons.
+    m_hntKedoozle = new TLxBalloonHints(this);
+    m_hntKedoozle->SetAlignment(TAlignment::taCenter);
+    m_hntKedoozle->SetTransparentColor(clOlive);
+    m_hntKedoozle->SetCaptionWidth(160);
+    m_hntKedoozle->SetColor(clYellow);
+    m_hntKedoozle->SetBalloonStyle(TLxBalloonStyle::bsStandard);
+    TFont hintFont;
+    hintFont.Name = "Arial";
+    hintFont.SetHeight(-13);
+    hintFont.Style = fsBold;
+    hintFont.Color = clWindowText;
+    m_hntKedoozle->SetFont(hintFont);
+    m_hntKedoozle->SetHintPause(500);
+    m_hntKedoozle->SetShowBalloon(true);
 }
 
 void TFrmKedoozle::AlignChildren() { AlignControls(this, rect()); }
@@ -179,7 +196,7 @@ void TFrmKedoozle::FormCreate()
     AlignChildren();
     m_pbxDisplay->OnMessage = [this](TKDPaintBox*, const std::string& text) { PbxDisplayMessage(text); };
     m_pbxDisplay->OnClearMessage = [this](TKDPaintBox*) { PbxDisplayClearMessage(); };
-    // The balloon hints take BalloonHintColor(); until they exist the plain tooltips show.
+    m_hntKedoozle->SetColor(BalloonHintColor());
     m_imgKedoozle->setCursor(CursorById(crKDHand));
     m_imgKedoozle->SetHint(LoadStr(Str::HintLogo));
     m_imgExit->setCursor(CursorById(crKDHand));

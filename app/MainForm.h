@@ -14,6 +14,7 @@ class TKDPanel;
 class TLxLabel;
 class TKDPaintBox;
 class TCheckKeysThread;
+class TLxBalloonHints;
 class TIniFile;
 class TKeyRepeatFilter;
 
@@ -63,6 +64,7 @@ public:
     TKDPanel* PnlPlayModes() const { return m_pnlPlayModes; }
     TKDPanel* PnlControlPanel() const { return m_pnlControlPanel; }
     TLxLabel* LblMessage() const { return m_lblMessage; }
+    TLxBalloonHints* HntKedoozle() const { return m_hntKedoozle; }
     bool SoundOn() const { return m_soundOn; }
     bool ShowMessages() const { return m_showMessages; }
     // Whether clicks and drags on the play surface draw (MousePlay in [Settings], read only).
@@ -125,6 +127,7 @@ private:
     TKDPanel* m_pnlInnerFrame { nullptr };
     TKDPanel* m_pnlInterior { nullptr };
     TKDPaintBox* m_pbxDisplay { nullptr };
+    TLxBalloonHints* m_hntKedoozle { nullptr };
 
     bool m_soundOn { true };
     bool m_keyReleased { true };

@@ -38,9 +38,8 @@ void TImage::SetCenter(bool center)
 void TImage::SetHint(const std::string& hint)
 {
     m_hint = hint;
-    QString text = QString::fromStdString(hint);
-    text.replace(QChar('\r'), QChar('\n'));
-    setToolTip(text);
+    // The application's hint machinery reads the hint from here.
+    setToolTip(QString::fromStdString(hint));
 }
 
 void TImage::paintEvent(QPaintEvent*)
