@@ -46,6 +46,9 @@ public:
     // The control whose hint is due or showing, and whether a hint has been shown for it.
     QWidget* HintControl() const { return m_hintControl; }
     bool HintActive() const { return m_hintActive; }
+    // Whether a hint is due, and after how many milliseconds from the pointer's arrival.
+    bool HintPending() const { return m_showTimer.isActive(); }
+    int PendingPause() const { return m_showTimer.interval(); }
 
     // Hides the hint and forgets its control.
     void CancelHint();
