@@ -10,8 +10,10 @@
 #include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
+#include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
+#include "windows/SplashForm.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -55,6 +57,16 @@ std::string RequestedPlatform()
     return platform ? platform : "";
 }
 
+// The title window goes up, painted, before the main window is built; an error in its
+// creation handler is shown and the window comes up without its picture.
+void ShowSplash()
+{
+    auto* splash = new TFrmSplash();
+    FrmSplash = splash;
+    HandleExceptions([splash] { splash->FormCreate(); });
+    splash->ShowAndPaint();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,13 +90,19 @@ int main(int argc, char** argv)
         return 0;
     }
     WatchForDisplayLoss();
+    // The keyboard is locked before anything shows, so no key a child presses while the
+    // program starts reaches the desktop.
+    DisableWindowKeys();
     HandleExceptions(InitializeUnits);
     application.SetTitle(LoadStr(Str::AppTitle));
     application.setQuitOnLastWindowClosed(false);
+    ShowSplash();
 
     int result = 0;
     {
         auto form = std::make_unique<TFrmKedoozle>();
+        if (SplashShowing && FrmSplash)
+            FrmSplash->SetMainWindow(form.get());
         // An error while the window is created ends its creation at that step; the window
         // is still shown and play goes on with what was done.
         HandleExceptions([&] { form->FormCreate(); });
@@ -107,6 +125,8 @@ int main(int argc, char** argv)
         form->activateWindow();
         result = application.exec();
         SetDisplayLostHandler({});
+        // An exit confirmed while the splash was still up leaves it to be freed here.
+        delete FrmSplash.data();
         form->FormDestroy();
     }
     FinalizeUnits();

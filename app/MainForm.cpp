@@ -23,6 +23,7 @@
 #include "resources/ProgramResources.h"
 #include "windows/AboutBoxForm.h"
 #include "windows/ExitForm.h"
+#include "windows/SplashForm.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -383,9 +384,11 @@ void TFrmKedoozle::PbxDisplayClearMessage()
 
 void TFrmKedoozle::CloseSplash()
 {
-    // The splash window comes with the secondary windows; until then there is none to close.
-    if (SplashShowing)
-        SplashShowing = false;
+    if (!SplashShowing)
+        return;
+    if (FrmSplash)
+        FrmSplash->DismissSplash();
+    SplashShowing = false;
 }
 
 std::string TFrmKedoozle::SettingsFileName() { return SettingsFilePath(); }

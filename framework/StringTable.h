@@ -46,6 +46,7 @@ constexpr int HintSoundOff = 65106;
 constexpr int HintLogo = 65107;
 constexpr int HintExit = 65108;
 constexpr int AppTitle = 65109;           // "Kedoozle"
+constexpr int SplashMessage = 65119;      // the splash window's greeting
 // GIF reader texts.
 constexpr int GIFInvalidSignature = 65120;
 constexpr int GIFPrematureEnd = 65121;

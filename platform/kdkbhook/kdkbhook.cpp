@@ -39,7 +39,8 @@ bool IsGrabCandidate(const QWindow* window)
 }
 
 // The window that takes the grab: the active one when the program is active, else a modal
-// window, else the largest visible top-level window (the main window).
+// window, else the largest visible top-level window (the main window). Before any window of
+// the program is on the screen there is none: the root window holds the grab then.
 QWindow* GrabWindow()
 {
     if (QWindow* focus = QGuiApplication::focusWindow(); IsGrabCandidate(focus))
@@ -97,6 +98,13 @@ protected:
             if (!FSoon.isActive())
                 FSoon.start();
             break;
+        case QEvent::Hide:
+            // The server drops the grab with the window that held it: a window that goes (an
+            // error box, the title window) hands the grab on at once, even while the program
+            // is still starting and not yet waiting for events.
+            if (auto* window = qobject_cast<QWindow*>(watched); window && IsHeldBy(window))
+                Grab();
+            break;
         default:
             break;
         }
@@ -104,19 +112,23 @@ protected:
     }
 
 private:
+    bool IsHeldBy(QWindow* window) const { return FHolder != 0 && window->handle() && static_cast<Window>(window->winId()) == FHolder; }
+
     void Grab()
     {
         QWindow* window = GrabWindow();
-        if (!window)
-            return;
+        const Window holder = window ? static_cast<Window>(window->winId()) : DefaultRootWindow(FDisplay);
         // A grab by another client (AlreadyGrabbed) or a window not yet mapped
         // (GrabNotViewable) is simply tried again on the next tick.
-        XGrabKeyboard(FDisplay, static_cast<Window>(window->winId()), True, GrabModeAsync, GrabModeAsync,
-                      CurrentTime);
+        const int status =
+            XGrabKeyboard(FDisplay, holder, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+        if (status == GrabSuccess)
+            FHolder = holder;
         XFlush(FDisplay);
     }
 
     Display* FDisplay;
+    Window FHolder { 0 };
     QTimer FTimer;
     QTimer FSoon;
 };
