@@ -54,7 +54,8 @@ copy_program() {
   echo "$E2E_TMP/dist"
 }
 
-# start_program FOLDER [WORKDIR]: starts Kedoozle and waits for its window.
+# start_program FOLDER [WORKDIR]: starts Kedoozle and waits for its main window; the title
+# window is clicked away unless KD_KEEP_SPLASH=1.
 start_program() {
   local folder=$1 workdir=${2:-$1}
   (cd "$workdir" && SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} exec "$folder/Kedoozle" \
@@ -62,7 +63,40 @@ start_program() {
   KD_PID=$!
   E2E_PIDS+=($KD_PID)
   wait_for_window Kedoozle || fail "the Kedoozle window did not appear"
+  for _ in $(seq 100); do [ -n "$(screen_window)" ] && break; sleep 0.05; done
+  [ -n "$(screen_window)" ] || fail "the main window did not appear"
+  [ "${KD_KEEP_SPLASH:-0}" = 1 ] || dismiss_splash
   sleep 0.5
+}
+
+# window_geometry ID: sets X Y WIDTH HEIGHT of the window's outer frame on the screen.
+window_geometry() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "X=" $4 } /Absolute upper-left Y/ { print "Y=" $4 }
+                                    /Width:/ { print "WIDTH=" $2 } /Height:/ { print "HEIGHT=" $2 }')"
+}
+
+# screen_window / splash_window: the ids of Kedoozle's mapped window as large as the screen
+# and of its 408x435 title window (empty when it is not up).
+screen_window() { kd_window_sized "$(screen_size | tr ' ' x)"; }
+splash_window() { kd_window_sized 408x435; }
+kd_window_sized() {
+  local id X Y WIDTH HEIGHT
+  for id in $(xdotool search --onlyvisible --name '^Kedoozle$' 2>/dev/null); do
+    window_geometry "$id"
+    [ "${WIDTH}x$HEIGHT" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 0
+}
+
+# dismiss_splash: clicks the title window's frame, if it is up, and waits until it has gone.
+dismiss_splash() {
+  local id X Y WIDTH HEIGHT
+  id=$(splash_window)
+  [ -n "$id" ] || return 0
+  window_geometry "$id"
+  xdotool mousemove $((X + 1)) $((Y + 1)) click 1
+  for _ in $(seq 50); do [ -z "$(splash_window)" ] && return 0; sleep 0.05; done
+  fail "the title window did not go when clicked"
 }
 
 wait_for_window() {
@@ -103,12 +137,14 @@ pixel() {
 # screen_size: "W H" of the display.
 screen_size() { xdpyinfo | awk '/dimensions:/ { split($2, s, "x"); print s[1], s[2] }'; }
 
-# dialog_window: the newest window named Kedoozle that is not the main window.
+# dialog_window: the newest window named Kedoozle that is neither the main window nor the
+# title window.
 dialog_window() {
-  local main id
-  main=$(xdotool search --onlyvisible --name '^Kedoozle$' | head -1)
+  local main splash id
+  main=$(screen_window)
+  splash=$(splash_window)
   for id in $(xdotool search --onlyvisible --name '^Kedoozle$'); do
-    [ "$id" != "$main" ] && echo "$id"
+    [ "$id" != "$main" ] && [ "$id" != "$splash" ] && echo "$id"
   done | tail -1
 }
 
