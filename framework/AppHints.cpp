@@ -47,6 +47,7 @@ TAppHints::TAppHints()
     connect(&m_hideTimer, &QTimer::timeout, this, [this] { HideHint(); });
     // The hint window goes before the application's windows do.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_quitting = true;
         CancelHint();
         m_hintWindow.reset();
     });
@@ -68,6 +69,10 @@ void TAppHints::SetShowHint(bool show)
 
 void TAppHints::CreateHintWindow()
 {
+    m_hintWindow.reset();
+    // Once the program is ending no hint shows again: no window is made to outlive the others.
+    if (m_quitting)
+        return;
     m_hintWindow = m_hintWindowClass ? m_hintWindowClass() : std::make_unique<THintWindow>();
 }
 

@@ -78,6 +78,7 @@ private:
     int m_hintHidePause { 2500 };
     bool m_showHint { true };
     bool m_hintActive { false };
+    bool m_quitting { false };
     THintWindowClass m_hintWindowClass;
     std::unique_ptr<THintWindow> m_hintWindow;
     QPointer<QWidget> m_hintControl;
