@@ -2,3 +2,7 @@
 add_executable(KeyLatency ${CMAKE_CURRENT_SOURCE_DIR}/KeyLatency.cpp)
 target_include_directories(KeyLatency PRIVATE ${X11_INCLUDE_DIR})
 target_link_libraries(KeyLatency PRIVATE ${X11_LIBRARIES} ${X11_XTest_LIB} ${X11_Xext_LIB})
+# The start-up time run (X11), started by bench/startup_time.sh.
+add_executable(StartupTime ${CMAKE_CURRENT_SOURCE_DIR}/StartupTime.cpp)
+target_include_directories(StartupTime PRIVATE ${X11_INCLUDE_DIR})
+target_link_libraries(StartupTime PRIVATE ${X11_LIBRARIES})

@@ -18,18 +18,6 @@ constexpr int MinimumWidth = 55;
 constexpr int TailDepth = 22;     // the body keeps this far from the window's edges on the tail's sides
 constexpr int CornerEllipse = 20;
 
-unsigned AlignmentFlag(TAlignment alignment)
-{
-    switch (alignment) {
-    case TAlignment::taRightJustify:
-        return DT_RIGHT;
-    case TAlignment::taCenter:
-        return DT_CENTER;
-    default:
-        return DT_LEFT;
-    }
-}
-
 bool IsUpper(TLxHintCorner corner) { return corner == TLxHintCorner::hcUpperLeft || corner == TLxHintCorner::hcUpperRight; }
 bool IsRight(TLxHintCorner corner) { return corner == TLxHintCorner::hcUpperRight || corner == TLxHintCorner::hcLowerRight; }
 
@@ -331,7 +319,7 @@ void TLxCustomHintWindow::Paint(TCanvas& canvas, QSize size)
         text = Rect(body.Left + 4, body.Top + 4, body.Right - 4, body.Bottom - 4);
     }
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    canvas.DrawText(Caption(), text, DT_TOP | DT_WORDBREAK | DT_NOPREFIX | AlignmentFlag(m_alignment));
+    canvas.DrawText(Caption(), text, DT_TOP | DT_WORDBREAK | DT_NOPREFIX | AlignmentFlags(m_alignment));
 }
 
 void TLxCustomHintWindow::UpdateShape()

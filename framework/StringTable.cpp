@@ -52,7 +52,7 @@ constexpr TEntry Entries[] = {
     { Str::HintLogo, "Click here to see more information about Kedoozle." },
     { Str::HintExit, "Click here to\rExit Kedoozle." },
     { Str::AppTitle, "Kedoozle" },
-    { Str::SplashMessage, "Press any key and watch the colours dance!" },
+    { Str::SplashMessage, "Hello, little one! Let's play!" },
     { Str::GIFInvalidSignature, "Invalid GIF signature" },
     { Str::GIFPrematureEnd, "Premature end of data" },
     { Str::GIFUnknownExtension, "Unknown extension type" },

@@ -85,18 +85,26 @@ TFrmSplash::TFrmSplash(QWidget* owner)
     m_pnlSplash->SetBorderShadow(PaletteDarkPurple);
     m_pnlSplash->SetColor(PaletteDisplayPurple);
 
-    m_lblMessage = new TKDPanel(m_pnlSplash);
+    m_lblMessage = new TKDLabel(m_pnlSplash);
     SetAlign(m_lblMessage, TAlign::alBottom);
+    m_lblMessage->SetAutoSize(false);
     m_lblMessage->resize(400, 27);
+    m_lblMessage->SetAlignment(TAlignment::taCenter);
     m_lblMessage->SetColor(PaletteLightLavender);
+    TFont messageFont;
+    messageFont.Name = "Arial";
+    messageFont.SetHeight(-12);
+    messageFont.Style = fsBold;
+    messageFont.Color = clWhite;
+    m_lblMessage->SetFont(messageFont);
     m_lblMessage->SetBevelWidth(2);
-    m_lblMessage->SetBorderOuter(TFrameStyle::fsNone);
     m_lblMessage->SetBorderInner(TFrameStyle::fsStatus);
     m_lblMessage->SetBorderWidth(4);
     m_lblMessage->SetBorderColor(PaletteDisplayPurple);
     m_lblMessage->SetBorderHighlight(PaletteLavender);
     m_lblMessage->SetBorderShadow(PaletteDarkPurple);
     m_lblMessage->SetFrameSides(0);
+    m_lblMessage->SetTextStyle(TTextStyle::tsNormal);
 
     m_imgSplash = new TImage(m_pnlSplash);
     SetAlign(m_imgSplash, TAlign::alClient);

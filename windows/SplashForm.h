@@ -9,6 +9,7 @@
 
 class QTimer;
 class TImage;
+class TKDLabel;
 class TKDPanel;
 
 // The title window shown while the program starts: the title picture in a purple frame with
@@ -40,7 +41,7 @@ public:
 
     TKDPanel* PnlSplash() const { return m_pnlSplash; }
     TImage* ImgSplash() const { return m_imgSplash; }
-    TKDPanel* LblMessage() const { return m_lblMessage; }
+    TKDLabel* LblMessage() const { return m_lblMessage; }
     QTimer* TmrSplash() const { return m_tmrSplash; }
     const TPicture& Picture() const { return m_picture; }
 
@@ -52,7 +53,7 @@ protected:
 private:
     TKDPanel* m_pnlSplash { nullptr };
     TImage* m_imgSplash { nullptr };
-    TKDPanel* m_lblMessage { nullptr };
+    TKDLabel* m_lblMessage { nullptr };
     QTimer* m_tmrSplash { nullptr };
     TPicture m_picture;
     void StayAboveMainWindow();
