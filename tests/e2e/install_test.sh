@@ -41,7 +41,7 @@ start_installed() {
   (cd "$HOME" && SDL_AUDIODRIVER=dummy exec "$prefix/bin/kedoozle" >"$E2E_TMP/program.log" 2>&1) &
   KD_PID=$!
   E2E_PIDS+=($KD_PID)
-  wait_for_window Kedoozle || fail "the Kedoozle window did not appear"
+  wait_for_main_window
   sleep 0.5
 }
 

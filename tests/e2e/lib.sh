@@ -62,11 +62,17 @@ start_program() {
      >"$E2E_TMP/program.log" 2>&1) &
   KD_PID=$!
   E2E_PIDS+=($KD_PID)
+  wait_for_main_window
+  sleep 0.5
+}
+
+# wait_for_main_window: waits for the program's main window; the title window is clicked
+# away unless KD_KEEP_SPLASH=1.
+wait_for_main_window() {
   wait_for_window Kedoozle || fail "the Kedoozle window did not appear"
   for _ in $(seq 100); do [ -n "$(screen_window)" ] && break; sleep 0.05; done
   [ -n "$(screen_window)" ] || fail "the main window did not appear"
   [ "${KD_KEEP_SPLASH:-0}" = 1 ] || dismiss_splash
-  sleep 0.5
 }
 
 # window_geometry ID: sets X Y WIDTH HEIGHT of the window's outer frame on the screen.
