@@ -72,7 +72,7 @@ start_x 1024x768
    >"$E2E_TMP/program.log" 2>&1) &
 KD_PID=$!
 E2E_PIDS+=($KD_PID)
-wait_for_window Kedoozle || fail "the installed program's window did not appear"
+wait_for_main_window
 sleep 0.5
 xdotool key a s d
 sleep 0.3

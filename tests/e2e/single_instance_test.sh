@@ -60,7 +60,7 @@ one=$!
 (cd "$dist" && exec "$dist/Kedoozle" >"$E2E_TMP/two.log" 2>&1) &
 two=$!
 E2E_PIDS+=($one $two)
-wait_for_window Kedoozle || fail "no window after two starts"
+wait_for_main_window
 sleep 1.5
 alive=""
 for pid in $one $two; do kill -0 "$pid" 2>/dev/null && alive="$alive $pid"; done
