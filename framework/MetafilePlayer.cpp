@@ -319,7 +319,9 @@ void TMetafilePlayer::ApplyPen()
     TCanvas& canvas = Canvas();
     canvas.Pen.Color = pen.Color & 0x00FFFFFFu;
     canvas.Pen.Style = (pen.Style & 0xF) == MfPS_NULL ? TPenStyle::psClear : TPenStyle::psSolid;
-    double width = pen.Cosmetic ? 1 : pen.Width * LineScale();
+    // A geometric pen is as wide as its width along the x axis maps to, to the nearest pixel.
+    const TMfMatrix m = LogicalToTarget();
+    double width = pen.Cosmetic ? 1 : pen.Width * std::hypot(m.M11, m.M12);
     if (!std::isfinite(width))
         width = 1;
     canvas.Pen.Width = std::max(1, MfPixel(std::min(width, SizeLimit)));
@@ -370,7 +372,39 @@ int Wrap(int value, int size) { return ((value % size) + size) % size; }
 
 } // namespace
 
-void TMetafilePlayer::Paint(unsigned parts, const std::function<void()>& draw)
+// Where a figure can paint: its box widened by the pen.
+QRect TMetafilePlayer::RectBounds(const TRect& r) const
+{
+    const TMfMatrix m = LogicalToTarget();
+    const double pen = m_state.Pen.Cosmetic ? 1 : m_state.Pen.Width * std::hypot(m.M11, m.M12);
+    const int margin = int(std::min(std::isfinite(pen) ? std::abs(pen) : 1.0, SizeLimit)) + 4;
+    const QRect box = QRect(QPoint(std::min(r.Left, r.Right), std::min(r.Top, r.Bottom)),
+                            QPoint(std::max(r.Left, r.Right), std::max(r.Top, r.Bottom)));
+    return box.adjusted(-margin, -margin, margin, margin);
+}
+
+QRect TMetafilePlayer::PointsBounds(std::span<const QPointF> points) const
+{
+    if (points.empty())
+        return {};
+    const std::vector<TPoint> pixels = MfPixels(points);
+    TRect r { pixels[0].X, pixels[0].Y, pixels[0].X, pixels[0].Y };
+    for (const TPoint& p : pixels) {
+        r.Left = std::min(r.Left, p.X), r.Top = std::min(r.Top, p.Y);
+        r.Right = std::max(r.Right, p.X), r.Bottom = std::max(r.Bottom, p.Y);
+    }
+    return RectBounds(r);
+}
+
+QRect TMetafilePlayer::FiguresBounds(const std::vector<TFigure>& figures) const
+{
+    QRect bounds;
+    for (const TFigure& figure : figures)
+        bounds |= PointsBounds(figure.Points);
+    return bounds;
+}
+
+void TMetafilePlayer::Paint(unsigned parts, const QRect& bounds, const std::function<void()>& draw)
 {
     const bool brushVisible = (parts & PaintFill) && m_state.Brush.Style != MfBS_NULL;
     const bool penVisible = (parts & PaintStroke) && (m_state.Pen.Style & 0xF) != MfPS_NULL;
@@ -392,6 +426,7 @@ void TMetafilePlayer::Paint(unsigned parts, const std::function<void()>& draw)
             layer->fill(0);
         }
     }
+    const QRect area = bounds.intersected(target->rect());
     // The outline first, on its own layer: the fill leaves its pixels alone, so a raster
     // operation meets each pixel once.
     const bool strokeLayered = penVisible && m_state.Rop2 != MfR2_COPYPEN;
@@ -417,10 +452,10 @@ void TMetafilePlayer::Paint(unsigned parts, const std::function<void()>& draw)
         render(m_strokeImage, false);
     if (brushVisible) {
         render(m_layerImage, true);
-        Composite(m_layerImage, true, strokeLayered ? &m_strokeImage : nullptr);
+        Composite(m_layerImage, true, strokeLayered ? &m_strokeImage : nullptr, area);
     }
     if (strokeLayered) {
-        Composite(m_strokeImage, false, nullptr);
+        Composite(m_strokeImage, false, nullptr, area);
     } else if (penVisible) {
         ApplyPen();
         Canvas().Brush.SetStyle(TBrushStyle::bsClear);
@@ -430,7 +465,7 @@ void TMetafilePlayer::Paint(unsigned parts, const std::function<void()>& draw)
 
 // Puts the layer's painted pixels onto the target: a brush's pixels from its hatch or pattern,
 // each combined with the pixel there by the raster operation; the layer is left clear.
-void TMetafilePlayer::Composite(QImage& layerImage, bool brush, const QImage* exclude)
+void TMetafilePlayer::Composite(QImage& layerImage, bool brush, const QImage* exclude, const QRect& area)
 {
     m_canvas.ReleasePainter();
     QImage& target = *m_canvas.Image();
@@ -443,11 +478,11 @@ void TMetafilePlayer::Composite(QImage& layerImage, bool brush, const QImage* ex
     const int originY = MfPixel(m_mapping.TargetTop);
     const QImage pattern = b.Pattern.isNull() ? QImage() : b.Pattern.convertToFormat(QImage::Format_RGB32);
     const int rop = m_state.Rop2;
-    for (int y = 0; y < layerImage.height(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb* layer = reinterpret_cast<QRgb*>(layerImage.scanLine(y));
         QRgb* dest = reinterpret_cast<QRgb*>(target.scanLine(y));
         const QRgb* skip = exclude ? reinterpret_cast<const QRgb*>(exclude->constScanLine(y)) : nullptr;
-        for (int x = 0; x < layerImage.width(); ++x) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (qAlpha(layer[x]) == 0)
                 continue;
             QRgb source = layer[x] | 0xFF000000u;
@@ -681,17 +716,18 @@ void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bo
     if (fill && brushVisible && figures.size() == 1 && (plainPen || !stroke)) {
         // One closed figure: the canvas polygon, with the outline when asked for.
         const std::vector<TPoint> pixels = MfPixels(figures.front().Points);
-        Paint(PaintFill | (stroke ? PaintStroke : 0), [&] { Canvas().Polygon(pixels, m_state.Winding); });
+        Paint(PaintFill | (stroke ? PaintStroke : 0), FiguresBounds(figures),
+              [&] { Canvas().Polygon(pixels, m_state.Winding); });
         return;
     }
     if (fill && brushVisible)
-        Paint(PaintFill, [&] { FillFigures(figures); });
+        Paint(PaintFill, FiguresBounds(figures), [&] { FillFigures(figures); });
     if (stroke && penVisible) {
         if (fill) {
             for (TFigure& figure : figures)
                 figure.Closed = true;
         }
-        Paint(PaintStroke, [&] { StrokeFigures(figures); });
+        Paint(PaintStroke, FiguresBounds(figures), [&] { StrokeFigures(figures); });
     }
 }
 
@@ -735,7 +771,7 @@ void TMetafilePlayer::PolylineTo(std::span<const QPointF> points)
         figure.insert(figure.end(), target.begin(), target.end());
     } else {
         target.insert(target.begin(), ToTarget(m_state.Position));
-        Paint(PaintStroke, [&] { StrokeLine(target); });
+        Paint(PaintStroke, PointsBounds(target), [&] { StrokeLine(target); });
     }
     m_state.Position = points.back();
 }
@@ -749,7 +785,7 @@ void TMetafilePlayer::Polyline(std::span<const QPointF> points)
         AddFigure(std::move(target), false);
         return;
     }
-    Paint(PaintStroke, [&] { StrokeLine(target); });
+    Paint(PaintStroke, PointsBounds(target), [&] { StrokeLine(target); });
 }
 
 void TMetafilePlayer::Polygon(std::span<const QPointF> points)
@@ -805,7 +841,7 @@ void TMetafilePlayer::PolyBezier(std::span<const QPointF> points, bool to)
         AddFigure(std::move(flat), false);
         return;
     }
-    Paint(PaintStroke, [&] { StrokeLine(flat); });
+    Paint(PaintStroke, PointsBounds(flat), [&] { StrokeLine(flat); });
 }
 
 void TMetafilePlayer::Rectangle(double left, double top, double right, double bottom)
@@ -814,7 +850,7 @@ void TMetafilePlayer::Rectangle(double left, double top, double right, double bo
         TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
         if (m_mapping.InclusiveRectangles && (m_state.Pen.Style & 0xF) != MfPS_NULL)
             r = Rect(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
-        Paint(PaintFill | PaintStroke, [&] { Canvas().Rectangle(r); });
+        Paint(PaintFill | PaintStroke, RectBounds(r), [&] { Canvas().Rectangle(r); });
         return;
     }
     DrawClosedOutline({ { left, top }, { right, top }, { right, bottom }, { left, bottom } });
@@ -829,7 +865,8 @@ void TMetafilePlayer::RoundRect(double left, double top, double right, double bo
         if (m_mapping.InclusiveRectangles && (m_state.Pen.Style & 0xF) != MfPS_NULL)
             r = Rect(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
         const int w = MfPixel(std::abs(cornerWidth * m.M11)), h = MfPixel(std::abs(cornerHeight * m.M22));
-        Paint(PaintFill | PaintStroke, [&] { Canvas().RoundRect(r.Left, r.Top, r.Right, r.Bottom, w, h); });
+        Paint(PaintFill | PaintStroke, RectBounds(r),
+              [&] { Canvas().RoundRect(r.Left, r.Top, r.Right, r.Bottom, w, h); });
         return;
     }
     DrawClosedOutline(MfRoundRectOutline(left, top, right, bottom, cornerWidth, cornerHeight));
@@ -839,7 +876,7 @@ void TMetafilePlayer::Ellipse(double left, double top, double right, double bott
 {
     if (DrawsShapesDirectly()) {
         const TRect r = MfPixelRect(ToTarget({ left, top }), ToTarget({ right, bottom }));
-        Paint(PaintFill | PaintStroke, [&] { Canvas().Ellipse(r); });
+        Paint(PaintFill | PaintStroke, RectBounds(r), [&] { Canvas().Ellipse(r); });
         return;
     }
     DrawClosedOutline(MfEllipseOutline(left, top, right, bottom, LineScale()));
@@ -864,7 +901,7 @@ void TMetafilePlayer::ArcFigure(TArcKind kind, double left, double top, double r
         if (m_state.ArcClockwise)
             std::swap(s, e);
         const int sx = MfPixel(s.x()), sy = MfPixel(s.y()), ex = MfPixel(e.x()), ey = MfPixel(e.y());
-        Paint(kind == TArcKind::Arc ? PaintStroke : PaintFill | PaintStroke, [&] {
+        Paint(kind == TArcKind::Arc ? PaintStroke : PaintFill | PaintStroke, RectBounds(r), [&] {
             if (kind == TArcKind::Arc)
                 Canvas().Arc(r.Left, r.Top, r.Right, r.Bottom, sx, sy, ex, ey);
             else if (kind == TArcKind::Chord)
@@ -1059,7 +1096,12 @@ void TMetafilePlayer::FillDeviceRegion(std::span<const QRectF> rects, std::optio
         return;
     const TMfBrush selected = m_state.Brush;
     m_state.Brush = *brush;
-    Paint(PaintFill, [&] {
+    QRect bounds;
+    for (const QRectF& r : rects) {
+        const TRect t = MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight()));
+        bounds |= RectBounds(t);
+    }
+    Paint(PaintFill, bounds, [&] {
         for (const QRectF& r : rects)
             Canvas().FillRect(MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight())));
     });
@@ -1094,7 +1136,9 @@ void TMetafilePlayer::GradientFill(std::span<const TMfVertex> vertices, std::spa
     if (m_state.Clip)
         visible = visible.intersected(*m_state.Clip);
     auto channel = [](double value) { return int(std::clamp(value, 0.0, 65535.0)) >> 8; };
-    for (std::size_t shape = 0; shape + corners <= indices.size(); shape += corners) {
+    // A record of countless shapes over the whole picture must not take minutes.
+    std::int64_t budget = std::int64_t(image->width()) * image->height() * 64;
+    for (std::size_t shape = 0; shape + corners <= indices.size() && budget > 0; shape += corners) {
         bool valid = true;
         for (std::size_t k = 0; k < corners; ++k)
             valid = valid && indices[shape + k] < vertices.size();
@@ -1114,6 +1158,7 @@ void TMetafilePlayer::GradientFill(std::span<const TMfVertex> vertices, std::spa
             const TMfVertex& b = reversed ? *v[0] : *v[1];
             const double span = across ? r.Width() : r.Height();
             for (const QRect& part : visible.intersected(QRect(r.Left, r.Top, r.Width(), r.Height()))) {
+                budget -= std::int64_t(part.width()) * part.height();
                 for (int y = part.top(); y <= part.bottom(); ++y) {
                     QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
                     for (int x = part.left(); x <= part.right(); ++x) {
@@ -1132,6 +1177,7 @@ void TMetafilePlayer::GradientFill(std::span<const TMfVertex> vertices, std::spa
         const std::vector<QPointF> triangle { p0, p1, p2 };
         const QRegion area = TRegion::Polygon(MfPixels(triangle)).ToQRegion().intersected(visible);
         for (const QRect& part : area) {
+            budget -= std::int64_t(part.width()) * part.height();
             for (int y = part.top(); y <= part.bottom(); ++y) {
                 QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
                 for (int x = part.left(); x <= part.right(); ++x) {

@@ -203,6 +203,7 @@ private:
         std::vector<QPointF> Points; // target coordinates
         bool Closed { false };
     };
+    QRect FiguresBounds(const std::vector<TFigure>& figures) const;
 
     TMfMatrix PageToTarget() const;
     QPointF DeviceToTarget(const QPointF& device) const;
@@ -223,8 +224,11 @@ private:
     enum : unsigned { PaintFill = 1, PaintStroke = 2 };
     // Runs `draw` (canvas calls) with the pen and brush applied: the fill and the outline each
     // on a layer that is then combined with the target when they need it.
-    void Paint(unsigned parts, const std::function<void()>& draw);
-    void Composite(QImage& layer, bool brush, const QImage* exclude);
+    void Paint(unsigned parts, const QRect& bounds, const std::function<void()>& draw);
+    // Combines the layer's pixels inside `area` with the target and clears them there.
+    void Composite(QImage& layer, bool brush, const QImage* exclude, const QRect& area);
+    QRect RectBounds(const TRect& r) const;
+    QRect PointsBounds(std::span<const QPointF> points) const;
     void StrokeLine(std::vector<QPointF> points);
 
     void AddFigure(std::vector<QPointF> targetPoints, bool closed);

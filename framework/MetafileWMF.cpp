@@ -15,6 +15,7 @@ enum : std::uint16_t {
     META_SAVEDC = 0x001E,
     META_CREATEPALETTE = 0x00F7,
     META_SETBKMODE = 0x0102,
+    META_SETROP2 = 0x0104,
     META_SETPOLYFILLMODE = 0x0106,
     META_RESTOREDC = 0x0127,
     META_SELECTOBJECT = 0x012D,
@@ -27,6 +28,7 @@ enum : std::uint16_t {
     META_SETWINDOWORG = 0x020B,
     META_SETWINDOWEXT = 0x020C,
     META_OFFSETWINDOWORG = 0x020F,
+    META_OFFSETCLIPRGN = 0x0220,
     META_LINETO = 0x0213,
     META_MOVETO = 0x0214,
     META_CREATEPENINDIRECT = 0x02FA,
@@ -35,6 +37,7 @@ enum : std::uint16_t {
     META_POLYGON = 0x0324,
     META_POLYLINE = 0x0325,
     META_SCALEWINDOWEXT = 0x0410,
+    META_EXCLUDECLIPRECT = 0x0415,
     META_INTERSECTCLIPRECT = 0x0416,
     META_ELLIPSE = 0x0418,
     META_RECTANGLE = 0x041B,
@@ -161,7 +164,9 @@ void CreateObject(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
     switch (record.Function) {
     case META_CREATEPENINDIRECT: {
         TMfPen pen;
-        pen.Style = r.U16();
+        const std::uint16_t style = r.U16();
+        pen.Style = style & 0xF;
+        pen.EndCap = style & 0xF00;
         pen.Width = r.I16();
         r.I16();
         pen.Color = r.U32();
@@ -172,6 +177,9 @@ void CreateObject(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
         TMfBrush brush;
         brush.Style = r.U16();
         brush.Color = r.U32();
+        brush.Hatch = r.U16();
+        if ((brush.Style == MfBS_HATCHED && brush.Hatch > 5) || brush.Style > MfBS_HATCHED)
+            brush.Style = MfBS_SOLID;
         object = brush;
         break;
     }
@@ -182,7 +190,9 @@ void CreateObject(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
         r.U16(); // style
         const bool paletteIndices = r.U16() == 1;
         const QImage pattern = DecodePackedMetafileDIB(record.Params.subspan(r.Position()), paletteIndices);
-        object = TMfBrush { MfBS_SOLID, AverageColor(pattern) };
+        TMfBrush brush { pattern.isNull() ? MfBS_SOLID : MfBS_PATTERN, AverageColor(pattern) };
+        brush.Pattern = pattern;
+        object = brush;
         break;
     }
     case META_CREATEPATTERNBRUSH:
@@ -355,6 +365,23 @@ void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
     case META_INTERSECTCLIPRECT: {
         const TBox box = ReadBox(r);
         player.IntersectClip(box.Left, box.Top, box.Right, box.Bottom);
+        return;
+    }
+    case META_EXCLUDECLIPRECT: {
+        const TBox box = ReadBox(r);
+        player.ExcludeClip(box.Left, box.Top, box.Right, box.Bottom);
+        return;
+    }
+    case META_OFFSETCLIPRGN: {
+        const QPointF offset = ReadYX(r);
+        if (!r.Overrun())
+            player.OffsetClip(offset.x(), offset.y());
+        return;
+    }
+    case META_SETROP2: {
+        const int rop = r.U16();
+        if (!r.Overrun() && rop >= 1 && rop <= 16)
+            player.State().Rop2 = rop;
         return;
     }
     case META_RECTANGLE:

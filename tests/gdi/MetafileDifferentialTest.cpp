@@ -31,6 +31,7 @@ struct TCase {
     std::string Feature;
     std::string Name;
     std::vector<std::byte> Bytes;
+    bool Wmf { false };
 };
 
 constexpr std::uint32_t PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_GEOMETRIC = 0x10000,
@@ -274,6 +275,38 @@ std::vector<TCase> Cases()
         }
         add("pen-width", "fractional", emf);
     }
+    { // A placeable metafile with the same features: raster operation, hatch, excluded clip,
+      // dashes and spaced text.
+        TWmfBuilder wmf(W, H, 96);
+        wmf.SetBkMode(MfTransparent);
+        const auto hatch = wmf.CreateBrush(2, MfRGB(0, 0, 160), 5);
+        wmf.SelectObject(wmf.CreatePen(MfPenNull, 0, 0));
+        wmf.SelectObject(hatch);
+        wmf.Raw(0x0415, { 40, 60, 20, 30 }); // EXCLUDECLIPRECT: bottom, right, top, left
+        wmf.Rectangle(10, 10, 80, 50);
+        wmf.SelectObject(wmf.CreatePen(PS_DASHDOT, 1, MfRGB(200, 0, 0)));
+        wmf.MoveTo(90, 10);
+        wmf.LineTo(150, 50);
+        wmf.Raw(0x0104, { 7 }); // SETROP2: XOR
+        wmf.SelectObject(wmf.CreateBrush(MfBrushSolid, MfRGB(255, 255, 0)));
+        wmf.SelectObject(wmf.CreatePen(MfPenSolid, 1, MfRGB(0, 255, 255)));
+        wmf.Rectangle(50, 30, 120, 70);
+        wmf.Raw(0x0104, { 13 });
+        wmf.SelectObject(wmf.CreateFont(-16, Face));
+        TMfWriter text; // EXTTEXTOUT: y, x, count, options, string, advances
+        const std::string chars = "Spaced";
+        text.I16(80);
+        text.I16(10);
+        text.I16(std::int16_t(chars.size()));
+        text.U16(0);
+        for (char c : chars)
+            text.U8(std::uint8_t(c));
+        text.PadTo(2);
+        for (int d : { 16, 12, 14, 10, 12, 12 })
+            text.I16(std::int16_t(d));
+        wmf.RawBytes(0x0A32, text.Bytes);
+        cases.push_back({ "wmf", "mixed", wmf.Finish(), true });
+    }
     return cases;
 }
 
@@ -345,10 +378,11 @@ protected:
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
         for (const TCase& c : s_cases) {
             const std::string base = dir.toStdString() + "/" + c.Feature + "-" + c.Name;
-            std::ofstream(base + ".emf", std::ios::binary)
+            const std::string file = base + (c.Wmf ? ".wmf" : ".emf");
+            std::ofstream(file, std::ios::binary)
                 .write(reinterpret_cast<const char*>(c.Bytes.data()), std::streamsize(c.Bytes.size()));
-            list.write(QString::fromStdString(base + ".emf " + base + ".gdi " + std::to_string(W) + " "
-                                              + std::to_string(H) + "\n")
+            list.write(QString::fromStdString(file + " " + base + ".gdi " + std::to_string(W) + " " + std::to_string(H)
+                                              + "\n")
                            .toUtf8());
         }
         list.close();
@@ -378,7 +412,7 @@ protected:
             const QImage ours = PlayOurs(c.Bytes);
             ours.save(QString::fromStdString(base + "-ours.png"));
             theirs.save(QString::fromStdString(base + "-gdi.png"));
-            const TScore score = Compare(ours, theirs, c.Feature.rfind("text", 0) == 0);
+            const TScore score = Compare(ours, theirs, c.Feature.rfind("text", 0) == 0 || c.Wmf);
             std::printf("%-18s %-16s %8.2f %9.2f%%\n", c.Feature.c_str(), c.Name.c_str(), score.Psnr,
                         100 * score.DifferingShare);
             TFeatureScore& f = s_scores[c.Feature];
@@ -433,6 +467,7 @@ TEST_F(MetafileDifferential, PenStyles) { Expect("pen-styles", 40, 0.001); }
 TEST_F(MetafileDifferential, Brushes) { Expect("brushes", 30, 0.002); }
 TEST_F(MetafileDifferential, Clipping) { Expect("clip", 20, 0.015); }
 TEST_F(MetafileDifferential, Gradients) { Expect("gradient", 20, 0.015); }
-TEST_F(MetafileDifferential, PenWidths) { Expect("pen-width", 0, 1); }
+TEST_F(MetafileDifferential, PlaceableMetafile) { Expect("wmf", 28, 0.002); }
+TEST_F(MetafileDifferential, PenWidths) { Expect("pen-width", 30, 0.002); }
 
 } // namespace
