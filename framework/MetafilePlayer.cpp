@@ -17,6 +17,8 @@ namespace {
 
 // Pens and fonts larger than this are garbage in a picture, and slow to rasterise.
 constexpr double SizeLimit = 4096;
+// A clipping region of more rectangles than this is reduced to its bounds.
+constexpr std::size_t MaxRegionRects = 4096;
 // SaveDC without RestoreDC in a loop must not eat memory.
 constexpr std::size_t MaxSavedStates = 1024;
 
@@ -174,9 +176,18 @@ void TMetafilePlayer::CombineDeviceClip(std::span<const QRectF> rects, int mode)
         return;
     }
     QRegion region;
-    for (const QRectF& r : rects) {
-        const TRect pixels = MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight()));
-        region += TRegion::Rect(pixels).ToQRegion();
+    if (rects.size() > MaxRegionRects) {
+        // So many rectangles are garbage; their bounds stand for them.
+        QRectF bounds;
+        for (const QRectF& r : rects)
+            bounds |= r.normalized();
+        region = TRegion::Rect(MfPixelRect(DeviceToTarget(bounds.topLeft()), DeviceToTarget(bounds.bottomRight())))
+                     .ToQRegion();
+    } else {
+        for (const QRectF& r : rects) {
+            const TRect pixels = MfPixelRect(DeviceToTarget(r.topLeft()), DeviceToTarget(r.bottomRight()));
+            region += TRegion::Rect(pixels).ToQRegion();
+        }
     }
     CombineClip(region, mode);
 }
@@ -623,9 +634,20 @@ void TMetafilePlayer::StrokeLine(std::vector<QPointF> points)
                 d *= width;
         }
     }
+    // Dashes shorter than a pixel would only cost time.
     double cycle = 0;
-    for (double d : dashes)
+    for (double& d : dashes) {
+        d = std::clamp(d, 1.0, SizeLimit);
         cycle += d;
+    }
+    if (cycle > 0) {
+        // A line of millions of dashes draws solid rather than taking seconds.
+        double length = 0;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            length += std::hypot(points[i + 1].x() - points[i].x(), points[i + 1].y() - points[i].y());
+        if (length / cycle * double(dashes.size()) > 200000)
+            dashes.clear(), cycle = 0;
+    }
     const bool flat = !thin && (pen.EndCap == MfPS_ENDCAP_FLAT || pen.EndCap == MfPS_ENDCAP_SQUARE);
     if (cycle <= 0 && !flat) {
         canvas.Polyline(MfPixels(points));

@@ -128,6 +128,28 @@ TEST(MetafileDrawing, StyledPensDashTheirLinesAndFillTheGapsOnAnOpaqueBackground
     }
 }
 
+TEST(MetafileDrawing, HostileStylesAndRegionsStayCheap)
+{
+    TEmfBuilder emf(40, 20);
+    // Millions of dots along a line reaching far outside: drawn solid instead.
+    emf.CreatePen(1, 2, 1, MfRGB(0, 0, 0));
+    emf.SelectObject(1);
+    emf.MoveTo(-2000000, 5);
+    emf.LineTo(2000000, 5);
+    // A clip of a hundred thousand one-pixel rectangles: their bounds stand for them.
+    std::vector<std::array<int, 4>> rects;
+    for (int i = 0; i < 100000; ++i)
+        rects.push_back({ 10 + i % 3, 10, 11 + i % 3, 11 });
+    emf.ExtSelectClipRgn(5, rects);
+    emf.CreateBrush(2, MfBrushSolid, MfRGB(0, 0, 255));
+    emf.SelectObject(2);
+    emf.SelectObject(MfStockNullPen);
+    emf.Rectangle(0, 0, 40, 20);
+    const QImage image = Play(emf.Finish(), 40, 20);
+    EXPECT_EQ(CountColour(image, QRect(0, 5, 40, 1), Black), 40);
+    EXPECT_EQ(CountColour(image, image.rect(), Blue), 3);
+}
+
 TEST(MetafileDrawing, ClipRegionsAreExactAndCombine)
 {
     TEmfBuilder emf(60, 40);
