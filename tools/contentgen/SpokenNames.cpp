@@ -59,11 +59,12 @@ std::vector<float> ReadPcm16(const QByteArray& wave, const std::string& what)
 
 } // namespace
 
-TBytes SpeakName(const std::string& espeak, const std::string& words, const std::string& scratchPath)
+TBytes SpeakName(const std::string& espeak, const std::string& words, const std::string& scratchPath,
+                 const std::string& voice)
 {
     QProcess process;
     process.start(QString::fromStdString(espeak),
-                  { "-v", "en-us", "-s", "135", "-w", QString::fromStdString(scratchPath), QString::fromStdString(words) });
+                  { "-v", QString::fromStdString(voice), "--punct", "-s", "135", "-w", QString::fromStdString(scratchPath), QString::fromStdString(words) });
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw std::runtime_error("espeak-ng failed for \"" + words + "\": " + process.readAllStandardError().toStdString());
     QFile file(QString::fromStdString(scratchPath));

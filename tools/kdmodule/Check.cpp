@@ -123,7 +123,52 @@ std::optional<std::string> CheckEntry(TModuleHandle module, const TEntry& entry,
     return std::nullopt;
 }
 
+std::uint32_t Le(std::span<const std::byte> data, std::size_t at, int bytes)
+{
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | std::to_integer<std::uint32_t>(data[at + std::size_t(i)]);
+    return value;
+}
+
 } // namespace
+
+std::optional<std::string> CheckWave(std::span<const std::byte> data)
+{
+    const auto tag = [&](std::size_t at, const char* text) {
+        return at + 4 <= data.size() && std::memcmp(data.data() + at, text, 4) == 0;
+    };
+    if (!tag(0, "RIFF") || !tag(8, "WAVE"))
+        return "not a WAVE file";
+    bool format = false;
+    std::uint32_t blockAlign = 0;
+    for (std::size_t at = 12; at + 8 <= data.size();) {
+        const std::uint32_t size = Le(data, at + 4, 4);
+        const std::size_t body = at + 8;
+        if (tag(at, "fmt ")) {
+            if (size < 16 || body + 16 > data.size())
+                return "short format chunk";
+            const std::uint32_t code = Le(data, body, 2), channels = Le(data, body + 2, 2), rate = Le(data, body + 4, 4);
+            const std::uint32_t bits = Le(data, body + 14, 2);
+            blockAlign = Le(data, body + 12, 2);
+            if (code != 1 && code != 3)
+                return "not PCM samples (format " + std::to_string(code) + ")";
+            if (channels < 1 || channels > 8 || rate < 1000 || rate > 384000 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)
+                || blockAlign != channels * bits / 8)
+                return "unplayable format (" + std::to_string(channels) + " channels, " + std::to_string(rate) + " Hz, "
+                    + std::to_string(bits) + " bits)";
+            format = true;
+        } else if (tag(at, "data")) {
+            if (!format)
+                return "no format chunk before the samples";
+            if (size < blockAlign || body + blockAlign > data.size())
+                return "no samples";
+            return std::nullopt;
+        }
+        at = body + std::size_t(size) + (size & 1);
+    }
+    return format ? "no samples" : "no format chunk";
+}
 
 std::optional<int> DetectTypeCode(std::span<const std::byte> data)
 {
@@ -167,7 +212,21 @@ int RunCheck(const TArgs& args)
     bool patternNames = false;
     bool pictureNames = false;
     std::set<std::string> seen;
+    int sounds = 0;
+    std::set<std::string> seenSounds;
     for (const TResourceInfo& info : EnumResources(module)) {
+        // Sounds: the first language of each WAVE resource must be a wave the program plays.
+        if (info.Type.Name.size() == 4 && HasPrefix(info.Type.Name, "WAVE")) {
+            const std::string name = FormatName(info.NameId, info.Name);
+            if (!seenSounds.insert(name).second)
+                continue;
+            ++sounds;
+            if (const std::optional<std::string> failure = CheckWave(info.Data)) {
+                ++failures;
+                std::printf("%s: %s\n", name.c_str(), failure->c_str());
+            }
+            continue;
+        }
         if (!info.Type.Name.empty() || info.Type.Id != RT_RCDATA)
             continue;
         TEntry entry;
@@ -226,11 +285,14 @@ int RunCheck(const TArgs& args)
             std::printf("%s: %s\n", name.c_str(), Format(LoadStr(Str::ResNotFound).c_str(), name.c_str()).c_str());
         }
     }
-    // A module without pictures (a sounds module, say) cannot pass for a good picture module.
-    if (checked == 0) {
+    // A module with neither pictures nor sounds holds nothing the program uses.
+    if (checked == 0 && sounds == 0) {
         ++failures;
-        std::printf("%s: no RCDATA picture resources\n", options.Module.c_str());
+        std::printf("%s: no RCDATA picture or WAVE sound resources\n", options.Module.c_str());
     }
-    std::printf("%d picture%s, %d failure%s\n", checked, checked == 1 ? "" : "s", failures, failures == 1 ? "" : "s");
+    std::printf("%d picture%s, ", checked, checked == 1 ? "" : "s");
+    if (sounds > 0)
+        std::printf("%d sound%s, ", sounds, sounds == 1 ? "" : "s");
+    std::printf("%d failure%s\n", failures, failures == 1 ? "" : "s");
     return failures == 0 ? ExitOk : ExitInputError;
 }

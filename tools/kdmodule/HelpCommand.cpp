@@ -1,6 +1,9 @@
 #include "tools/kdmodule/KdModule.h"
 
+#include "tools/kdmodule/PackKeys.h"
+
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -15,6 +18,7 @@ Usage:
   kdmodule render PICTURE OUT.png
   kdmodule render MODULE.dll NAME TYPECODE OUT.png
   kdmodule check MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]
+  kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--speak LANG] [--seamless]
   kdmodule --help
 
 A content module is a Windows resource-only library (a PE file with no code and one
@@ -34,13 +38,41 @@ extract  Writes one resource to OUT, or with --all every resource to DIR/TYPE/NA
 render   Draws a picture as Kedoozle draws it and writes it as a PNG at its own size:
          a file (bmp, dib, gif, jpg, jpeg, emf, wmf, by its extension), or the RCDATA
          resource NAME of a module read as the kind of TYPECODE (0 to 3, see below).
-check    Reads and draws every RCDATA picture of a module, printing "NAME: error" for
-         each one Kedoozle could not show and a count. The type codes come from the
+check    Reads and draws every RCDATA picture of a module and reads every WAVE sound,
+         printing "NAME: error" for each one Kedoozle could not show or play and a count. The type codes come from the
          settings file (--ini) or, without it, from the data. Patterns (PATTERN_n, or all
          with --kind patterns) must also convert to a bitmap, which metafiles do not.
          With --ini, a key that names no file but whose resource the module lacks is
          reported too.
 
+pack     Makes modules from a folder of everyday picture and sound files:
+           FOLDER/pictures/  photos and drawings shown in PictureType -> OUTDIR/Pictures.dll
+           FOLDER/patterns/  wallpaper tiles for PatternType          -> OUTDIR/Patterns.dll
+           FOLDER/sounds/    a sound per key                          -> OUTDIR/Sounds.dll
+           FOLDER/spoken/    the key's name, for KeyType              -> OUTDIR/Keys.dll
+         Any folder may be missing; a module is written only when it gets something.
+         Each file is named after its key (see the names below), any extension:
+         a.jpg, 7.png, enter.ogg, space.flac, f5.wav, left.png. A label may go in
+         front, joined by '-': dog-d.jpg is the key D, my-page-up.png is Page Up.
+         Pictures: whatever Qt reads (PNG, JPEG, WebP, GIF, BMP, TIFF ...) is turned
+         upright by its EXIF orientation, made no larger than Kedoozle ever shows it
+         (1152 pixels wide or 648 high), and stored as a JPEG (photos) or an 8-bit
+         GIF or bitmap (few colours; transparent parts stay transparent as GIF).
+         Patterns are made tiles of at most 64 x 64 pixels; --seamless mirrors the
+         picture into a tile whose edges meet.
+         Sounds: WAV, FLAC, Ogg Vorbis or Opus, MP3 become 16-bit mono WAV at 22.05
+         or 44.1 kHz, silence at either end trimmed, loudness raised to full, and
+         cut at 5 seconds.
+         --speak LANG  every key without a spoken/ file says its caption in the
+                  espeak-ng voice LANG (en, de, fr, es, ...; see espeak-ng --voices).
+         --ini FILE  points [Modules] of FILE at the new modules and every packed key
+                  at its resource (with the right PictureResType and PatternResType);
+                  the module FILE named before keeps giving the keys not packed, and
+                  every other key and section stays as it was.
+         A file that cannot be used is skipped with its reason; a summary table of
+         keys, skipped files and module sizes ends the run.
+         Key names (case does not matter; a blank or '_' counts as '-'):
+%KEYNAMES%
 Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
   Sounds=Sounds.dll
       WAVE resources SOUND_1 ... SOUND_88: a wave file per key, played in every
@@ -74,6 +106,7 @@ Example:
   kdmodule build Pictures.dll --manifest pictures/manifest.txt
   kdmodule list Pictures.dll
   kdmodule extract Sounds.dll WAVE SOUND_1 a.wav
+  kdmodule pack ~/family-pack ~/kedoozle --ini ~/kedoozle/Kedoozle.ini --speak de
 
 Exit codes: 0 success, 1 a file is missing, unreadable or not a module, an output
 cannot be written, or a picture cannot be shown, 2 the command line is wrong.
@@ -83,6 +116,9 @@ cannot be written, or a picture cannot be shown, 2 the command line is wrong.
 
 int RunHelp(const TArgs& args)
 {
-    std::fputs(HelpText, stdout);
+    std::string text = HelpText;
+    const std::string marker = "%KEYNAMES%\n";
+    text.replace(text.find(marker), marker.size(), PackNameList());
+    std::fputs(text.c_str(), stdout);
     return ExitOk;
 }

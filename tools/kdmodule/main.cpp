@@ -20,6 +20,7 @@ constexpr TCommand Commands[] = {
     { "extract", RunExtract },
     { "render", RunRender },
     { "check", RunCheck },
+    { "pack", RunPack },
     { "help", RunHelp },
     { "--help", RunHelp },
     { "-h", RunHelp },
@@ -36,7 +37,7 @@ int Usage(const std::string& message)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        return Usage("no command given (build, list, extract, render, check)");
+        return Usage("no command given (build, list, extract, render, check, pack)");
     const std::string name = argv[1];
     const TArgs args(argv + 2, argv + argc);
     for (const TCommand& command : Commands) {
