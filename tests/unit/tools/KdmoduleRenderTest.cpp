@@ -334,12 +334,17 @@ TEST_F(KdmoduleRenderTest, CheckRefusesMetafilePatternsThatCannotBeTiled)
     EXPECT_EQ(run.Code, 1);
     EXPECT_EQ(run.Out, "PICTURE_1: Cannot assign a TMetafile to a TBitmap\n1 picture, 1 failure\n");
 
-    // A module without pictures does not pass.
+    // Sounds are read as the player reads them: a wave without a format chunk does not play.
     Write("tone.wav", std::string("RIFF\x04\0\0\0WAVE", 12));
     ASSERT_EQ(Run({ "build", "Sounds.dll", "WAVE:SOUND_1=tone.wav" }).Code, 0);
     run = Run({ "check", "Sounds.dll" });
     EXPECT_EQ(run.Code, 1);
-    EXPECT_EQ(run.Out, "Sounds.dll: no RCDATA picture resources\n0 pictures, 1 failure\n");
+    EXPECT_EQ(run.Out, "SOUND_1: no format chunk\n0 pictures, 1 sound, 1 failure\n");
+    // A module with neither pictures nor sounds does not pass.
+    ASSERT_EQ(Run({ "build", "Empty.dll", "NOTES:README=tone.wav" }).Code, 0);
+    run = Run({ "check", "Empty.dll" });
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(run.Out, "Empty.dll: no RCDATA picture or WAVE sound resources\n0 pictures, 1 failure\n");
 
     EXPECT_EQ(Run({ "check" }).Code, 2);
     EXPECT_EQ(Run({ "check", "Pictures.dll", "--kind", "sounds" }).Code, 2);
