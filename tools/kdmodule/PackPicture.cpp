@@ -91,6 +91,15 @@ TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, b
     if (claimed.isValid() && (long long)claimed.width() * claimed.height() > PackMaxSourcePixels)
         throw std::runtime_error("too large (" + std::to_string(claimed.width()) + " x " + std::to_string(claimed.height())
                                  + " pixels)");
+    // Decode at about the size it ends up at: a camera's JPEG then decodes at a fraction of
+    // its pixels. The reader's size is the stored one, before the EXIF turn.
+    if (claimed.isValid() && !(use == TPictureUse::Pattern && seamless)) {
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        const QSize upright = turned ? claimed.transposed() : claimed;
+        const QSize target = TargetSize(upright, use);
+        if (target != upright)
+            reader.setScaledSize(turned ? target.transposed() : target);
+    }
     QImage image = reader.read();
     if (image.isNull())
         throw std::runtime_error("unreadable picture (" + reader.errorString().toStdString() + ")");

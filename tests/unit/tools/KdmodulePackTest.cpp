@@ -371,6 +371,8 @@ TEST_F(KdmodulePack, SoundsBecomeShortEvenMonoWavesAndBadOnesAreSkipped)
     WriteSound(sounds / "f5.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000, 2, 0.5, 1.0, 0.3);
     WriteSound(sounds / "space.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 16000, 1, 0.2, 0.5, 0.5);
     WriteSound(sounds / "enter.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, 1, 0.0, 30.0, 0.2);
+    WriteSound(sounds / "up.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 44100, 2, 0.3, 0.8, 0.4);
+    WriteSound(sounds / "down.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000, 1, 0.3, 0.8, 0.4);
     WriteSound(sounds / "tab.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.5, 0.0, 0.0);
     WriteBytes(sounds / "g.wav", "RIFF....WAVE but not really");
     WriteSound(Pack() / "spoken" / "A.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 22050, 1, 0.1, 0.6, 1.5);
@@ -396,6 +398,12 @@ TEST_F(KdmodulePack, SoundsBecomeShortEvenMonoWavesAndBadOnesAreSkipped)
     const TWave space = ReadWave(Resource(module, "WAVE", "SOUND_57"));
     EXPECT_EQ(space.Rate, 22050);
     EXPECT_NEAR(double(space.Samples.size()) / space.Rate, 0.6, 0.1);
+
+    for (const char* name : { "SOUND_80", "SOUND_82" }) {
+        const TWave compressed = ReadWave(Resource(module, "WAVE", name));
+        EXPECT_EQ(compressed.Rate, 44100) << name;
+        EXPECT_NEAR(double(compressed.Samples.size()) / compressed.Rate, 0.9, 0.15) << name;
+    }
 
     const TWave enter = ReadWave(Resource(module, "WAVE", "SOUND_50"));
     EXPECT_EQ(enter.Rate, 44100);
