@@ -67,8 +67,8 @@ pack     Makes modules from a folder of everyday picture and sound files:
                   espeak-ng voice LANG (en, de, fr, es, ...; see espeak-ng --voices).
          --ini FILE  points [Modules] of FILE at the new modules and every packed key
                   at its resource (with the right PictureResType and PatternResType);
-                  the module FILE named before keeps giving the keys not packed, and
-                  every other key and section stays as it was.
+                  the keys not packed keep their resources from the module FILE
+                  named before, and every other key and section stays as it was.
          A file that cannot be used is skipped with its reason; a summary table of
          keys, skipped files and module sizes ends the run.
          Key names (case does not matter; a blank or '_' counts as '-'):
