@@ -134,6 +134,9 @@ TPackedSound PackSound(const std::filesystem::path& file)
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> sound(raw, sf_close);
     if (info.channels <= 0 || info.samplerate <= 0)
         throw std::runtime_error("no channels or sample rate");
+    if (info.channels > 16 || info.samplerate > 384000)
+        throw std::runtime_error("too large (" + std::to_string(info.channels) + " channels at " + std::to_string(info.samplerate)
+                                 + " Hz)");
     // a long recording is read only as far as can end up in the sound, with room for silence
     const sf_count_t wanted = std::min<sf_count_t>(info.frames > 0 ? info.frames : sf_count_t(600) * info.samplerate,
                                                    sf_count_t(60) * info.samplerate);
