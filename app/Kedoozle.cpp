@@ -10,6 +10,7 @@
 #include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
+#include "platform/Termination.h"
 #include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
@@ -96,6 +97,7 @@ int main(int argc, char** argv)
     HandleExceptions(InitializeUnits);
     application.SetTitle(LoadStr(Str::AppTitle));
     application.setQuitOnLastWindowClosed(false);
+    QuitOnTerminationSignals();
     ShowSplash();
 
     int result = 0;
@@ -123,6 +125,7 @@ int main(int argc, char** argv)
                          });
         form->show();
         form->activateWindow();
+        form->CoverOtherMonitors();
         result = application.exec();
         SetDisplayLostHandler({});
         // An exit confirmed while the splash was still up leaves it to be freed here.
@@ -130,5 +133,6 @@ int main(int argc, char** argv)
         form->FormDestroy();
     }
     FinalizeUnits();
+    RaiseTerminationSignal();
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "app/KDGlobals.h"
 #include "app/KeyThread.h"
+#include "app/MonitorCovers.h"
 #include "app/MousePlay.h"
 #include "controls/KDCtrls.h"
 #include "controls/KDPalette.h"
@@ -31,6 +32,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <exception>
 #include <filesystem>
 
 namespace {
@@ -87,6 +89,38 @@ TFrmKedoozle::TFrmKedoozle(QWidget* parent)
 TFrmKedoozle::~TFrmKedoozle() = default;
 
 HPALETTE TFrmKedoozle::GetPalette() const { return KDGetPalette(); }
+
+void TFrmKedoozle::CoverOtherMonitors()
+{
+    if (m_monitorCovers)
+        return;
+    m_monitorCovers = std::make_unique<TMonitorCovers>(this, m_pbxDisplay);
+    m_monitorCovers->Follow();
+}
+
+void TFrmKedoozle::DrawKey(std::uint16_t key)
+{
+    if (!m_monitorCovers) {
+        m_pbxDisplay->KeyPressed(key);
+        return;
+    }
+    // The covers draw even when the main surface's drawing fails; its failure is the one shown.
+    const int countBefore = m_pbxDisplay->DrawCount();
+    std::exception_ptr failure;
+    try {
+        m_pbxDisplay->KeyPressed(key);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    try {
+        m_monitorCovers->KeyPressed(key, countBefore);
+    } catch (...) {
+        if (!failure)
+            failure = std::current_exception();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+}
 
 void TFrmKedoozle::CreateControls()
 {
@@ -222,6 +256,8 @@ void TFrmKedoozle::FormCreate()
 
 void TFrmKedoozle::FormDestroy()
 {
+    if (m_monitorCovers)
+        m_monitorCovers->CloseAll();
     if (m_checkKeysThread)
         m_checkKeysThread->Terminate();
     // A failed save is reported, and shutdown goes on: the modules are freed and the
@@ -299,6 +335,8 @@ void TFrmKedoozle::ImgExitClick()
     const int result = m_confirmExit ? m_confirmExit(this, topLeft) : TFrmExit::Execute(this, topLeft);
     if (result != mrYes)
         return;
+    if (m_monitorCovers)
+        m_monitorCovers->CloseAll();
     setGeometry(0, 0, 0, 0);
     m_closeConfirmed = true;
     close();
@@ -329,7 +367,7 @@ void TFrmKedoozle::FormKeyDown(std::uint16_t& key)
     if (m_keyReleased) {
         m_keyReleased = false;
         PlayKeySound(key);
-        m_pbxDisplay->KeyPressed(key);
+        DrawKey(key);
     }
     if (winKey)
         m_winKeyPending = true;

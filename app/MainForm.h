@@ -17,6 +17,7 @@ class TCheckKeysThread;
 class TLxBalloonHints;
 class TIniFile;
 class TKeyRepeatFilter;
+class TMonitorCovers;
 
 // The main window: a borderless window over the whole primary screen with the black play
 // surface and a control panel along the bottom (five play-mode pictures, the sound switch,
@@ -76,6 +77,11 @@ public:
     bool WinKeyPending() const { return m_winKeyPending; }
     TCheckKeysThread* CheckKeysThread() const { return m_checkKeysThread.get(); }
 
+    // Puts a play surface of its own on every other monitor, following monitors as they
+    // come and go; every key press draws there too. Null until then.
+    void CoverOtherMonitors();
+    TMonitorCovers* MonitorCovers() const { return m_monitorCovers.get(); }
+
     // Which play-mode bitmap each image shows ("CLASSICTYPE_ON", ...), for tests and the
     // screen alike.
     std::string PlayModeImageName(int mode) const;
@@ -113,6 +119,8 @@ private:
     void ShowExitImage(bool up);
     void LoadLogo();
     void SetControlHints();
+    // The play surface's drawing for a key, on the main surface and every cover.
+    void DrawKey(std::uint16_t key);
 
     TKDPanel* m_pnlOuterFrame { nullptr };
     TKDPanel* m_pnlControlPanel { nullptr };
@@ -138,6 +146,7 @@ private:
     bool m_closeConfirmed { false };
     std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
     std::unique_ptr<TKeyRepeatFilter> m_keyRepeatFilter;
+    std::unique_ptr<TMonitorCovers> m_monitorCovers;
     std::string m_playModeImageNames[5];
     std::string m_soundImageName;
     std::string m_exitImageName;

@@ -36,6 +36,8 @@ public:
     ~TKDPaintBox() override;
 
     int DrawCount() const { return m_drawCount; }
+    // A surface that draws along with another takes its count, so both erase on the same press.
+    void SetDrawCount(int count) { m_drawCount = count; }
     int EraseLimit() const { return m_eraseLimit; }
     void SetEraseLimit(int limit) { m_eraseLimit = limit; }
     std::uint8_t PlayMode() const { return m_playMode; }

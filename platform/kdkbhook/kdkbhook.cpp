@@ -1,5 +1,7 @@
 #include "platform/kdkbhook/kdkbhook.h"
 
+#include "platform/kdkbhook/ServerKeys.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -35,6 +37,9 @@ bool IsGrabCandidate(const QWindow* window)
     if (!window || !window->isVisible() || !window->isTopLevel())
         return false;
     const auto type = window->type();
+    // The windows that cover the other monitors never take the keyboard.
+    if (window->flags() & Qt::WindowDoesNotAcceptFocus)
+        return false;
     return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
 }
 
@@ -145,9 +150,11 @@ void DisableWindowKeys()
     if (!dpy)
         return;
     Lock = new TKeyboardLock(dpy);
+    ServerKeys::Lock(XDisplayString(dpy));
 }
 
 void EnableWindowKeys()
 {
     delete Lock.data();
+    ServerKeys::Unlock();
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+class TFrmCover;
+class TKDPaintBox;
+
+// One monitor: its name and its area in screen coordinates.
+struct TMonitor {
+    QString Name;
+    QRect Area;
+};
+
+// Keeps a cover window on every monitor that the main window does not cover, following
+// monitors that come, go or change size, and draws every key press of the main surface on
+// each cover's surface too.
+class TMonitorCovers : public QObject {
+public:
+    TMonitorCovers(QWidget* mainWindow, TKDPaintBox* mainSurface);
+    ~TMonitorCovers() override;
+
+    // Covers the monitors now and follows their changes from now on.
+    void Follow();
+    // One cover per monitor: a cover of a monitor no longer listed closes, a new monitor gets
+    // a new one, a monitor whose area changed has its cover moved and sized.
+    void Cover(const std::vector<TMonitor>& monitors);
+    // The screens outside `mainArea` (one entry per area; a mirror of another gives none).
+    static std::vector<TMonitor> OtherMonitors(const QRect& mainArea);
+
+    // Draws the key on every cover in the main surface's play mode, counting as the main
+    // surface counted before its own drawing, so all erase on the same press. A failure on
+    // one cover does not keep the others from drawing; the first one passes on.
+    void KeyPressed(std::uint16_t key, int mainDrawCountBefore);
+
+    // Closes every cover for good.
+    void CloseAll();
+
+    std::vector<TFrmCover*> Covers() const;
+
+private:
+    void Update();
+
+    struct TEntry {
+        QString Name;
+        TFrmCover* Cover;
+    };
+    QWidget* m_mainWindow;
+    TKDPaintBox* m_mainSurface;
+    std::vector<TEntry> m_covers;
+    QTimer m_soon;
+    QTimer m_poll;
+    bool m_closed { false };
+};
