@@ -150,7 +150,7 @@ dialog_window() {
   main=$(screen_window)
   splash=$(splash_window)
   for id in $(xdotool search --onlyvisible --name '^Kedoozle$'); do
-    [ "$id" != "$main" ] && [ "$id" != "$splash" ] && echo "$id"
+    if [ "$id" != "$main" ] && [ "$id" != "$splash" ]; then echo "$id"; fi
   done | tail -1
 }
 
