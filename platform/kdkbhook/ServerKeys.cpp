@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 
 #include <X11/XKBlib.h>
@@ -523,6 +524,15 @@ void Unlock()
     }
     state.Active = false;
     state.Entries.clear();
+    // The connection closes too, unless a watcher of another thread still listens on it.
+    if (state.Watcher && state.Watcher->thread() != QThread::currentThread())
+        return;
+    delete state.Watcher.data();
+    if (state.Dpy) {
+        if (ConnectionAlive(state.Dpy))
+            XCloseDisplay(state.Dpy);
+        state.Dpy = nullptr;
+    }
 }
 
 bool Locked() { return State().Active; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/kdkbhook/kdkbhook.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -27,24 +29,24 @@ struct TRemovedEntry {
 
 // Whether a keysym or a key action is the server's own way out: a console switch, a screen
 // switch or the server kill.
-bool IsServerKeySym(std::uint32_t keysym);
-bool IsServerAction(const std::uint8_t (&action)[8]);
+KDKBHOOK_EXPORT bool IsServerKeySym(std::uint32_t keysym);
+KDKBHOOK_EXPORT bool IsServerAction(const std::uint8_t (&action)[8]);
 
 // The root-window property's 32-bit words: the owner's window, then four words per entry.
-std::vector<std::uint32_t> EncodeRecord(std::uint32_t ownerWindow, const std::vector<TRemovedEntry>& entries);
+KDKBHOOK_EXPORT std::vector<std::uint32_t> EncodeRecord(std::uint32_t ownerWindow, const std::vector<TRemovedEntry>& entries);
 // False when the words are not a record this program wrote.
-bool DecodeRecord(const std::vector<std::uint32_t>& words, std::uint32_t& ownerWindow,
+KDKBHOOK_EXPORT bool DecodeRecord(const std::vector<std::uint32_t>& words, std::uint32_t& ownerWindow,
                   std::vector<TRemovedEntry>& entries);
 
 // Takes the keys out on the named display (null: $DISPLAY) over a connection of its own, so
 // that the keys go back even when the program's main connection has broken. First puts back
 // what a run that crashed left recorded. Says once on the error output when the server has no
 // XKB. Later keymap changes by the desktop are followed while the Qt event loop runs.
-void Lock(const char* displayName = nullptr);
+KDKBHOOK_EXPORT void Lock(const char* displayName = nullptr);
 // Puts back what Lock took out. Safe to call more than once, also from exit and terminate
 // handlers, and when nothing was locked.
-void Unlock();
+KDKBHOOK_EXPORT void Unlock();
 // Whether the keys are out now (for tests).
-bool Locked();
+KDKBHOOK_EXPORT bool Locked();
 
 } // namespace ServerKeys

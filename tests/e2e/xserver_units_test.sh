@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The unit tests that need a real X server (key codes from X key events, held keys, the key-watch thread
-# following held Super keys), run on a display of their own.
+# The unit tests that need a real X server (key codes from X key events, held keys, the key-watch
+# thread following held Super keys, the server's own keys in the keymap), run on a display of
+# their own.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1024x768
@@ -30,3 +31,9 @@ grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette8.log" || { cat "$E2E_TMP/palet
 QT_QPA_PLATFORM=xcb "$tests/KeyRepeatTest" --gtest_filter='KeyRepeatXServerTest.*' >"$E2E_TMP/repeat.log" 2>&1 \
   || { cat "$E2E_TMP/repeat.log"; fail "held keys from the X server"; }
 grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/repeat.log" || { cat "$E2E_TMP/repeat.log"; fail "the X repeat test did not run"; }
+
+# The server's own keys: taken out of this display's keymap and put back exactly.
+setxkbmap -option terminate:ctrl_alt_bksp
+KD_XSERVER_TESTS=1 "$tests/ServerKeysTest" --gtest_filter='ServerKeysXServerTest.*' >"$E2E_TMP/serverkeys.log" 2>&1 \
+  || { cat "$E2E_TMP/serverkeys.log"; fail "the server keys on X"; }
+grep -q '\[  PASSED  \] 3 tests' "$E2E_TMP/serverkeys.log" || { cat "$E2E_TMP/serverkeys.log"; fail "the X server-key tests did not run"; }
