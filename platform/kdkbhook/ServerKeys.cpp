@@ -22,7 +22,7 @@
 #include <cstring>
 #include <exception>
 #include <functional>
-#include <map>
+#include <set>
 
 namespace ServerKeys {
 
@@ -153,19 +153,25 @@ void CopyAction(const XkbAction& from, std::uint8_t (&to)[8])
     std::memcpy(to, &from, 8);
 }
 
-// Sends one key's symbols and actions as they stand in the local copy.
-void SendKey(Display* dpy, const TKeymap& map, int key)
+// Sends the symbols and actions of the keys first..last as they stand in the local copy, in
+// one request, so that clients hear of one keymap change, not one per key. The keys between
+// that did not change go back as they are: the server is grabbed from reading to writing.
+void SendKeys(Display* dpy, const TKeymap& map, int first, int last)
 {
     XkbMapChangesRec changes {};
-    changes.changed = XkbKeySymsMask;
-    changes.first_key_sym = KeyCode(key);
-    changes.num_key_syms = 1;
-    if (XkbKeyHasActions(map.Xkb, key)) {
-        changes.changed |= XkbKeyActionsMask;
-        changes.first_key_act = KeyCode(key);
-        changes.num_key_acts = 1;
-    }
+    changes.changed = XkbKeySymsMask | XkbKeyActionsMask;
+    changes.first_key_sym = KeyCode(first);
+    changes.num_key_syms = std::uint8_t(last - first + 1);
+    changes.first_key_act = KeyCode(first);
+    changes.num_key_acts = std::uint8_t(last - first + 1);
     XkbChangeMap(dpy, map.Xkb, &changes);
+}
+
+// The range of keys in `keys`, sent in one request; nothing when it is empty.
+void SendKeys(Display* dpy, const TKeymap& map, const std::set<int>& keys)
+{
+    if (!keys.empty())
+        SendKeys(dpy, map, *keys.begin(), *keys.rbegin());
 }
 
 // Every entry of the keymap that is a way out, with what it holds.
@@ -197,17 +203,16 @@ void RemoveEntries(Display* dpy, const std::vector<TRemovedEntry>& entries)
     TKeymap map(dpy);
     if (!map.Xkb)
         return;
-    std::map<int, bool> keys;
+    std::set<int> keys;
     for (const TRemovedEntry& entry : entries) {
         if (!map.HasSlot(entry.KeyCode, entry.Group, entry.Level))
             continue;
         map.Sym(entry.KeyCode, entry.Group, entry.Level) = NoKeySym;
         if (XkbAction* action = map.Action(entry.KeyCode, entry.Group, entry.Level))
             std::memset(action, 0, sizeof(XkbAction));
-        keys[entry.KeyCode] = true;
+        keys.insert(entry.KeyCode);
     }
-    for (const auto& [key, changed] : keys)
-        SendKey(dpy, map, key);
+    SendKeys(dpy, map, keys);
 }
 
 // Puts the entries back where they still hold what the lock left there (no symbol, no
@@ -217,7 +222,7 @@ void PutBackEntries(Display* dpy, const std::vector<TRemovedEntry>& entries)
     TKeymap map(dpy);
     if (!map.Xkb)
         return;
-    std::map<int, bool> keys;
+    std::set<int> keys;
     for (const TRemovedEntry& entry : entries) {
         const int key = entry.KeyCode;
         if (!map.HasSlot(key, entry.Group, entry.Level) || map.Sym(key, entry.Group, entry.Level) != NoKeySym
@@ -235,10 +240,9 @@ void PutBackEntries(Display* dpy, const std::vector<TRemovedEntry>& entries)
             }
             *map.Action(key, entry.Group, entry.Level) = stored;
         }
-        keys[key] = true;
+        keys.insert(key);
     }
-    for (const auto& [key, changed] : keys)
-        SendKey(dpy, map, key);
+    SendKeys(dpy, map, keys);
 }
 
 std::vector<std::uint32_t> ReadRecord(TState& state)
@@ -312,20 +316,20 @@ void Rescan()
     {
         TKeymap map(state.Dpy);
         if (map.Xkb) {
-            std::erase_if(state.Entries, [&map](const TRemovedEntry& entry) {
+            const std::size_t erased = std::erase_if(state.Entries, [&map](const TRemovedEntry& entry) {
                 return !map.HasSlot(entry.KeyCode, entry.Group, entry.Level)
                     || map.Sym(entry.KeyCode, entry.Group, entry.Level) != NoKeySym
                     || !IsNoAction(map.Action(entry.KeyCode, entry.Group, entry.Level));
             });
             const std::vector<TRemovedEntry> found = FindServerKeys(map);
-            if (!found.empty()) {
-                state.Entries.insert(state.Entries.end(), found.begin(), found.end());
+            state.Entries.insert(state.Entries.end(), found.begin(), found.end());
+            // Our own change comes back as a notification too: it changes nothing here.
+            if (erased > 0 || !found.empty()) {
                 WriteRecord(state);
                 XSync(state.Dpy, False);
-                RemoveEntries(state.Dpy, found);
-            } else {
-                WriteRecord(state);
             }
+            if (!found.empty())
+                RemoveEntries(state.Dpy, found);
         }
     }
     XUngrabServer(state.Dpy);
