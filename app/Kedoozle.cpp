@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
+#include "platform/kdkbhook/ServerKeys.h"
 #include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
@@ -111,6 +112,9 @@ int main(int argc, char** argv)
         instance.OnActivate = [&form] { ForceForeground(form.get()); };
         // Once the settings are loaded, a lost display still writes them back.
         SetDisplayLostHandler([&form]() -> std::string {
+            // The console keys go back over the key lock's own connection, which lives on
+            // when only the program's main connection was cut.
+            ServerKeys::Unlock();
             try {
                 form->SaveSettings();
                 return "the settings were saved";

@@ -72,6 +72,7 @@ struct TState {
     bool Active { false };
     bool ExitHandlersInstalled { false };
     bool NoXkbReported { false };
+    bool Broken { false };
     QPointer<TWatcher> Watcher;
 };
 
@@ -97,7 +98,7 @@ int OnXError(Display* dpy, XErrorEvent* error)
 // connection, so every use of it after start is checked first.
 bool ConnectionAlive(Display* dpy)
 {
-    if (!dpy)
+    if (!dpy || State().Broken)
         return false;
     pollfd descriptor { ConnectionNumber(dpy), POLLIN, 0 };
     if (poll(&descriptor, 1, 0) < 0)
@@ -379,6 +380,9 @@ bool OpenDisplay(TState& state, const char* displayName)
         return false;
     }
     state.Dpy = dpy;
+    state.Broken = false;
+    // A broken connection makes the calls on it return instead of ending the process.
+    XSetIOErrorExitHandler(dpy, [](Display*, void*) { State().Broken = true; }, nullptr);
     PreviousErrorHandler = XSetErrorHandler(OnXError);
     state.Root = DefaultRootWindow(dpy);
     state.RecordAtom = XInternAtom(dpy, RecordAtomName, False);
