@@ -5,6 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_xorg.sh"
 
+# The main window covers the first monitor, not the whole root window.
+screen_size() { echo 1024 768; }
+
 start_xorg
 add_monitor DUMMY1 1024x768 DUMMY0
 # A bright desktop shows any part of a monitor that is left uncovered.
@@ -12,9 +15,6 @@ xsetroot -solid '#00ff00'
 folder=$(copy_program)
 start_program "$folder"
 main=$(xdotool search --onlyvisible --name '^Kedoozle$' | head -1)
-
-# The main window covers the first monitor, not the whole root window.
-screen_size() { echo 1024 768; }
 
 # wait_covers N: waits up to a second for N cover windows.
 wait_covers() {
