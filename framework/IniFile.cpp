@@ -375,8 +375,13 @@ void TIniFile::UpdateFile()
 
     mode_t mode = 0644;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0)
+    if (::stat(target.c_str(), &info) == 0) {
         mode = info.st_mode & 07777;
+        // A read-only file is a parent's way of locking the settings: it is never replaced.
+        // Without any write permission bit it counts as read-only for root too.
+        if ((mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+            fail();
+    }
 
     const std::filesystem::path folder = target.parent_path();
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

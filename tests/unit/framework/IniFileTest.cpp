@@ -328,6 +328,33 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileIntact)
     EXPECT_NE(ReadAll(File()).find(std::string(1500, 'k')), std::string::npos);
 }
 
+TEST_F(IniFileTest, ReadOnlyFileIsNeverReplaced)
+{
+    const std::string original = "[Settings]\nPlayMode=1\n";
+    const fs::path real = m_dir.Path() / "real.ini";
+    const fs::path link = m_dir.Path() / "link.ini";
+    for (const fs::path& path : { File(), real }) {
+        WriteAll(path, original);
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
+    fs::create_symlink(real, link);
+    for (const fs::path& path : { File(), link }) {
+        TIniFile ini(path.string());
+        ini.WriteInteger("Settings", "PlayMode", 3);
+        try {
+            ini.UpdateFile();
+            ADD_FAILURE() << path << ": no exception";
+        } catch (const EIniFileException& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + path.string());
+        }
+    }
+    EXPECT_EQ(ReadAll(File()), original);
+    EXPECT_EQ(ReadAll(real), original);
+    EXPECT_EQ(fs::status(File()).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(FileCount(m_dir.Path()), 3u) << "no temporary file is left";
+}
+
 TEST_F(IniFileTest, WritesThroughASymbolicLink)
 {
     const fs::path real = m_dir.Path() / "real.ini";
