@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
+#include "platform/WindowSystem.h"
 #include "platform/kdkbhook/ServerKeys.h"
 #include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
@@ -73,6 +74,7 @@ void ShowSplash()
 
 int main(int argc, char** argv)
 {
+    ChooseWindowSystem();
     // Without a display the toolkit would abort: one line and status 1 instead.
     if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
         std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
