@@ -1,13 +1,18 @@
 #pragma once
 
-// The keyboard lock: while it is on, the system's key bindings (the Super keys, Alt+Tab,
-// Alt+F4, Ctrl+Esc, Print ...) do not act, every key goes to the program's windows, and the
-// X server's own console-switch and server-kill keys are out of the keymap (ServerKeys.h).
-// Both are called from the user-interface thread, once each per run.
+// The lock: while it is on, the system's key bindings (the Super keys, Alt+Tab, Alt+F4,
+// Ctrl+Esc, Print ...) and the window manager's mouse bindings do not act, every key goes to
+// the program's windows, the program's windows stay on every desktop and above the others,
+// the session stays on its desktop, and the X server's own console-switch and server-kill
+// keys are out of the keymap (ServerKeys.h). DisableWindowKeys and EnableWindowKeys are called
+// from the user-interface thread, once each per run.
 
 #define KDKBHOOK_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
 KDKBHOOK_EXPORT void DisableWindowKeys();
 KDKBHOOK_EXPORT void EnableWindowKeys();
+// Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
+// and while another client holds the keyboard.
+KDKBHOOK_EXPORT bool WindowKeysLocked();
 }

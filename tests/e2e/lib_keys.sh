@@ -131,3 +131,19 @@ steal_focus() {
   echo "ok: $name: focus back ${back} ms after another program opened a window"
 }
 
+
+# write_stock_config FILE: the distribution's stock openbox configuration, with its mouse
+# bindings as they come, 4 desktops, and the key bindings replaced by the marker bindings.
+write_stock_config() {
+  local file=$1 stock=/etc/xdg/openbox/rc.xml
+  [ -f "$stock" ] || fail "no stock openbox configuration at $stock"
+  write_key_config "$E2E_TMP/keys.xml"
+  python3 - "$stock" "$E2E_TMP/keys.xml" "$file" <<'PY'
+import re, sys
+stock = open(sys.argv[1]).read()
+keys = re.search(r"<keyboard>.*</keyboard>", open(sys.argv[2]).read(), re.S).group(0)
+stock = re.sub(r"<keyboard>.*</keyboard>", lambda _: keys, stock, count=1, flags=re.S)
+stock = re.sub(r"(<desktops>.*?<number>)\d+(</number>)", r"\g<1>4\g<2>", stock, count=1, flags=re.S)
+open(sys.argv[3], "w").write(stock)
+PY
+}

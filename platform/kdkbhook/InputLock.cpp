@@ -1,0 +1,144 @@
+#include "platform/kdkbhook/InputLock.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <algorithm>
+
+#include <X11/Xlib.h>
+#include <xcb/xcb.h>
+// X's event-type macros would shadow Qt's event types of the same names.
+#undef FocusIn
+#undef FocusOut
+#undef Expose
+
+namespace {
+
+constexpr int RegrabIntervalMs = 250;
+
+bool IsGrabCandidate(const QWindow* window)
+{
+    if (!window || !window->isVisible() || !window->isTopLevel() || !window->handle())
+        return false;
+    const auto type = window->type();
+    return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
+}
+
+// The window that takes the grabs: the active one when the program is active, else a modal
+// window, else the largest visible top-level window (the main window).
+QWindow* GrabWindow()
+{
+    if (QWindow* focus = QGuiApplication::focusWindow(); IsGrabCandidate(focus))
+        return focus;
+    if (QWindow* modal = QGuiApplication::modalWindow(); IsGrabCandidate(modal))
+        return modal;
+    QWindow* best = nullptr;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (!IsGrabCandidate(window))
+            continue;
+        const auto area = [](const QWindow* w) { return qint64(w->width()) * w->height(); };
+        if (!best || area(window) > area(best))
+            best = window;
+    }
+    return best;
+}
+
+bool IsOwnWindow(xcb_window_t id)
+{
+    const auto windows = QGuiApplication::topLevelWindows();
+    return std::any_of(windows.begin(), windows.end(), [id](const QWindow* window) {
+        return window->handle() && static_cast<xcb_window_t>(window->winId()) == id;
+    });
+}
+
+} // namespace
+
+TInputLock::TInputLock(_XDisplay* dpy)
+    : QObject(qGuiApp)
+    , FDisplay(dpy)
+    , FKeeper(dpy)
+{
+    qGuiApp->installEventFilter(this);
+    qGuiApp->installNativeEventFilter(this);
+    FTimer.setInterval(RegrabIntervalMs);
+    connect(&FTimer, &QTimer::timeout, this, [this] { Grab(); });
+    FTimer.start();
+    FSoon.setSingleShot(true);
+    FSoon.setInterval(0);
+    connect(&FSoon, &QTimer::timeout, this, [this] { Grab(); });
+    Grab();
+}
+
+TInputLock::~TInputLock()
+{
+    // Freed with the application object, the X connection is closing and takes the grabs
+    // with it; only EnableWindowKeys, while the application runs, has to release them.
+    if (!qGuiApp)
+        return;
+    qGuiApp->removeNativeEventFilter(this);
+    qGuiApp->removeEventFilter(this);
+    XUngrabPointer(FDisplay, CurrentTime);
+    XUngrabKeyboard(FDisplay, CurrentTime);
+    XFlush(FDisplay);
+}
+
+bool TInputLock::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ApplicationStateChange:
+    case QEvent::Show:
+    case QEvent::Expose:
+    case QEvent::FocusIn:
+    case QEvent::WindowActivate:
+        GrabSoon();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool TInputLock::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
+    if (notify->window == static_cast<xcb_window_t>(DefaultRootWindow(FDisplay))) {
+        if (FKeeper.RootPropertyChanged(notify->atom))
+            GrabSoon();
+    } else if (FKeeper.IsWindowStateProperty(notify->atom) && IsOwnWindow(notify->window)) {
+        GrabSoon();
+    }
+    return false; // Qt sees every event as before
+}
+
+void TInputLock::GrabSoon()
+{
+    // Grabbing once the event has been handled lets Qt settle which window is active.
+    if (!FSoon.isActive())
+        FSoon.start();
+}
+
+void TInputLock::Grab()
+{
+    FKeeper.KeepWindows();
+    QWindow* window = GrabWindow();
+    if (!window) {
+        FKeysLocked = false;
+        XFlush(FDisplay);
+        return;
+    }
+    const auto w = static_cast<Window>(window->winId());
+    // A grab by another client (AlreadyGrabbed) or a window not yet mapped
+    // (GrabNotViewable) is simply tried again on the next tick.
+    FKeysLocked = XGrabKeyboard(FDisplay, w, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+    // No event mask: events over our own windows arrive as usual (owner events), and events
+    // over anything else go nowhere.
+    XGrabPointer(FDisplay, w, True, 0, GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+    XFlush(FDisplay);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/kdkbhook/DesktopKeeper.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+#include <QTimer>
+
+struct _XDisplay;
+
+// The lock, taken over the program's own Qt X connection: an active keyboard grab and an
+// active pointer grab on the program's active window, both with owner events on. While a
+// client holds them, the window manager's passive grabs (its key and mouse bindings, on the
+// root window and on window frames) never fire, and whatever the desktop watches the pointer
+// for never sees it; every key and every pointer event over one of the program's own windows
+// still reaches that window as usual. Events over other clients' windows are dropped.
+//
+// The server drops a grab when the grabbing window is unmapped, and refuses one while another
+// client holds it, so both are taken again whenever a program window is shown or activated,
+// whenever the session is moved off its desktop (and moved back), and on a short timer.
+class TInputLock : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit TInputLock(_XDisplay* dpy);
+    ~TInputLock() override;
+
+    // Whether the keyboard grab held at the last attempt.
+    bool KeysLocked() const { return FKeysLocked; }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Grab();
+    void GrabSoon();
+
+    _XDisplay* FDisplay; // X11's Display
+    TDesktopKeeper FKeeper;
+    QTimer FTimer;
+    QTimer FSoon;
+    bool FKeysLocked { false };
+};
