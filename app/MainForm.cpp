@@ -30,7 +30,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QDateTime>
 #include <QScreen>
+#include <QTimer>
 
 #include <exception>
 #include <filesystem>
@@ -47,6 +49,7 @@ constexpr std::uint16_t VK_RWIN = 92;
 constexpr std::uint32_t SoundResourceFlags = 0x40005; // SND_RESOURCE | SND_ASYNC
 constexpr std::uint32_t SoundFileFlags = 0x20001;     // SND_FILENAME | SND_ASYNC
 constexpr int mrYes = 6;
+constexpr int KeyLockCheckMs = 500;
 
 const char* const PlayModeBitmaps[5][2] = {
     { "CLASSICTYPE_OFF", "CLASSICTYPE_ON" }, { "PATTERNTYPE_OFF", "PATTERNTYPE_ON" },
@@ -76,6 +79,7 @@ std::string WithTrailingSlash(std::string path)
 
 TFrmKedoozle::TFrmKedoozle(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_keysLocked(WindowKeysLocked)
     , m_keyRepeatFilter(std::make_unique<TKeyRepeatFilter>())
 {
     setWindowTitle(QStringLiteral("Kedoozle"));
@@ -252,12 +256,18 @@ void TFrmKedoozle::FormCreate()
     m_winKeyPending = false;
     // The key-watch thread runs always here: it keeps WinKeysUp true to the Super keys.
     m_checkKeysThread = std::make_unique<TCheckKeysThread>();
+    // A lock that does not hold is said, rather than played on silently.
+    m_keyLockTimer = new QTimer(this);
+    connect(m_keyLockTimer, &QTimer::timeout, this, [this] { CheckKeyLock(); });
+    m_keyLockTimer->start(KeyLockCheckMs);
 }
 
 void TFrmKedoozle::FormDestroy()
 {
     if (m_monitorCovers)
         m_monitorCovers->CloseAll();
+    if (m_keyLockTimer)
+        m_keyLockTimer->stop();
     if (m_checkKeysThread)
         m_checkKeysThread->Terminate();
     // A failed save is reported, and shutdown goes on: the modules are freed and the
@@ -401,6 +411,7 @@ void TFrmKedoozle::PbxDisplayMessage(const std::string& text)
 {
     if (!m_showMessages)
         return;
+    m_traceShown = true;
     m_pnlPlayModes->hide();
     m_pnlKedoozle->hide();
     m_lblMessage->SetCaption(text);
@@ -413,10 +424,54 @@ void TFrmKedoozle::PbxDisplayClearMessage()
     CloseSplash();
     if (!m_showMessages)
         return;
+    m_traceShown = false;
     m_lblMessage->SetCaption("");
     m_lblMessage->hide();
     m_pnlKedoozle->show();
     m_pnlPlayModes->show();
+    ShowKeysNotLocked(m_keysNotLockedShown);
+    m_pnlControlPanel->Realign();
+}
+
+void TFrmKedoozle::SetKeyLockCheck(std::function<bool()> locked, int graceMs)
+{
+    m_keysLocked = std::move(locked);
+    m_keyLockGraceMs = graceMs;
+    m_keysUnlockedSince = -1;
+}
+
+void TFrmKedoozle::CheckKeyLock()
+{
+    if (m_keysLocked && m_keysLocked()) {
+        m_keysUnlockedSince = -1;
+        if (m_keysNotLockedShown)
+            ShowKeysNotLocked(false);
+        return;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_keysUnlockedSince < 0)
+        m_keysUnlockedSince = now;
+    if (now - m_keysUnlockedSince >= m_keyLockGraceMs && !m_keysNotLockedShown)
+        ShowKeysNotLocked(true);
+}
+
+// The warning takes the logo's place; the play modes, the sound switch and the exit stay. A
+// trace on show keeps the message area until the next drawing, which brings the warning back.
+void TFrmKedoozle::ShowKeysNotLocked(bool show)
+{
+    const bool changed = show != m_keysNotLockedShown;
+    m_keysNotLockedShown = show;
+    if (m_traceShown)
+        return;
+    if (show) {
+        m_lblMessage->SetCaption(LoadStr(Str::KeysNotLocked));
+        m_pnlKedoozle->hide();
+        m_lblMessage->show();
+    } else if (changed) {
+        m_lblMessage->SetCaption("");
+        m_lblMessage->hide();
+        m_pnlKedoozle->show();
+    }
     m_pnlControlPanel->Realign();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class QTimer;
 class TImage;
 class TKDPanel;
 class TLxLabel;
@@ -88,6 +89,13 @@ public:
     std::string SoundImageName() const { return m_soundImageName; }
     std::string ExitImageName() const { return m_exitImageName; }
 
+    // The key lock is watched while the program plays: when it does not hold for
+    // `graceMs`, the message area says that the keys are not locked, until it holds again.
+    // The query is replaceable, so tests can stand in for the lock.
+    void SetKeyLockCheck(std::function<bool()> locked, int graceMs);
+    void CheckKeyLock();
+    bool KeysNotLockedShown() const { return m_keysNotLockedShown; }
+
     // The exit confirmation is replaceable, so tests can answer it.
     using TConfirmExit = std::function<int(QWidget* owner, QPoint topLeft)>;
     void SetConfirmExit(TConfirmExit confirm) { m_confirmExit = std::move(confirm); }
@@ -121,6 +129,7 @@ private:
     void SetControlHints();
     // The play surface's drawing for a key, on the main surface and every cover.
     void DrawKey(std::uint16_t key);
+    void ShowKeysNotLocked(bool show);
 
     TKDPanel* m_pnlOuterFrame { nullptr };
     TKDPanel* m_pnlControlPanel { nullptr };
@@ -144,6 +153,12 @@ private:
     bool m_mousePlay { true };
     TMousePlay* m_mousePlayer { nullptr };
     bool m_closeConfirmed { false };
+    bool m_traceShown { false };
+    bool m_keysNotLockedShown { false };
+    std::function<bool()> m_keysLocked;
+    int m_keyLockGraceMs { 3000 };
+    QTimer* m_keyLockTimer { nullptr };
+    qint64 m_keysUnlockedSince { -1 };
     std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
     std::unique_ptr<TKeyRepeatFilter> m_keyRepeatFilter;
     std::unique_ptr<TMonitorCovers> m_monitorCovers;

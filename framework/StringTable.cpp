@@ -53,6 +53,7 @@ constexpr TEntry Entries[] = {
     { Str::HintExit, "Click here to\rExit Kedoozle." },
     { Str::AppTitle, "Kedoozle" },
     { Str::SplashMessage, "Hello, little one! Let's play!" },
+    { Str::KeysNotLocked, "keys are not locked" },
     { Str::GIFInvalidSignature, "Invalid GIF signature" },
     { Str::GIFPrematureEnd, "Premature end of data" },
     { Str::GIFUnknownExtension, "Unknown extension type" },

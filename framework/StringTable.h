@@ -47,6 +47,7 @@ constexpr int HintLogo = 65107;
 constexpr int HintExit = 65108;
 constexpr int AppTitle = 65109;           // "Kedoozle"
 constexpr int SplashMessage = 65119;      // the splash window's greeting
+constexpr int KeysNotLocked = 65110;      // "keys are not locked"
 // GIF reader texts.
 constexpr int GIFInvalidSignature = 65120;
 constexpr int GIFPrematureEnd = 65121;

@@ -49,4 +49,25 @@ xrdb -remove
 
 QT_SCALE_FACTOR=2 layout_shot "$E2E_TMP/scale2.png"
 same_layout "QT_SCALE_FACTOR=2" "$E2E_TMP/scale2.png"
+# Another client holds the keyboard for longer than a few seconds: the message area says so
+# in the logo's place, and the logo comes back once the lock holds.
+logo() { convert "$1" -crop 639x46+233+718 -depth 8 rgb:- | md5sum; }
+: >"$E2E_TMP/grabber.log"
+python3 "$(dirname "$0")/keyboard_grabber.py" 7 >"$E2E_TMP/grabber.log" 2>&1 &
+grabber=$!
+E2E_PIDS+=($grabber)
+for _ in $(seq 50); do grep -q '^grab' "$E2E_TMP/grabber.log" && break; sleep 0.1; done
+grep -q '^grab 0$' "$E2E_TMP/grabber.log" || fail "the other client could not grab the keyboard"
+start_program "$folder"
+xdotool mousemove 32 738 click 1 mousemove 512 300
+sleep 4
+kill -0 "$grabber" 2>/dev/null || fail "the other client let go too early for this test"
+screenshot "$E2E_TMP/unlocked.png"
+[ "$(logo "$E2E_TMP/unlocked.png")" != "$(logo "$E2E_TMP/plain.png")" ] || fail "the keys are not locked, but the logo shows"
+[ "$(pixel "$E2E_TMP/unlocked.png" 16 738)" = "$(pixel "$E2E_TMP/plain.png" 16 738)" ] || fail "the play modes are hidden"
+wait "$grabber" || true
+sleep 1.5
+screenshot "$E2E_TMP/locked.png"
+[ "$(logo "$E2E_TMP/locked.png")" = "$(logo "$E2E_TMP/plain.png")" ] || fail "the logo did not come back once the keys were locked"
+echo "ok: a keyboard held by another client is said in the message area, until the lock holds"
 echo "PASS"

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QThread>
 #include <QTemporaryDir>
 
@@ -292,6 +293,49 @@ TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
     form.FormKeyDown(key);
     EXPECT_FALSE(form.LblMessage()->isVisible());
     EXPECT_TRUE(form.PnlPlayModes()->isVisible());
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, AKeyLockThatDoesNotHoldIsSaidInTheMessageArea)
+{
+    WriteIni("[Settings]\nShowMessages=1\nPlayMode=3\n");
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    bool locked = true;
+    form.SetKeyLockCheck([&] { return locked; }, 200);
+    form.FormCreate();
+    form.show();
+    auto warningShown = [&] {
+        return form.LblMessage()->isVisible() && form.LblMessage()->Caption() == "keys are not locked"
+               && !form.PnlKedoozle()->isVisible() && form.PnlPlayModes()->isVisible();
+    };
+    form.CheckKeyLock();
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+
+    // A moment without the lock is not yet said; one longer than the grace is.
+    locked = false;
+    form.CheckKeyLock();
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    QTest::qWait(1000); // the form's own timer checks
+    EXPECT_TRUE(warningShown());
+    // The mode images, the sound switch and the exit keep their places beside it.
+    EXPECT_EQ(form.LblMessage()->geometry(), form.PnlKedoozle()->geometry());
+
+    // A trace replaces it until the next drawing, which brings the warning back.
+    std::uint16_t key = VK_A;
+    form.FormKeyDown(key);
+    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:", 0), 0u);
+    key = VK_A;
+    form.FormKeyUp(key);
+    form.PlayModeClick(form.PlayModeImage(0));
+    key = VK_A;
+    form.FormKeyDown(key);
+    EXPECT_TRUE(warningShown());
+
+    locked = true;
+    form.CheckKeyLock();
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
     form.FormDestroy();
 }
 
