@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A read-only Kedoozle.ini is a parent's way of locking the settings: the program plays with
+# them, and at exit the save fails with the file's name shown, the file stays byte for byte
+# as it was, and the keys are given back.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib_keys.sh"
+
+write_key_config "$E2E_TMP/rc.xml"
+start_x_unique 1024x768 "$E2E_TMP/rc.xml"
+for _ in 1 2 3 4 5; do
+  send_key_combinations
+  [ -z "$(markers_present)" ] || break
+  sleep 1
+done
+clear_markers
+
+folder=$(copy_program)
+printf '[Settings]\r\nPlayMode=2\r\nSound=0\r\n; locked by a parent\r\n' >"$folder/Kedoozle.ini"
+chmod 444 "$folder/Kedoozle.ini"
+cp -p "$folder/Kedoozle.ini" "$E2E_TMP/original.ini"
+start_program "$folder"
+# Play changes what would be saved: another play mode, the sound switch.
+xdotool mousemove 76 738 click 1 sleep 0.6 mousemove 948 738 click 1 sleep 0.6 mousemove 500 300
+xdotool key a b c
+click_exit_and_answer yes
+
+# The failed save is shown in a message box; the program waits for it.
+message_box() {
+  local id WIDTH HEIGHT X Y SCREEN WINDOW
+  for id in $(xdotool search --onlyvisible --name '^Kedoozle$' 2>/dev/null || true); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null || true)"
+    [ "${WIDTH:-1024}" -lt 1024 ] && echo "$id"
+  done
+  return 0
+}
+box=""
+for _ in $(seq 50); do
+  box=$(message_box | tail -1)
+  [ -n "$box" ] && break; sleep 0.1
+done
+[ -n "$box" ] || fail "no message about the failed save"
+sleep 0.5
+program_alive || fail "the program ended without waiting for the message"
+echo "ok: the failed save is shown"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key Return
+program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program ended with status $(cat "$E2E_TMP/status")"
+cmp -s "$folder/Kedoozle.ini" "$E2E_TMP/original.ini" || fail "the read-only settings file was changed"
+[ "$(stat -c %a "$folder/Kedoozle.ini")" = 444 ] || fail "the settings file is no longer read-only"
+[ -z "$(find "$folder" -name '.Kedoozle.ini.*')" ] || fail "a temporary file was left behind"
+echo "ok: the read-only settings file is byte for byte as it was"
+send_key_combinations
+expect_all_markers "after the exit with a failed save"
+echo "PASS"
