@@ -1,6 +1,7 @@
 #include "platform/kdkbhook/InputLock.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
@@ -43,6 +44,19 @@ QWindow* GrabWindow()
             best = window;
     }
     return best;
+}
+
+// Whether the pointer is on the window manager's frame around `window`, outside the window.
+bool PointerOnFrame(const QWindow* window)
+{
+    if (window->flags() & Qt::FramelessWindowHint)
+        return false;
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    if (frame == client)
+        return false;
+    const QPoint pointer = QCursor::pos();
+    return frame.contains(pointer) && !client.contains(pointer);
 }
 
 bool IsOwnWindow(xcb_window_t id)
@@ -92,7 +106,13 @@ bool TInputLock::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Expose:
     case QEvent::FocusIn:
     case QEvent::WindowActivate:
+    case QEvent::Enter:
+    case QEvent::Leave:
         GrabSoon();
+        break;
+    case QEvent::MouseMove:
+        if (FPointerOnFrame)
+            GrabSoon();
         break;
     default:
         break;
@@ -105,7 +125,14 @@ bool TInputLock::nativeEventFilter(const QByteArray& eventType, void* message, q
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+    const int type = event->response_type & 0x7f;
+    if (type == XCB_MOTION_NOTIFY) {
+        // The pointer moves over another client's window, such as a frame of the window
+        // manager's: it may need letting go at once.
+        GrabSoon();
+        return false;
+    }
+    if (type != XCB_PROPERTY_NOTIFY)
         return false;
     const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
     if (notify->window == static_cast<xcb_window_t>(DefaultRootWindow(FDisplay))) {
@@ -137,8 +164,14 @@ void TInputLock::Grab()
     // A grab by another client (AlreadyGrabbed) or a window not yet mapped
     // (GrabNotViewable) is simply tried again on the next tick.
     FKeysLocked = XGrabKeyboard(FDisplay, w, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
-    // No event mask: events over our own windows arrive as usual (owner events), and events
-    // over anything else go nowhere.
-    XGrabPointer(FDisplay, w, True, 0, GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+    FPointerOnFrame = PointerOnFrame(window);
+    if (FPointerOnFrame) {
+        XUngrabPointer(FDisplay, CurrentTime);
+    } else {
+        // Events over our own windows arrive as usual (owner events); of the events over
+        // anything else, only motion comes to us (so the frame hole opens at once), and
+        // clicks and wheel turns go nowhere.
+        XGrabPointer(FDisplay, w, True, PointerMotionMask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+    }
     XFlush(FDisplay);
 }

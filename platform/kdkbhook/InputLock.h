@@ -15,6 +15,11 @@ struct _XDisplay;
 // for never sees it; every key and every pointer event over one of the program's own windows
 // still reaches that window as usual. Events over other clients' windows are dropped.
 //
+// One hole is left in the pointer grab: while the pointer is on the frame the window manager
+// draws around a decorated window of ours (the title bar and close box of a dialog), the
+// pointer is let go, so the frame's own buttons work; it is taken again as soon as the
+// pointer is back on one of our windows or elsewhere.
+//
 // The server drops a grab when the grabbing window is unmapped, and refuses one while another
 // client holds it, so both are taken again whenever a program window is shown or activated,
 // whenever the session is moved off its desktop (and moved back), and on a short timer.
@@ -40,4 +45,5 @@ private:
     QTimer FTimer;
     QTimer FSoon;
     bool FKeysLocked { false };
+    bool FPointerOnFrame { false };
 };

@@ -86,11 +86,13 @@ xdotool mousemove "$nx" "$ny" click 1
 dialog_gone || fail "the confirmation stayed up after No"
 program_alive || fail "No ended the program"
 
-# The close box (at the right end of openbox's title bar) keeps it going too.
+# The close box (at the right end of openbox's title bar) keeps it going too. The pointer
+# rests there a moment before the click, as a hand's would: the program lets the pointer go
+# only once it is on the window manager's frame.
 dialog=$(open_exit_confirmation)
 sleep 0.4
 read -r ol ot ow oh < <(outer_geometry "$dialog")
-xdotool mousemove $((ol + ow - 12)) $((ot + 9)) click 1
+xdotool mousemove $((ol + ow - 12)) $((ot + 9)) sleep 0.05 click 1
 dialog_gone || fail "the confirmation stayed up after its close box"
 program_alive || fail "the close box ended the program"
 
