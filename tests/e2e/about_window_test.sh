@@ -137,7 +137,9 @@ about=$(open_about)
 about_origin "$about"
 # The close box sits at the right end of the title bar above the client area.
 read -r _ fright ftop _ < <(xprop -id "$about" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-xdotool mousemove $((AX + 521 + fright - 12)) $((AY - ftop / 2)) click 1
+# The pointer rests there a moment, as a hand's would: the program lets the pointer go only
+# once it is on the window manager's frame.
+xdotool mousemove $((AX + 521 + fright - 12)) $((AY - ftop / 2)) sleep 0.05 click 1
 for _ in $(seq 30); do [ -z "$(about_window)" ] && break; sleep 0.1; done
 [ -z "$(about_window)" ] || fail "the close box did not close the About window"
 sleep 0.3
