@@ -28,7 +28,8 @@ bool IsGrabCandidate(const QWindow* window)
 }
 
 // The window that takes the grabs: the active one when the program is active, else a modal
-// window, else the largest visible top-level window (the main window).
+// window, else the largest visible top-level window (the main window). Before any window of
+// the program is on the screen there is none: the root window holds the keyboard grab then.
 QWindow* GrabWindow()
 {
     if (QWindow* focus = QGuiApplication::focusWindow(); IsGrabCandidate(focus))
@@ -114,6 +115,13 @@ bool TInputLock::eventFilter(QObject* watched, QEvent* event)
         if (FPointerOnFrame)
             GrabSoon();
         break;
+    case QEvent::Hide:
+        // The server drops the grabs with the window that held them: a window that goes (an
+        // error box, the title window) hands them on at once, even while the program is
+        // still starting and not yet waiting for events.
+        if (auto* window = qobject_cast<QWindow*>(watched); window && IsHeldBy(window))
+            Grab();
+        break;
     default:
         break;
     }
@@ -151,19 +159,26 @@ void TInputLock::GrabSoon()
         FSoon.start();
 }
 
+bool TInputLock::IsHeldBy(const QWindow* window) const
+{
+    return FHolder != 0 && window->handle() && static_cast<unsigned long>(window->winId()) == FHolder;
+}
+
 void TInputLock::Grab()
 {
     FKeeper.KeepWindows();
     QWindow* window = GrabWindow();
-    if (!window) {
-        FKeysLocked = false;
-        XFlush(FDisplay);
-        return;
-    }
-    const auto w = static_cast<Window>(window->winId());
+    const Window w = window ? static_cast<Window>(window->winId()) : DefaultRootWindow(FDisplay);
     // A grab by another client (AlreadyGrabbed) or a window not yet mapped
     // (GrabNotViewable) is simply tried again on the next tick.
     FKeysLocked = XGrabKeyboard(FDisplay, w, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+    if (FKeysLocked)
+        FHolder = w;
+    // The pointer is held only while a window of ours is there to receive its events.
+    if (!window) {
+        XFlush(FDisplay);
+        return;
+    }
     FPointerOnFrame = PointerOnFrame(window);
     if (FPointerOnFrame) {
         XUngrabPointer(FDisplay, CurrentTime);

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTimer>
 
+class QWindow;
+
 struct _XDisplay;
 
 // The lock, taken over the program's own Qt X connection: an active keyboard grab and an
@@ -39,11 +41,13 @@ protected:
 private:
     void Grab();
     void GrabSoon();
+    bool IsHeldBy(const QWindow* window) const;
 
     _XDisplay* FDisplay; // X11's Display
     TDesktopKeeper FKeeper;
     QTimer FTimer;
     QTimer FSoon;
+    unsigned long FHolder { 0 }; // the X window that holds the keyboard grab
     bool FKeysLocked { false };
     bool FPointerOnFrame { false };
 };
