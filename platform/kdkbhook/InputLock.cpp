@@ -23,6 +23,9 @@ bool IsGrabCandidate(const QWindow* window)
 {
     if (!window || !window->isVisible() || !window->isTopLevel() || !window->handle())
         return false;
+    // The windows that cover the other monitors never take the keyboard.
+    if (window->flags() & Qt::WindowDoesNotAcceptFocus)
+        return false;
     const auto type = window->type();
     return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
 }
