@@ -50,7 +50,7 @@ bool TFrmCover::event(QEvent* event)
     case QEvent::MouseMove:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-        event->accept(); // clicks on a cover do nothing
+        event->accept(); // clicks that mouse play did not take do nothing
         return true;
     case QEvent::Close:
         if (m_closeAllowed)

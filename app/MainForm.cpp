@@ -99,6 +99,9 @@ void TFrmKedoozle::CoverOtherMonitors()
     if (m_monitorCovers)
         return;
     m_monitorCovers = std::make_unique<TMonitorCovers>(this, m_pbxDisplay);
+    // Mouse play draws on the surface that was clicked, whichever monitor it is on.
+    if (m_mousePlayer)
+        m_monitorCovers->OnNewSurface = [this](TKDPaintBox* surface) { m_mousePlayer->Watch(surface); };
     m_monitorCovers->Follow();
 }
 

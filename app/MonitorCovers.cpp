@@ -90,6 +90,8 @@ void TMonitorCovers::Cover(const std::vector<TMonitor>& monitors)
         if (it == m_covers.end()) {
             m_covers.push_back({ monitor.Name, new TFrmCover(m_mainWindow) });
             it = std::prev(m_covers.end());
+            if (OnNewSurface)
+                OnNewSurface(it->Cover->PbxDisplay());
         }
         it->Cover->Cover(monitor.Area);
     }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -43,6 +44,9 @@ public:
     void CloseAll();
 
     std::vector<TFrmCover*> Covers() const;
+
+    // Told of the play surface of every cover made from now on (mouse play watches them).
+    std::function<void(TKDPaintBox* surface)> OnNewSurface;
 
 private:
     void Update();

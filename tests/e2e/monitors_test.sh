@@ -71,12 +71,18 @@ check_play() {
 wait_covers 1
 check_play
 
-# Clicks, wheel and drags on a cover do nothing, and the main window keeps the focus.
+# The wheel on a cover does nothing; clicks and a drag there draw on that cover alone (mouse
+# play), and the main window keeps the focus.
 screenshot "$E2E_TMP/before.png"
-xdotool mousemove 1500 400 click 1 click 3 click 2 click 4 click 5 mousedown 1 mousemove 1700 600 mouseup 1
+xdotool mousemove 1500 400 click 4 click 5
+sleep 0.4
+screenshot "$E2E_TMP/wheel.png"
+region_changed "$E2E_TMP/before.png" "$E2E_TMP/wheel.png" 2048x768+0+0 && fail "the wheel on a cover changed the screen"
+xdotool mousemove 1500 400 click 1 click 3 click 2 mousedown 1 mousemove 1700 600 mouseup 1
 sleep 0.4
 screenshot "$E2E_TMP/after.png"
-region_changed "$E2E_TMP/before.png" "$E2E_TMP/after.png" 2048x768+0+0 && fail "a click on a cover changed the screen"
+region_changed "$E2E_TMP/wheel.png" "$E2E_TMP/after.png" 1024x768+0+0 && fail "a click on a cover drew on the main monitor"
+region_changed "$E2E_TMP/wheel.png" "$E2E_TMP/after.png" 1024x768+1024+0 || fail "a click on a cover drew nothing there"
 [ "$(xdotool getactivewindow)" = "$main" ] || fail "a click on a cover took the focus from the main window"
 xdotool key z
 sleep 0.3
