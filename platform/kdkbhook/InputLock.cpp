@@ -63,6 +63,16 @@ bool PointerOnFrame(const QWindow* window)
     return frame.contains(pointer) && !client.contains(pointer);
 }
 
+// The program's top-level window with this id, or null.
+QWindow* OwnWindow(xcb_window_t id)
+{
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->handle() && static_cast<xcb_window_t>(window->winId()) == id)
+            return window;
+    }
+    return nullptr;
+}
+
 bool IsOwnWindow(xcb_window_t id)
 {
     const auto windows = QGuiApplication::topLevelWindows();
@@ -137,6 +147,18 @@ bool TInputLock::nativeEventFilter(const QByteArray& eventType, void* message, q
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const int type = event->response_type & 0x7f;
+    if (type == XCB_UNMAP_NOTIFY) {
+        // Another program took one of our windows off the screen (the program itself hides a
+        // window only after marking it hidden): it goes back at once, and the grabs with it.
+        const auto* unmap = static_cast<const xcb_unmap_notify_event_t*>(message);
+        QWindow* window = OwnWindow(unmap->window);
+        if (window && window->isVisible()) {
+            XMapRaised(FDisplay, unmap->window);
+            XFlush(FDisplay);
+            GrabSoon();
+        }
+        return false;
+    }
     if (type == XCB_MOTION_NOTIFY) {
         // The pointer moves over another client's window, such as a frame of the window
         // manager's: it may need letting go at once.
