@@ -41,6 +41,8 @@ TLxMemo::TLxMemo(QWidget* parent)
     setTabChangesFocus(true);
     SetScrollBars(TScrollStyle::ssNone);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The toolkit's own copy-and-select menu is not part of this program's windows.
+    setContextMenuPolicy(Qt::NoContextMenu);
     // A control's text is its own: the memo starts empty, never with its name.
     ApplyColors();
     setFont(m_font.ToQFont());

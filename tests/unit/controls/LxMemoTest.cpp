@@ -5,10 +5,12 @@
 #include "framework/Exceptions.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <string>
@@ -153,6 +155,24 @@ TEST_F(MemoTest, ReadOnlyIgnoresTyping)
     memo.SetCaretLine(2);
     QTest::keyClicks(&memo, "a");
     EXPECT_EQ(memo.Lines(), (std::vector<std::string> { "first", "asecond" }));
+}
+
+TEST_F(MemoTest, RightClickOpensNoMenu)
+{
+    memo.SetLines({ "licence" });
+    memo.show();
+    // A menu would wait in its own loop: note it, and close it, so the test ends either way.
+    bool popupShown = false;
+    QTimer::singleShot(200, [&popupShown] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popupShown = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10), memo.mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::sendEvent(memo.viewport(), &menu);
+    QTest::qWait(300);
+    EXPECT_FALSE(popupShown);
 }
 
 TEST_F(MemoTest, WheelScrollsALineANotchAndMoreWithCtrl)
