@@ -10,8 +10,10 @@ screen_size() { echo 1024 768; }
 
 start_xorg
 add_monitor DUMMY1 1024x768 DUMMY0
-# A bright desktop shows any part of a monitor that is left uncovered.
-xsetroot -solid '#00ff00'
+# A bright desktop shows any part of a monitor that is left uncovered. Its colour is none of
+# the program's own (pure green is a random colour of the drawings).
+desktop='#02fd01'
+xsetroot -solid "$desktop"
 folder=$(copy_program)
 start_program "$folder"
 main=$(xdotool search --onlyvisible --name '^Kedoozle$' | head -1)
@@ -37,7 +39,7 @@ covers_match_monitors() {
 green_pixels() {
   local monitor total=0 count
   for monitor in $(monitors); do
-    count=$(convert "$1" -crop "$monitor" +repage -fill black +opaque '#00ff00' -fill white -opaque '#00ff00' \
+    count=$(convert "$1" -crop "$monitor" +repage -fill black +opaque "$desktop" -fill white -opaque "$desktop" \
       -format '%[fx:round(mean*w*h)]' info:)
     total=$((total + count))
   done
