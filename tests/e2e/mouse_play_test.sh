@@ -8,13 +8,15 @@ dist=$(copy_program)
 # PictureType: the picture's middle goes under the pointer, kept inside the surface.
 sed -i 's/^PlayMode=.*/PlayMode=3/' "$dist/Kedoozle.ini"
 
-# lit FILE X Y: whether anything is drawn within 40 pixels of (X, Y) inside the surface (a
-# picture's own transparent parts may leave the very pixel under the pointer black).
+# lit FILE X Y: whether anything is drawn within 110 pixels of (X, Y) inside the surface: the
+# picture's box is centred on the pointer and kept inside the surface, and a picture's own
+# transparent margins may leave the pixels right around the pointer black.
 lit() {
-  local x0=$(( $2 - 40 < 16 ? 16 : $2 - 40 )) y0=$(( $3 - 40 < 16 ? 16 : $3 - 40 ))
-  local x1=$(( $2 + 40 > 1008 ? 1008 : $2 + 40 )) y1=$(( $3 + 40 > 706 ? 706 : $3 + 40 ))
+  local x0=$(( $2 - 110 < 16 ? 16 : $2 - 110 )) y0=$(( $3 - 110 < 16 ? 16 : $3 - 110 ))
+  local x1=$(( $2 + 110 > 1008 ? 1008 : $2 + 110 )) y1=$(( $3 + 110 > 706 ? 706 : $3 + 110 ))
   [ "$(convert "$1" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" -format '%[fx:maxima]' info:)" != "0" ]
 }
+
 start_program "$dist"
 
 # The surface spans (16,16)-(1007,705) at 1024 x 768.
