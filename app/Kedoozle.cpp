@@ -6,6 +6,7 @@
 #include "graphics/ColorData.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DisplayLoss.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/Foreground.h"
 #include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
@@ -129,6 +130,10 @@ int main(int argc, char** argv)
                              if (state != Qt::ApplicationActive)
                                  form->AppEventsDeactivate();
                          });
+        // A Wayland compositor places windows itself, for its own clients and for XWayland's:
+        // the window asks it for full screen.
+        if (OnWaylandDesktop())
+            form->setWindowState(form->windowState() | Qt::WindowFullScreen);
         form->show();
         form->activateWindow();
         form->CoverOtherMonitors();

@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 
@@ -88,9 +89,11 @@ TFrmKedoozle::TFrmKedoozle(QWidget* parent)
     font.setPixelSize(12);
     setFont(font);
     CreateControls();
+    SetWindowKeysReport([](void* form, int state) { static_cast<TFrmKedoozle*>(form)->WindowKeysReport(state); },
+                        this);
 }
 
-TFrmKedoozle::~TFrmKedoozle() = default;
+TFrmKedoozle::~TFrmKedoozle() { SetWindowKeysReport(nullptr, nullptr); }
 
 HPALETTE TFrmKedoozle::GetPalette() const { return KDGetPalette(); }
 
@@ -415,6 +418,7 @@ void TFrmKedoozle::PbxDisplayMessage(const std::string& text)
     if (!m_showMessages)
         return;
     m_traceShown = true;
+    m_lockNoticeShowing = false;
     m_pnlPlayModes->hide();
     m_pnlKedoozle->hide();
     m_lblMessage->SetCaption(text);
@@ -432,8 +436,8 @@ void TFrmKedoozle::PbxDisplayClearMessage()
     m_lblMessage->hide();
     m_pnlKedoozle->show();
     m_pnlPlayModes->show();
-    ShowKeysNotLocked(m_keysNotLockedShown);
-    m_pnlControlPanel->Realign();
+    m_lockNoticeShowing = false;
+    UpdateLockNotice();
 }
 
 void TFrmKedoozle::SetKeyLockCheck(std::function<bool()> locked, int graceMs)
@@ -458,24 +462,65 @@ void TFrmKedoozle::CheckKeyLock()
         ShowKeysNotLocked(true);
 }
 
-// The warning takes the logo's place; the play modes, the sound switch and the exit stay. A
-// trace on show keeps the message area until the next drawing, which brings the warning back.
 void TFrmKedoozle::ShowKeysNotLocked(bool show)
 {
-    const bool changed = show != m_keysNotLockedShown;
     m_keysNotLockedShown = show;
+    UpdateLockNotice();
+}
+
+// The notice takes the logo's place; the play modes, the sound switch and the exit stay. What
+// the lock reported is more precise than the general warning and goes first. A trace on show
+// keeps the message area until the next drawing, which brings the notice back.
+void TFrmKedoozle::UpdateLockNotice()
+{
     if (m_traceShown)
         return;
-    if (show) {
-        m_lblMessage->SetCaption(LoadStr(Str::KeysNotLocked));
+    std::string text = m_lockNotice;
+    if (text.empty() && m_keysNotLockedShown)
+        text = LoadStr(Str::KeysNotLocked);
+    if (!text.empty()) {
+        m_lblMessage->SetCaption(text);
         m_pnlKedoozle->hide();
         m_lblMessage->show();
-    } else if (changed) {
+        m_lockNoticeShowing = true;
+    } else if (m_lockNoticeShowing) {
+        m_lockNoticeShowing = false;
         m_lblMessage->SetCaption("");
         m_lblMessage->hide();
         m_pnlKedoozle->show();
     }
     m_pnlControlPanel->Realign();
+}
+
+void TFrmKedoozle::WindowKeysReport(int state)
+{
+    int text = 0;
+    switch (state) {
+    case wksDesktopKeysOpen:
+        text = Str::KeysOpenOnDesktop;
+        break;
+    case wksRefused:
+        text = Str::KeysRefusedByDesktop;
+        break;
+    case wksLost:
+        text = Str::KeysLostToDesktop;
+        break;
+    default:
+        break;
+    }
+    if (text == 0) {
+        if (!m_lockNotice.empty())
+            std::fprintf(stderr, "Kedoozle: %s\n", LoadStr(Str::KeysLockedAgain).c_str());
+        m_lockNotice.clear();
+        UpdateLockNotice();
+        return;
+    }
+    if (m_lockNotice == LoadStr(text))
+        return; // told already
+    m_lockNotice = LoadStr(text);
+    std::fprintf(stderr, "Kedoozle: %s\n", m_lockNotice.c_str());
+    std::fflush(stderr);
+    UpdateLockNotice();
 }
 
 void TFrmKedoozle::CloseSplash()

@@ -55,6 +55,12 @@ public:
     void PbxDisplayClearMessage();
     void CloseSplash();
 
+    // The key lock's report (a TWindowKeysState): what is not locked is shown to the parent in
+    // the message area and written to the error output; a lock that holds again takes the
+    // text away.
+    void WindowKeysReport(int state);
+    std::string LockNotice() const { return m_lockNotice; }
+
     TKDPaintBox* PbxDisplay() const { return m_pbxDisplay; }
     // The palette the window names: the shared display palette on a palette display.
     HPALETTE GetPalette() const;
@@ -130,6 +136,8 @@ private:
     // The play surface's drawing for a key, on the main surface and every cover.
     void DrawKey(std::uint16_t key);
     void ShowKeysNotLocked(bool show);
+    // Shows what is not locked in the message area, in the logo's place, or takes it away.
+    void UpdateLockNotice();
 
     TKDPanel* m_pnlOuterFrame { nullptr };
     TKDPanel* m_pnlControlPanel { nullptr };
@@ -159,6 +167,8 @@ private:
     int m_keyLockGraceMs { 3000 };
     QTimer* m_keyLockTimer { nullptr };
     qint64 m_keysUnlockedSince { -1 };
+    std::string m_lockNotice; // what the lock reported as not locked; empty while it holds
+    bool m_lockNoticeShowing { false };
     std::unique_ptr<TCheckKeysThread> m_checkKeysThread;
     std::unique_ptr<TKeyRepeatFilter> m_keyRepeatFilter;
     std::unique_ptr<TMonitorCovers> m_monitorCovers;

@@ -42,6 +42,13 @@ constexpr TEntry Entries[] = {
     { Str::EmptyPicture, "Picture %s is empty" },
     { Str::TabIndexError, "Tab index out of bounds" },
     { Str::ListIndexError, "List index out of bounds (%d)" },
+    { Str::KeysOpenOnDesktop, "Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. "
+                              "Super, Alt+Tab and the desktop's other shortcuts still work." },
+    { Str::KeysRefusedByDesktop, "Keys are not locked: the desktop has not allowed Kedoozle to hold back its "
+                                 "shortcuts. Super, Alt+Tab and the desktop's other shortcuts still work." },
+    { Str::KeysLostToDesktop, "Keys are not locked any more: the desktop took its shortcuts back. Super, "
+                              "Alt+Tab and the desktop's other shortcuts work again." },
+    { Str::KeysLockedAgain, "Keys are locked again." },
     { Str::HintClassicType, "Click here to change to ClassicType play mode." },
     { Str::HintPatternType, "Click here to change to PatternType play mode." },
     { Str::HintShapeType, "Click here to change to ShapeType play mode." },

@@ -36,6 +36,11 @@ constexpr int UnknownTypeCode = 65462;    // "Unknown picture type code %d"
 constexpr int EmptyPicture = 65463;       // "Picture %s is empty"
 constexpr int TabIndexError = 65470;      // "Tab index out of bounds"
 constexpr int ListIndexError = 65471;     // "List index out of bounds (%d)"
+// What the key lock could not lock, for the parent.
+constexpr int KeysOpenOnDesktop = 65480;
+constexpr int KeysRefusedByDesktop = 65481;
+constexpr int KeysLostToDesktop = 65482;
+constexpr int KeysLockedAgain = 65483;
 constexpr int HintClassicType = 65100;
 constexpr int HintPatternType = 65101;
 constexpr int HintShapeType = 65102;

@@ -1,11 +1,13 @@
 #include "platform/WindowSystem.h"
 
+#include "platform/DisplayPlatform.h"
+
 #include <QByteArray>
 
 void ChooseWindowSystem()
 {
     // The one place where the platform is chosen.
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    ChooseDisplayPlatform();
     // Neither the screen's density (Xft.dpi) nor a scale factor set in the session may
     // scale the windows or their fonts.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", QByteArrayLiteral("0"));

@@ -1,16 +1,24 @@
 #include "platform/kdkbhook/kdkbhook.h"
 
 #include "platform/kdkbhook/InputLock.h"
+#include "platform/kdkbhook/LockWindows.h"
 #include "platform/kdkbhook/ServerKeys.h"
+#include "platform/kdkbhook/WaylandKeyLock.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 
+#include <cstdlib>
+
 #include <X11/Xlib.h>
+
+// The lock fits the platform the program runs on: X grabs for an X client, the compositor's
+// shortcuts inhibited for a Wayland client. Elsewhere (offscreen) there is nothing to lock.
 
 namespace {
 
-QPointer<TInputLock> Lock;
+QPointer<TInputLock> X11Lock;
+QPointer<TWaylandKeyLock> WaylandLock;
 
 Display* QtDisplay()
 {
@@ -20,23 +28,41 @@ Display* QtDisplay()
     return x11 ? x11->display() : nullptr;
 }
 
+// An X client on a Wayland desktop runs on XWayland: its grabs hold only against other X
+// clients, while the compositor keeps its own shortcuts.
+bool OnWaylandDesktop()
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return wayland && *wayland;
+}
+
 } // namespace
 
 void DisableWindowKeys()
 {
-    if (Lock)
+    if (X11Lock || WaylandLock)
         return;
-    Display* dpy = QtDisplay();
-    if (!dpy)
-        return;
-    Lock = new TInputLock(dpy);
-    ServerKeys::Lock(XDisplayString(dpy));
+    if (Display* dpy = QtDisplay()) {
+        X11Lock = new TInputLock(dpy);
+        ServerKeys::Lock(XDisplayString(dpy));
+        if (OnWaylandDesktop())
+            ReportWindowKeys(wksDesktopKeysOpen);
+    } else {
+        WaylandLock = TWaylandKeyLock::Create();
+    }
 }
 
 void EnableWindowKeys()
 {
-    delete Lock.data();
+    delete X11Lock.data();
+    delete WaylandLock.data();
     ServerKeys::Unlock();
+    ForgetWindowKeysState();
 }
 
-bool WindowKeysLocked() { return Lock && Lock->KeysLocked(); }
+bool WindowKeysLocked()
+{
+    if (X11Lock)
+        return X11Lock->KeysLocked();
+    return WaylandLock && WaylandLock->KeysLocked();
+}

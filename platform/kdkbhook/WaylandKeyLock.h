@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class QWindow;
+struct wl_display;
+struct wl_event_queue;
+struct wl_registry;
+struct wl_seat;
+struct zwp_keyboard_shortcuts_inhibit_manager_v1;
+
+// The lock as a Wayland client: the compositor is asked to inhibit its own shortcuts while a
+// window of the program has the keyboard (keyboard-shortcuts-inhibit). Each window asks once
+// it is shown and focused; when the compositor takes the inhibition away while the window is
+// still focused, the window asks again, a few times a minute at most. What the compositor
+// does not grant is reported (refused, or lost after it was granted).
+class TWaylandKeyLock : public QObject {
+public:
+    // The lock over Qt's Wayland connection; null when the program is not a Wayland client,
+    // or when the compositor does not offer the protocol (then the keys are reported open).
+    static TWaylandKeyLock* Create();
+    ~TWaylandKeyLock() override;
+    // Whether the compositor holds its shortcuts back for one of the program's windows now.
+    bool KeysLocked() const;
+
+    struct TInhibitor;
+    struct TSeat {
+        wl_seat* Seat;
+        unsigned Name;
+    };
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TWaylandKeyLock(wl_display* display, wl_event_queue* queue, wl_registry* registry);
+
+    static void Global(void* data, wl_registry* registry, unsigned name, const char* interface, unsigned version);
+    static void GlobalRemove(void* data, wl_registry* registry, unsigned name);
+    static void Active(void* data, struct zwp_keyboard_shortcuts_inhibitor_v1* proxy);
+    static void Inactive(void* data, struct zwp_keyboard_shortcuts_inhibitor_v1* proxy);
+
+    void Update();
+    void Request(TInhibitor& inhibitor);
+    void Release(TInhibitor& inhibitor);
+    void ForgetWindow(const QObject* window);
+    void ReportFor(const QWindow* focus);
+
+    wl_display* FDisplay;
+    wl_event_queue* FQueue;
+    wl_registry* FRegistry;
+    zwp_keyboard_shortcuts_inhibit_manager_v1* FManager { nullptr };
+    unsigned FManagerName { 0 };
+    std::vector<TSeat> FSeats;
+    std::vector<std::unique_ptr<TInhibitor>> FInhibitors;
+    QTimer FTimer;
+    QTimer FSoon;
+};

@@ -1,0 +1,175 @@
+#include "app/MainForm.h"
+
+#include "app/KDGlobals.h"
+#include "app/PictureFormats.h"
+#include "controls/KDCtrls.h"
+#include "controls/LxLabel.h"
+#include "framework/Application.h"
+#include "graphics/ColorData.h"
+#include "platform/kdkbhook/kdkbhook.h"
+#include "play/KeyData.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
+
+// What the key lock reports reaches the parent: in the control panel's message area, beside
+// the play modes, and on the error output; it stays through play and trace texts until the
+// lock holds again.
+
+namespace {
+
+constexpr std::uint16_t VK_A = 65;
+
+class LockNoticeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitColorData(24, 0, 0);
+        InitKeyData();
+        RegisterPictureFormats();
+        WinKeysUp = true;
+        SetExceptionHandler([](const std::string&) { });
+        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+    }
+    void TearDown() override
+    {
+        TFrmKedoozle::SetProgramFolder("");
+        SetExceptionHandler({});
+        FinalizeKeyData();
+    }
+    void WriteIni(const std::string& text)
+    {
+        std::ofstream file(TFrmKedoozle::SettingsFileName());
+        file << text;
+    }
+    static void Press(TFrmKedoozle& form)
+    {
+        std::uint16_t key = VK_A;
+        form.FormKeyDown(key);
+        key = VK_A;
+        form.FormKeyUp(key);
+    }
+    static bool NoticeShowing(const TFrmKedoozle& form)
+    {
+        return form.LblMessage()->isVisible() && form.LblMessage()->Caption() == form.LockNotice()
+            && form.PnlPlayModes()->isVisible() && !form.PnlKedoozle()->isVisible();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)
+{
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    form.FormCreate();
+    form.show();
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksRefused);
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_NE(form.LockNotice().find("has not allowed Kedoozle"), std::string::npos);
+    EXPECT_EQ(written, "Kedoozle: " + form.LockNotice() + "\n");
+    EXPECT_TRUE(NoticeShowing(form));
+    // The message area takes the logo's place between the play modes and the settings.
+    EXPECT_EQ(form.LblMessage()->width(), 800 - 8 - 229 - 148);
+
+    Press(form);
+    Press(form);
+    EXPECT_EQ(form.PbxDisplay()->DrawCount(), 2);
+    EXPECT_TRUE(NoticeShowing(form));
+
+    // A later report replaces the text.
+    form.WindowKeysReport(wksLost);
+    EXPECT_NE(form.LockNotice().find("took its shortcuts back"), std::string::npos);
+    EXPECT_TRUE(NoticeShowing(form));
+
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksLocked);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Kedoozle: Keys are locked again.\n");
+    EXPECT_TRUE(form.LockNotice().empty());
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    EXPECT_TRUE(form.PnlPlayModes()->isVisible());
+    form.FormDestroy();
+}
+
+TEST_F(LockNoticeTest, TraceTextsTakeTheAreaAndTheNoticeComesBackAfterThem)
+{
+    // A picture that cannot be found leaves a trace text at every key press.
+    WriteIni("[Settings]\nShowMessages=1\nPlayMode=3\n");
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    form.FormCreate();
+    form.show();
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksDesktopKeysOpen);
+    testing::internal::GetCapturedStderr();
+    EXPECT_NE(form.LockNotice().find("this desktop does not let"), std::string::npos);
+    EXPECT_TRUE(NoticeShowing(form));
+
+    Press(form);
+    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:  PICTURE_1", 0), 0u);
+    EXPECT_FALSE(form.PnlPlayModes()->isVisible());
+
+    // A report while a trace text shows leaves the trace in place.
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksRefused);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:  PICTURE_1", 0), 0u);
+
+    // The next drawing clears the trace, and the notice is back.
+    form.PlayModeClick(form.PlayModeImage(0));
+    Press(form);
+    EXPECT_TRUE(NoticeShowing(form));
+    EXPECT_NE(form.LockNotice().find("has not allowed"), std::string::npos);
+
+    // Once locked, a cleared trace leaves the logo, not the old notice.
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksLocked);
+    testing::internal::GetCapturedStderr();
+    Press(form);
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    form.FormDestroy();
+}
+
+TEST_F(LockNoticeTest, TheLocksReportGoesBeforeTheGeneralWarningAndLeavesItWhenDone)
+{
+    bool locked = false;
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    form.FormCreate();
+    form.SetKeyLockCheck([&locked] { return locked; }, 0);
+    form.show();
+    form.CheckKeyLock();
+    ASSERT_TRUE(form.KeysNotLockedShown());
+    EXPECT_EQ(form.LblMessage()->Caption(), "keys are not locked");
+
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksRefused);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(NoticeShowing(form));
+    // The check going on while the report stands does not bring the general text back.
+    form.CheckKeyLock();
+    EXPECT_TRUE(NoticeShowing(form));
+
+    // The lock holds again after all: the report goes, and the keys are still not locked.
+    testing::internal::CaptureStderr();
+    form.WindowKeysReport(wksLocked);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(form.LblMessage()->Caption(), "keys are not locked");
+    EXPECT_TRUE(form.LblMessage()->isVisible());
+
+    locked = true;
+    form.CheckKeyLock();
+    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    form.FormDestroy();
+}
+
+} // namespace
