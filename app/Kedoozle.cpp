@@ -84,6 +84,9 @@ int main(int argc, char** argv)
     HoldStartMessages();
     TApplication application(argc, argv);
     ReleaseStartMessages();
+    // The desktop knows the program's windows by the name of its menu entry: a Wayland
+    // compositor remembers a parent's permission to hold its shortcuts back under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kedoozle.Kedoozle"));
 
     // One program per user and display: a second start brings the first to the front before
     // it takes the keyboard, and ends.

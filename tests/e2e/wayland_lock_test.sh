@@ -12,6 +12,9 @@ sway_control
 folder=$(copy_sway_program)
 start_sway_program "$folder"
 [ "$SWAY_PROGRAM_SHELL" = xdg_shell ] || fail "the program is not a Wayland client here ($SWAY_PROGRAM_SHELL)"
+# The compositor knows the window by the installed menu entry's name.
+app_id=$(sway_tree 'select(.name == "Kedoozle") | .app_id' | jq -r '.[0] // empty')
+[ "$app_id" = org.kedoozle.Kedoozle ] || fail "the window's app_id is '$app_id', not the menu entry's name"
 
 # Every combination is play: none of the bindings acts and each one draws.
 sway_screenshot "$E2E_TMP/before.png"
