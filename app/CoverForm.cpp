@@ -1,9 +1,13 @@
 #include "app/CoverForm.h"
 
 #include "controls/KDCtrls.h"
+#include "platform/DisplayPlatform.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 TFrmCover::TFrmCover(QWidget* keyTarget)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
@@ -29,8 +33,29 @@ void TFrmCover::Cover(const QRect& monitor)
         return;
     setGeometry(monitor);
     m_pbxDisplay->SetBounds(0, 0, monitor.width(), monitor.height());
+    // A Wayland compositor places windows itself: the cover asks to be full-screen on the
+    // monitor's own output.
+    if (OnWaylandDesktop())
+        FillScreenAt(monitor);
     if (!isVisible())
         show();
+}
+
+void TFrmCover::FillScreenAt(const QRect& monitor)
+{
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry() != monitor)
+            continue;
+        create();
+        if (windowHandle()->screen() != screen) {
+            // The compositor moves a full-screen window only when it is asked anew.
+            if (isVisible() && (windowState() & Qt::WindowFullScreen))
+                setWindowState(windowState() & ~Qt::WindowFullScreen);
+            windowHandle()->setScreen(screen);
+        }
+        break;
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 bool TFrmCover::event(QEvent* event)

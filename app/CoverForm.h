@@ -24,6 +24,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void FillScreenAt(const QRect& monitor);
+
     QWidget* m_keyTarget;
     TKDPaintBox* m_pbxDisplay;
     bool m_closeAllowed { false };

@@ -26,28 +26,8 @@ bool IsLockCandidate(const QWindow* window)
 {
     if (!window || !window->isVisible() || !window->isTopLevel())
         return false;
-    // The windows that cover the other monitors never take the keyboard.
-    if (window->flags() & Qt::WindowDoesNotAcceptFocus)
-        return false;
     const auto type = window->type();
     return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
-}
-
-QWindow* KeyboardWindow()
-{
-    if (QWindow* focus = QGuiApplication::focusWindow(); IsLockCandidate(focus))
-        return focus;
-    if (QWindow* modal = QGuiApplication::modalWindow(); IsLockCandidate(modal))
-        return modal;
-    QWindow* best = nullptr;
-    for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (!IsLockCandidate(window))
-            continue;
-        const auto area = [](const QWindow* w) { return qint64(w->width()) * w->height(); };
-        if (!best || area(window) > area(best))
-            best = window;
-    }
-    return best;
 }
 
 void ReportWindowKeys(int state)

@@ -2,13 +2,10 @@
 
 class QWindow;
 
-// The program's windows that the keyboard lock holds for: visible top-level windows, not
-// tool tips or popups.
+// The program's windows that the compositor may give the keyboard: visible top-level windows,
+// not tool tips or popups. The windows that cover the other monitors are among them: they
+// ask for no focus, but a compositor gives it to a window that is clicked all the same.
 bool IsLockCandidate(const QWindow* window);
-
-// The window that takes the keyboard: the active one when the program is active, else a
-// modal window, else the largest visible top-level window (the main window).
-QWindow* KeyboardWindow();
 
 // Sends `state` (a TWindowKeysState) to the program's receiver once the event loop runs, and
 // only when it differs from the last one sent.

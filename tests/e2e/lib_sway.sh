@@ -130,8 +130,10 @@ pixels_differ() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # sway_click X Y: a left click at the position.
 # The new pointer's first position did not always count as a move inside an XWayland window,
 # and such a window then missed the click; a one-pixel move before the click makes sure.
+# The positions are in the layout of all outputs, SWAY_LAYOUT_W x SWAY_LAYOUT_H (the first
+# output's size unless a test adds outputs).
 sway_click() {
-  as_user "$POINTER_TOOL" "$SWAY_W" "$SWAY_H" move "$1" "$2" sleep 100 move $(($1 + 1)) "$2" sleep 150 click
+  as_user "$POINTER_TOOL" "${SWAY_LAYOUT_W:-$SWAY_W}" "${SWAY_LAYOUT_H:-$SWAY_H}" move "$1" "$2" sleep 100 move $(($1 + 1)) "$2" sleep 150 click
 }
 
 # sway_open_exit_confirmation: clicks the exit door and waits for the confirmation; its
