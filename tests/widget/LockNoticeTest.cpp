@@ -8,6 +8,7 @@
 #include "graphics/ColorData.h"
 #include "platform/kdkbhook/kdkbhook.h"
 #include "play/KeyData.h"
+#include "tests/support/MainFormFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -23,28 +24,8 @@ namespace {
 
 constexpr std::uint16_t VK_A = 65;
 
-class LockNoticeTest : public ::testing::Test {
+class LockNoticeTest : public TMainFormFixture {
 protected:
-    void SetUp() override
-    {
-        InitColorData(24, 0, 0);
-        InitKeyData();
-        RegisterPictureFormats();
-        WinKeysUp = true;
-        SetExceptionHandler([](const std::string&) { });
-        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
-    }
-    void TearDown() override
-    {
-        TFrmKedoozle::SetProgramFolder("");
-        SetExceptionHandler({});
-        FinalizeKeyData();
-    }
-    void WriteIni(const std::string& text)
-    {
-        std::ofstream file(TFrmKedoozle::SettingsFileName());
-        file << text;
-    }
     static void Press(TFrmKedoozle& form)
     {
         std::uint16_t key = VK_A;
@@ -57,8 +38,6 @@ protected:
         return form.LblMessage()->isVisible() && form.LblMessage()->Caption() == form.LockNotice()
             && form.PnlPlayModes()->isVisible() && !form.PnlKedoozle()->isVisible();
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)

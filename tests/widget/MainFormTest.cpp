@@ -9,6 +9,7 @@
 #include "framework/IniFile.h"
 #include "graphics/ColorData.h"
 #include "play/KeyData.h"
+#include "tests/support/MainFormFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,28 +27,8 @@ namespace {
 
 constexpr std::uint16_t VK_A = 65, VK_B = 66, VK_LWIN = 91, VK_RWIN = 92;
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public TMainFormFixture {
 protected:
-    void SetUp() override
-    {
-        InitColorData(24, 0, 0);
-        InitKeyData();
-        RegisterPictureFormats();
-        WinKeysUp = true;
-        SetExceptionHandler([this](const std::string& message) { errors.push_back(message); });
-        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
-    }
-    void TearDown() override
-    {
-        TFrmKedoozle::SetProgramFolder("");
-        SetExceptionHandler({});
-        FinalizeKeyData();
-    }
-    void WriteIni(const std::string& text)
-    {
-        std::ofstream file(TFrmKedoozle::SettingsFileName());
-        file << text;
-    }
     // Presses and releases `key` through the window's handlers; returns whether it drew.
     bool Down(TFrmKedoozle& form, std::uint16_t key)
     {
@@ -62,8 +43,6 @@ protected:
         EXPECT_EQ(key, 0);
     }
 
-    QTemporaryDir dir;
-    std::vector<std::string> errors;
 };
 
 struct TLayoutCase {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/KDGlobals.h"
+#include "app/MainForm.h"
+#include "app/PictureFormats.h"
+#include "framework/Application.h"
+#include "graphics/ColorData.h"
+#include "play/KeyData.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+// What a test of the main window needs around it: the colour and key tables, the picture
+// formats, the Super keys up, a program folder of its own (for Kedoozle.ini and the modules)
+// and the error boxes' texts collected instead of shown.
+class TMainFormFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitColorData(24, 0, 0);
+        InitKeyData();
+        RegisterPictureFormats();
+        WinKeysUp = true;
+        SetExceptionHandler([this](const std::string& message) { errors.push_back(message); });
+        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+    }
+    void TearDown() override
+    {
+        TFrmKedoozle::SetProgramFolder("");
+        SetExceptionHandler({});
+        FinalizeKeyData();
+    }
+    void WriteIni(const std::string& text)
+    {
+        std::ofstream file(TFrmKedoozle::SettingsFileName());
+        file << text;
+    }
+
+    QTemporaryDir dir;
+    std::vector<std::string> errors;
+};
