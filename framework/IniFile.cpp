@@ -1,6 +1,7 @@
 #include "framework/IniFile.h"
 
 #include "framework/Exceptions.h"
+#include "framework/FileReplace.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -383,36 +384,8 @@ void TIniFile::UpdateFile()
             fail();
     }
 
-    const std::filesystem::path folder = target.parent_path();
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
+    if (!ReplaceFileWhole(target.string(), m_impl->Serialise(), mode))
         fail();
-    const std::string content = m_impl->Serialise();
-    bool ok = true;
-    std::size_t written = 0;
-    while (ok && written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            written += std::size_t(n);
-    }
-    ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        fail();
-    }
-    // The rename itself is made durable by syncing the folder; a failure here loses nothing.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
     m_impl->Dirty = false;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/ProgramPaths.h"
 
+#include "framework/FileReplace.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -66,33 +68,6 @@ bool ReadWholeFile(const std::string& path, std::string& content)
     return !in.bad();
 }
 
-// Writes `content` to `path` through a temporary file in the same folder and a rename, so
-// the file appears whole or not at all.
-bool WriteWholeFile(const std::string& path, const std::string& content)
-{
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    std::size_t written = 0;
-    while (ok && written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            written += std::size_t(n);
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temporary.c_str());
-    return ok;
-}
-
 } // namespace
 
 std::string ProgramFolder()
@@ -139,7 +114,7 @@ void SeedUserSettings()
     if (!ReadWholeFile(ProgramFolder() + SettingsFileTitle, content))
         return; // nothing to copy: the program starts with the defaults
     if (MakeFolders(UserSettingsFolder()))
-        WriteWholeFile(userFile, content);
+        ReplaceFileWhole(userFile, content, 0644);
 }
 
 std::string SettingsFileToRead()
