@@ -431,7 +431,7 @@ void TKDPaintBox::DrawKeyType(std::uint16_t key)
     static const int sizes[] = { 36, 72, 144 };
     canvas.Font.SetSize(sizes[step]);
     const int r = Random(7);
-    canvas.Font.Style = r == 4 ? fsBold : (r >= 5 ? fsItalic : 0);
+    canvas.Font.Style = r == 4 ? TFontStyles(fsBold) : (r >= 5 ? TFontStyles(fsItalic) : 0u);
     const TSize extent = canvas.TextExtent(text);
     int y = Random(height() - extent.cy);
     int x = Random(width() - extent.cx);

@@ -417,7 +417,7 @@ void PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
     }
     case EMR_CREATEMONOBRUSH:
     case EMR_CREATEDIBPATTERNBRUSHPT: {
-        TMfBrush brush { MfBS_PATTERN, EnhancedPatternBrushColor(record.Bytes) };
+        TMfBrush brush { .Style = MfBS_PATTERN, .Color = EnhancedPatternBrushColor(record.Bytes) };
         brush.Pattern = EnhancedPatternBrushImage(record.Bytes);
         brush.Mono = record.Type == EMR_CREATEMONOBRUSH;
         if (brush.Pattern.isNull())

@@ -46,9 +46,9 @@ std::optional<TMfBrush> TMetafilePlayer::BrushObject(std::uint32_t index) const
         static constexpr std::uint8_t BrushGrey[] = { 255, 192, 128, 64, 0 };
         const std::uint32_t stock = index & 0x7FFFFFFFu;
         if (stock <= 4)
-            return TMfBrush { MfBS_SOLID, RGB(BrushGrey[stock], BrushGrey[stock], BrushGrey[stock]) };
+            return TMfBrush { .Style = MfBS_SOLID, .Color = RGB(BrushGrey[stock], BrushGrey[stock], BrushGrey[stock]) };
         if (stock == 5)
-            return TMfBrush { MfBS_NULL, clBlack };
+            return TMfBrush { .Style = MfBS_NULL, .Color = clBlack };
         return std::nullopt;
     }
     const auto it = m_objects.find(index);
@@ -69,9 +69,9 @@ void TMetafilePlayer::SelectObject(std::uint32_t index)
         // Stock pens and fonts.
         const std::uint32_t stock = index & 0x7FFFFFFFu;
         if (stock == 6 || stock == 7)
-            m_state.Pen = { 0, 0, true, stock == 6 ? clWhite : clBlack };
+            m_state.Pen = { .Style = 0, .Width = 0, .Cosmetic = true, .Color = stock == 6 ? clWhite : clBlack };
         else if (stock == 8)
-            m_state.Pen = { MfPS_NULL, 0, true, clBlack };
+            m_state.Pen = { .Style = MfPS_NULL, .Width = 0, .Cosmetic = true, .Color = clBlack };
         else if (stock >= 10 && stock <= 17 && stock != 15)
             m_state.Font = {};
         return;
@@ -738,7 +738,7 @@ void TMetafilePlayer::DrawFigures(const std::vector<TFigure>& all, bool fill, bo
     if (fill && brushVisible && figures.size() == 1 && (plainPen || !stroke)) {
         // One closed figure: the canvas polygon, with the outline when asked for.
         const std::vector<TPoint> pixels = MfPixels(figures.front().Points);
-        Paint(PaintFill | (stroke ? PaintStroke : 0), FiguresBounds(figures),
+        Paint(PaintFill | (stroke ? unsigned(PaintStroke) : 0u), FiguresBounds(figures),
               [&] { Canvas().Polygon(pixels, m_state.Winding); });
         return;
     }

@@ -58,7 +58,7 @@ struct TMfPen {
     bool Cosmetic { false };
     TColor Color { clBlack };
     std::uint32_t EndCap { 0 };   // round, MfPS_ENDCAP_SQUARE or MfPS_ENDCAP_FLAT
-    std::vector<double> Dashes;   // user style: lengths of dash and gap, logical units
+    std::vector<double> Dashes {}; // user style: lengths of dash and gap, logical units
 };
 
 // Solid, null, hatched (Hatch 0 to 5: horizontal, vertical, forward and backward diagonal,
@@ -68,7 +68,7 @@ struct TMfBrush {
     std::uint32_t Style { MfBS_SOLID };
     TColor Color { clWhite };
     std::uint32_t Hatch { 0 };
-    QImage Pattern;
+    QImage Pattern {};
     bool Mono { false };
 };
 

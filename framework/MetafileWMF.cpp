@@ -190,13 +190,13 @@ void CreateObject(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
         r.U16(); // style
         const bool paletteIndices = r.U16() == 1;
         const QImage pattern = DecodePackedMetafileDIB(record.Params.subspan(r.Position()), paletteIndices);
-        TMfBrush brush { pattern.isNull() ? MfBS_SOLID : MfBS_PATTERN, AverageColor(pattern) };
+        TMfBrush brush { .Style = pattern.isNull() ? MfBS_SOLID : MfBS_PATTERN, .Color = AverageColor(pattern) };
         brush.Pattern = pattern;
         object = brush;
         break;
     }
     case META_CREATEPATTERNBRUSH:
-        object = TMfBrush { MfBS_SOLID, clGray };
+        object = TMfBrush { .Style = MfBS_SOLID, .Color = clGray };
         break;
     default:
         break;

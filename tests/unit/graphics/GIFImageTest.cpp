@@ -283,8 +283,9 @@ TEST(GIFImage, ApplicationExtensionCutShortAfterAnImageKeepsThePicture)
         EXPECT_EQ(loaded.Image->Images()[0].Pixels(), (TBytes { 0, 1, 1, 2 })) << length;
         // A cut between sub-blocks reads like data without its terminator: nothing to report.
         EXPECT_LE(loaded.Warnings->size(), 1u) << length;
-        if (!loaded.Warnings->empty())
+        if (!loaded.Warnings->empty()) {
             EXPECT_EQ(loaded.Warnings->front(), "Premature end of data") << length;
+        }
         EXPECT_EQ(loaded.Image->ToImage().pixel(1, 1), qRgb(0, 0, 250)) << length;
     }
 

@@ -145,7 +145,8 @@ TEST_F(ServerKeysXServerTest, AnEscapingExceptionPutsTheKeysBack)
         {
             Lock();
             // An exception that nothing catches ends in std::terminate, as one escaping main does.
-            []() noexcept { throw std::runtime_error("escaped"); }();
+            const auto escape = [] { throw std::runtime_error("escaped"); };
+            [&escape]() noexcept { escape(); }();
         },
         "");
     EXPECT_EQ(Dump(), original);
