@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstring>
 #include <deque>
+#include <optional>
 
 #include <wayland-client.h>
 
@@ -30,7 +31,9 @@ namespace {
 using TClock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr int TickMs = 100;
+// A timer fires a little late rather than early; the margin keeps it from looking just before
+// a deadline.
+constexpr auto DeadlineMargin = 5ms;
 // How long a compositor may take to grant a request before the parent is told.
 constexpr auto GrantTimeout = 3s;
 // After the compositor takes the inhibition away, the program asks again after this pause,
@@ -95,6 +98,12 @@ TWaylandKeyLock* TWaylandKeyLock::Create()
         ReportWindowKeys(wksDesktopKeysOpen);
         return nullptr;
     }
+    // From now on the compositor's answers come with the program's other events, dispatched
+    // by Qt as they arrive: nothing has to look for them on a timer.
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(registry), nullptr);
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(lock->FManager), nullptr);
+    for (const TSeat& seat : lock->FSeats)
+        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(seat.Seat), nullptr);
     lock->Update();
     return lock;
 }
@@ -108,9 +117,9 @@ TWaylandKeyLock::TWaylandKeyLock(wl_display* display, wl_event_queue* queue, wl_
     static const wl_registry_listener listener = { &TWaylandKeyLock::Global, &TWaylandKeyLock::GlobalRemove };
     wl_registry_add_listener(FRegistry, &listener, this);
     qGuiApp->installEventFilter(this);
-    FTimer.setInterval(TickMs);
+    FTimer.setSingleShot(true);
+    FTimer.setTimerType(Qt::PreciseTimer);
     connect(&FTimer, &QTimer::timeout, this, [this] { Update(); });
-    FTimer.start();
     FSoon.setSingleShot(true);
     FSoon.setInterval(0);
     connect(&FSoon, &QTimer::timeout, this, [this] { Update(); });
@@ -270,6 +279,39 @@ void TWaylandKeyLock::Update()
     }
     wl_display_flush(FDisplay);
     ReportFor(focus);
+    WakeForDeadline(focus);
+}
+
+void TWaylandKeyLock::WakeForDeadline(const QWindow* focus)
+{
+    // The lock looks again without an event only when a time runs out: a request unanswered
+    // for long enough is reported, an inhibition taken away is asked for again after a pause,
+    // and one asked for too often may be asked for again once its oldest request is old enough.
+    const auto now = TClock::now();
+    std::optional<TClock::time_point> next;
+    const auto wakeAt = [&](TClock::time_point when) {
+        if (when > now && (!next || when < *next))
+            next = when;
+    };
+    if (FManager && focus) {
+        for (const auto& inhibitor : FInhibitors) {
+            if (inhibitor->Window != focus || inhibitor->Active)
+                continue;
+            const bool takenAway = inhibitor->EverActive && inhibitor->InactiveSince >= inhibitor->RequestedAt;
+            if (!takenAway)
+                wakeAt(inhibitor->RequestedAt + GrantTimeout);
+            else if (inhibitor->Requests.size() < MaxRequests)
+                wakeAt(inhibitor->InactiveSince + RequestDelay);
+            else if (!inhibitor->Requests.empty())
+                wakeAt(inhibitor->Requests.front() + RequestWindow);
+        }
+    }
+    if (!next) {
+        FTimer.stop();
+        return;
+    }
+    const auto delay = std::chrono::ceil<std::chrono::milliseconds>(*next - now + DeadlineMargin);
+    FTimer.start(int(delay.count()));
 }
 
 void TWaylandKeyLock::ReportFor(const QWindow* focus)

@@ -49,6 +49,7 @@ private:
     void Release(TInhibitor& inhibitor);
     void ForgetWindow(const QObject* window);
     void ReportFor(const QWindow* focus);
+    void WakeForDeadline(const QWindow* focus);
 
     wl_display* FDisplay;
     wl_event_queue* FQueue;
@@ -57,6 +58,6 @@ private:
     unsigned FManagerName { 0 };
     std::vector<TSeat> FSeats;
     std::vector<std::unique_ptr<TInhibitor>> FInhibitors;
-    QTimer FTimer;
+    QTimer FTimer; // runs only while a time is running out
     QTimer FSoon;
 };
