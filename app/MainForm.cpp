@@ -50,7 +50,6 @@ constexpr std::uint16_t VK_RWIN = 92;
 constexpr std::uint32_t SoundResourceFlags = 0x40005; // SND_RESOURCE | SND_ASYNC
 constexpr std::uint32_t SoundFileFlags = 0x20001;     // SND_FILENAME | SND_ASYNC
 constexpr int mrYes = 6;
-constexpr int KeyLockCheckMs = 500;
 
 const char* const PlayModeBitmaps[5][2] = {
     { "CLASSICTYPE_OFF", "CLASSICTYPE_ON" }, { "PATTERNTYPE_OFF", "PATTERNTYPE_ON" },
@@ -93,7 +92,12 @@ TFrmKedoozle::TFrmKedoozle(QWidget* parent)
                         this);
 }
 
-TFrmKedoozle::~TFrmKedoozle() { SetWindowKeysReport(nullptr, nullptr); }
+TFrmKedoozle::~TFrmKedoozle()
+{
+    SetWindowKeysReport(nullptr, nullptr);
+    if (m_keyLockTimer)
+        WatchWindowKeysLocked(nullptr, nullptr);
+}
 
 HPALETTE TFrmKedoozle::GetPalette() const { return KDGetPalette(); }
 
@@ -262,16 +266,20 @@ void TFrmKedoozle::FormCreate()
     m_winKeyPending = false;
     // The key-watch thread runs always here: it keeps WinKeysUp true to the Super keys.
     m_checkKeysThread = std::make_unique<TCheckKeysThread>();
-    // A lock that does not hold is said, rather than played on silently.
+    // A lock that does not hold is said, rather than played on silently. The lock tells
+    // when it changes; the timer only waits out the grace.
     m_keyLockTimer = new QTimer(this);
+    m_keyLockTimer->setSingleShot(true);
     connect(m_keyLockTimer, &QTimer::timeout, this, [this] { CheckKeyLock(); });
-    m_keyLockTimer->start(KeyLockCheckMs);
+    WatchWindowKeysLocked([](void* form) { static_cast<TFrmKedoozle*>(form)->CheckKeyLock(); }, this);
+    CheckKeyLock();
 }
 
 void TFrmKedoozle::FormDestroy()
 {
     if (m_monitorCovers)
         m_monitorCovers->CloseAll();
+    WatchWindowKeysLocked(nullptr, nullptr);
     if (m_keyLockTimer)
         m_keyLockTimer->stop();
     if (m_checkKeysThread)
@@ -451,6 +459,8 @@ void TFrmKedoozle::CheckKeyLock()
 {
     if (m_keysLocked && m_keysLocked()) {
         m_keysUnlockedSince = -1;
+        if (m_keyLockTimer)
+            m_keyLockTimer->stop();
         if (m_keysNotLockedShown)
             ShowKeysNotLocked(false);
         return;
@@ -458,7 +468,16 @@ void TFrmKedoozle::CheckKeyLock()
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (m_keysUnlockedSince < 0)
         m_keysUnlockedSince = now;
-    if (now - m_keysUnlockedSince >= m_keyLockGraceMs && !m_keysNotLockedShown)
+    const qint64 unlockedMs = now - m_keysUnlockedSince;
+    if (unlockedMs < m_keyLockGraceMs) {
+        // Looked at again when the grace is over, unless the lock tells of a change first.
+        if (m_keyLockTimer)
+            m_keyLockTimer->start(int(m_keyLockGraceMs - unlockedMs));
+        return;
+    }
+    if (m_keyLockTimer)
+        m_keyLockTimer->stop();
+    if (!m_keysNotLockedShown)
         ShowKeysNotLocked(true);
 }
 

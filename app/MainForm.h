@@ -97,7 +97,8 @@ public:
 
     // The key lock is watched while the program plays: when it does not hold for
     // `graceMs`, the message area says that the keys are not locked, until it holds again.
-    // The query is replaceable, so tests can stand in for the lock.
+    // CheckKeyLock runs whenever the lock may have changed, and a timer runs only through
+    // the grace. The query is replaceable, so tests can stand in for the lock.
     void SetKeyLockCheck(std::function<bool()> locked, int graceMs);
     void CheckKeyLock();
     bool KeysNotLockedShown() const { return m_keysNotLockedShown; }

@@ -4,6 +4,7 @@
 #include "controls/KDCtrls.h"
 
 #include <QGuiApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,8 +13,9 @@
 
 namespace {
 
-// Qt reports monitor changes as they come; the poll is a safety net well within a second.
-constexpr int PollIntervalMs = 500;
+// A cover that something else moves is put back after this long, so a window manager that
+// insists on its own place is not fought at full speed.
+constexpr int RecoverDelayMs = 200;
 
 } // namespace
 
@@ -24,8 +26,9 @@ TMonitorCovers::TMonitorCovers(QWidget* mainWindow, TKDPaintBox* mainSurface)
     m_soon.setSingleShot(true);
     m_soon.setInterval(0);
     connect(&m_soon, &QTimer::timeout, this, [this] { Update(); });
-    m_poll.setInterval(PollIntervalMs);
-    connect(&m_poll, &QTimer::timeout, this, [this] { Update(); });
+    m_recover.setSingleShot(true);
+    m_recover.setInterval(RecoverDelayMs);
+    connect(&m_recover, &QTimer::timeout, this, [this] { Update(); });
 }
 
 TMonitorCovers::~TMonitorCovers() { CloseAll(); }
@@ -43,8 +46,21 @@ void TMonitorCovers::Follow()
     });
     connect(qGuiApp, &QGuiApplication::screenRemoved, &m_soon, qOverload<>(&QTimer::start));
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, &m_soon, qOverload<>(&QTimer::start));
-    m_poll.start();
+    // The monitors the main window leaves uncovered change with its area.
+    if (m_mainWindow)
+        m_mainWindow->installEventFilter(this);
     Update();
+}
+
+bool TMonitorCovers::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        if (watched == m_mainWindow)
+            m_soon.start();
+        else if (!m_soon.isActive() && !m_recover.isActive())
+            m_recover.start();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TMonitorCovers::Update()
@@ -90,6 +106,7 @@ void TMonitorCovers::Cover(const std::vector<TMonitor>& monitors)
         if (it == m_covers.end()) {
             m_covers.push_back({ monitor.Name, new TFrmCover(m_mainWindow) });
             it = std::prev(m_covers.end());
+            it->Cover->installEventFilter(this);
             if (OnNewSurface)
                 OnNewSurface(it->Cover->PbxDisplay());
         }
@@ -120,7 +137,9 @@ void TMonitorCovers::CloseAll()
 {
     m_closed = true;
     m_soon.stop();
-    m_poll.stop();
+    m_recover.stop();
+    if (m_mainWindow)
+        m_mainWindow->removeEventFilter(this);
     for (const TEntry& entry : m_covers) {
         entry.Cover->AllowClose();
         delete entry.Cover;

@@ -20,8 +20,9 @@ struct TMonitor {
 };
 
 // Keeps a cover window on every monitor that the main window does not cover, following
-// monitors that come, go or change size, and draws every key press of the main surface on
-// each cover's surface too.
+// monitors that come, go or change size (as the screens report them), the main window moving
+// or changing size, and covers that something else moved; draws every key press of the main
+// surface on each cover's surface too. Nothing is looked at on a timer.
 class TMonitorCovers : public QObject {
 public:
     TMonitorCovers(QWidget* mainWindow, TKDPaintBox* mainSurface);
@@ -48,6 +49,9 @@ public:
     // Told of the play surface of every cover made from now on (mouse play watches them).
     std::function<void(TKDPaintBox* surface)> OnNewSurface;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Update();
 
@@ -59,6 +63,7 @@ private:
     TKDPaintBox* m_mainSurface;
     std::vector<TEntry> m_covers;
     QTimer m_soon;
-    QTimer m_poll;
+    QTimer m_recover; // a cover moved by something else goes back after a moment
+
     bool m_closed { false };
 };

@@ -26,7 +26,19 @@ struct TBlinkList {
     {
         Timer.setInterval(IntervalOff);
         QObject::connect(&Timer, &QTimer::timeout, [this] { Tick(); });
-        Timer.start();
+    }
+
+    bool AnyBlinks() const
+    {
+        return std::any_of(Labels.begin(), Labels.end(), [](const TLxLabel* label) { return label->BlinkQuery(); });
+    }
+
+    // The timer runs only while a label blinks, so a screen of still labels never wakes the
+    // program; the phase waits where it was.
+    void Wake()
+    {
+        if (!Timer.isActive() && AnyBlinks())
+            Timer.start();
     }
 
     void Tick()
@@ -44,6 +56,8 @@ struct TBlinkList {
             if (std::find(Labels.begin(), Labels.end(), label) != Labels.end() && label->BlinkQuery())
                 label->SetBlinkState(State);
         }
+        if (!AnyBlinks())
+            Timer.stop();
     }
 };
 
@@ -88,6 +102,13 @@ TLxLabel::~TLxLabel() { UnregisterLabel(this); }
 bool TLxLabel::BlinkListExists() { return BlinkList() != nullptr; }
 int TLxLabel::BlinkListState() { return BlinkList() ? BlinkList()->State : -1; }
 int TLxLabel::BlinkTimerInterval() { return BlinkList() ? BlinkList()->Timer.interval() : -1; }
+bool TLxLabel::BlinkTimerRunning() { return BlinkList() && BlinkList()->Timer.isActive(); }
+
+void TLxLabel::WakeBlinking()
+{
+    if (BlinkList())
+        BlinkList()->Wake();
+}
 
 // ---- properties --------------------------------------------------------------------------
 
@@ -201,6 +222,8 @@ void TLxLabel::SetBlinking(bool blinking)
     if (m_blinking == blinking)
         return;
     m_blinking = blinking;
+    if (blinking)
+        WakeBlinking();
     if (!blinking) {
         m_textColor = m_savedFontColor;
         repaint();

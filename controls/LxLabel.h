@@ -94,9 +94,12 @@ public:
     // The colour the text is drawn in now: the font's, or the blink colour while blinking.
     TColor TextColor() const { return m_textColor; }
 
-    // Blink query and blink-state notification of the shared blinking list.
+    // Blink query and blink-state notification of the shared blinking list. The shared timer
+    // runs only while some label's BlinkQuery is true: SetBlinking(true) starts it, and so
+    // must WakeBlinking from a label whose BlinkQuery turns true some other way.
     virtual bool BlinkQuery() const { return m_blinking; }
     virtual void SetBlinkState(int state);
+    static void WakeBlinking();
 
     // Recomputes the size from the caption, font and frames (only with AutoSize).
     virtual void AdjustBounds();
@@ -109,6 +112,7 @@ public:
     static bool BlinkListExists();
     static int BlinkListState();
     static int BlinkTimerInterval();
+    static bool BlinkTimerRunning();
 
     std::function<void(TLxLabel*)> OnClick;
     std::function<void(TLxLabel*)> OnMouseEnter;

@@ -48,6 +48,7 @@ TDesktopKeeper::TDesktopKeeper(_XDisplay* dpy)
     , FShowingDesktop(X11Props::Intern(dpy, "_NET_SHOWING_DESKTOP"))
     , FWmDesktop(X11Props::Intern(dpy, "_NET_WM_DESKTOP"))
     , FWmState(X11Props::Intern(dpy, "_NET_WM_STATE"))
+    , FIcccmState(X11Props::Intern(dpy, "WM_STATE"))
     , FStateAbove(X11Props::Intern(dpy, "_NET_WM_STATE_ABOVE"))
     , FStateFullscreen(X11Props::Intern(dpy, "_NET_WM_STATE_FULLSCREEN"))
     , FStateHidden(X11Props::Intern(dpy, "_NET_WM_STATE_HIDDEN"))
@@ -57,30 +58,40 @@ TDesktopKeeper::TDesktopKeeper(_XDisplay* dpy)
     X11Props::AddEventMask(dpy, FRoot, PropertyChangeMask);
 }
 
-void TDesktopKeeper::KeepWindows()
+bool TDesktopKeeper::KeepWindows()
 {
+    bool kept = true;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (IsKeptWindow(window))
-            KeepWindow(window, CoversAMonitor(window));
+        if (IsKeptWindow(window) && !KeepWindow(window, CoversAMonitor(window)))
+            kept = false;
     }
+    return kept;
 }
 
-void TDesktopKeeper::KeepWindow(QWindow* window, bool covering)
+bool TDesktopKeeper::KeepWindow(QWindow* window, bool covering)
 {
     const auto w = static_cast<Window>(window->winId());
-    // Before the window manager has taken the window it answers no request; the next round
-    // asks again.
-    if (X11Props::Cardinal(FDisplay, w, FWmDesktop) != static_cast<unsigned long>(AllDesktops))
+    // Before the window manager has taken the window it answers no request; it is asked again
+    // when it takes the window (it sets WM_STATE then).
+    bool kept = true;
+    if (X11Props::Cardinal(FDisplay, w, FWmDesktop) != static_cast<unsigned long>(AllDesktops)) {
         X11Props::SendToRoot(FDisplay, w, FWmDesktop, AllDesktops, SourcePager);
+        kept = false;
+    }
     const std::vector<Atom> state = X11Props::Atoms(FDisplay, w, FWmState);
     const bool needAbove = !Contains(state, FStateAbove);
     const bool needFullscreen = covering && !Contains(state, FStateFullscreen);
-    if (needAbove || needFullscreen)
+    if (needAbove || needFullscreen) {
         X11Props::SendToRoot(FDisplay, w, FWmState, StateAdd, long(needAbove ? FStateAbove : FStateFullscreen),
                              long(needAbove && needFullscreen ? FStateFullscreen : 0), SourcePager);
+        kept = false;
+    }
     // A minimised window comes back.
-    if (Contains(state, FStateHidden))
+    if (Contains(state, FStateHidden)) {
         X11Props::SendToRoot(FDisplay, w, FActiveWindow, SourcePager, CurrentTime);
+        kept = false;
+    }
+    return kept;
 }
 
 bool TDesktopKeeper::RootPropertyChanged(unsigned long property)
@@ -108,5 +119,5 @@ bool TDesktopKeeper::RootPropertyChanged(unsigned long property)
 
 bool TDesktopKeeper::IsWindowStateProperty(unsigned long property) const
 {
-    return property == FWmDesktop || property == FWmState;
+    return property == FWmDesktop || property == FWmState || property == FIcccmState;
 }

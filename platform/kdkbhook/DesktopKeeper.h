@@ -14,8 +14,8 @@ public:
     explicit TDesktopKeeper(_XDisplay* dpy);
 
     // Asks the window manager for what it has not granted yet to each shown top-level window
-    // of the program; cheap when everything is in place.
-    void KeepWindows();
+    // of the program; cheap when everything is in place. True when nothing had to be asked.
+    bool KeepWindows();
     // A property of the root window changed; true when that moved the session away and it
     // was sent back.
     bool RootPropertyChanged(unsigned long property);
@@ -23,7 +23,7 @@ public:
     bool IsWindowStateProperty(unsigned long property) const;
 
 private:
-    void KeepWindow(QWindow* window, bool covering);
+    bool KeepWindow(QWindow* window, bool covering);
 
     // X11's Display, Window and Atom.
     _XDisplay* FDisplay;
@@ -32,6 +32,7 @@ private:
     unsigned long FShowingDesktop;
     unsigned long FWmDesktop;
     unsigned long FWmState;
+    unsigned long FIcccmState; // WM_STATE, set when the window manager takes or iconifies a window
     unsigned long FStateAbove;
     unsigned long FStateFullscreen;
     unsigned long FStateHidden;

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int RegrabIntervalMs = 250;
-
 bool IsGrabCandidate(const QWindow* window)
 {
     if (!window || !window->isVisible() || !window->isTopLevel() || !window->handle())
@@ -90,9 +88,8 @@ TInputLock::TInputLock(_XDisplay* dpy)
 {
     qGuiApp->installEventFilter(this);
     qGuiApp->installNativeEventFilter(this);
-    FTimer.setInterval(RegrabIntervalMs);
+    FTimer.setSingleShot(true);
     connect(&FTimer, &QTimer::timeout, this, [this] { Grab(); });
-    FTimer.start();
     FSoon.setSingleShot(true);
     FSoon.setInterval(0);
     connect(&FSoon, &QTimer::timeout, this, [this] { Grab(); });
@@ -131,9 +128,12 @@ bool TInputLock::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Hide:
         // The server drops the grabs with the window that held them: a window that goes (an
         // error box, the title window) hands them on at once, even while the program is
-        // still starting and not yet waiting for events.
+        // still starting and not yet waiting for events. Any other window that goes may
+        // have held a grab of its own (a popup's), which took ours away.
         if (auto* window = qobject_cast<QWindow*>(watched); window && IsHeldBy(window))
             Grab();
+        else
+            GrabSoon();
         break;
     default:
         break;
@@ -147,7 +147,8 @@ bool TInputLock::nativeEventFilter(const QByteArray& eventType, void* message, q
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const int type = event->response_type & 0x7f;
-    if (type == XCB_UNMAP_NOTIFY) {
+    switch (type) {
+    case XCB_UNMAP_NOTIFY: {
         // Another program took one of our windows off the screen (the program itself hides a
         // window only after marking it hidden): it goes back at once, and the grabs with it.
         const auto* unmap = static_cast<const xcb_unmap_notify_event_t*>(message);
@@ -155,15 +156,34 @@ bool TInputLock::nativeEventFilter(const QByteArray& eventType, void* message, q
         if (window && window->isVisible()) {
             XMapRaised(FDisplay, unmap->window);
             XFlush(FDisplay);
-            GrabSoon();
         }
+        if (window)
+            GrabSoon();
         return false;
     }
-    if (type == XCB_MOTION_NOTIFY) {
+    case XCB_MAP_NOTIFY:
+    case XCB_REPARENT_NOTIFY:
+    case XCB_VISIBILITY_NOTIFY:
+        // A window of ours that came back, moved into a new frame (a window manager that
+        // started or restarted) or was covered or uncovered: a grab it held may have gone.
+        GrabSoon();
+        return false;
+    case XCB_FOCUS_IN:
+    case XCB_FOCUS_OUT:
+    case XCB_ENTER_NOTIFY:
+    case XCB_LEAVE_NOTIFY:
+        // The server tells of every grab that begins or ends, ours or another client's, by
+        // moving the focus and the pointer as if to the grabbing window and back. When
+        // another client lets go, ours is taken again at once; when ours ended, it comes back.
+        GrabSoon();
+        return false;
+    case XCB_MOTION_NOTIFY:
         // The pointer moves over another client's window, such as a frame of the window
         // manager's: it may need letting go at once.
         GrabSoon();
         return false;
+    default:
+        break;
     }
     if (type != XCB_PROPERTY_NOTIFY)
         return false;
@@ -191,27 +211,59 @@ bool TInputLock::IsHeldBy(const QWindow* window) const
 
 void TInputLock::Grab()
 {
-    FKeeper.KeepWindows();
+    const bool windowsKept = FKeeper.KeepWindows();
     QWindow* window = GrabWindow();
     const Window w = window ? static_cast<Window>(window->winId()) : DefaultRootWindow(FDisplay);
     // A grab by another client (AlreadyGrabbed) or a window not yet mapped
-    // (GrabNotViewable) is simply tried again on the next tick.
+    // (GrabNotViewable) is tried again on the retry timer, or sooner on an event.
+    const bool wasLocked = FKeysLocked;
     FKeysLocked = XGrabKeyboard(FDisplay, w, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
     if (FKeysLocked)
         FHolder = w;
+    bool pointerHeld = true;
     // The pointer is held only while a window of ours is there to receive its events.
-    if (!window) {
-        XFlush(FDisplay);
-        return;
-    }
-    FPointerOnFrame = PointerOnFrame(window);
-    if (FPointerOnFrame) {
-        XUngrabPointer(FDisplay, CurrentTime);
+    if (window) {
+        FPointerOnFrame = PointerOnFrame(window);
+        if (FPointerOnFrame) {
+            XUngrabPointer(FDisplay, CurrentTime);
+        } else {
+            // Events over our own windows arrive as usual (owner events); of the events over
+            // anything else, only motion comes to us (so the frame hole opens at once), and
+            // clicks and wheel turns go nowhere.
+            pointerHeld = XGrabPointer(FDisplay, w, True, PointerMotionMask, GrabModeAsync, GrabModeAsync, None,
+                                       None, CurrentTime)
+                          == GrabSuccess;
+        }
     } else {
-        // Events over our own windows arrive as usual (owner events); of the events over
-        // anything else, only motion comes to us (so the frame hole opens at once), and
-        // clicks and wheel turns go nowhere.
-        XGrabPointer(FDisplay, w, True, PointerMotionMask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+        FPointerOnFrame = false;
     }
     XFlush(FDisplay);
+    ScheduleRetry(FKeysLocked && pointerHeld, windowsKept);
+    if (FKeysLocked != wasLocked && FKeysLockedChanged)
+        FKeysLockedChanged();
+}
+
+void TInputLock::ScheduleRetry(bool grabsHeld, bool windowsKept)
+{
+    if (FPointerOnFrame) {
+        // Once off the frame, the pointer may be over no window of ours to tell us.
+        FTimer.start(FrameCheckMs);
+        return;
+    }
+    if (!grabsHeld) {
+        FTimer.start(FRetryMs);
+        FRetryMs = std::min(2 * FRetryMs, RetryLongestMs);
+        return;
+    }
+    if (!windowsKept && FKeeperTries < KeeperRetries) {
+        ++FKeeperTries;
+        FTimer.start(FRetryMs);
+        FRetryMs = std::min(2 * FRetryMs, RetryLongestMs);
+        return;
+    }
+    // Everything holds: only an event can change that now.
+    FTimer.stop();
+    FRetryMs = RetryFirstMs;
+    if (windowsKept)
+        FKeeperTries = 0;
 }

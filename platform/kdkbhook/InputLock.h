@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QWindow;
 
 struct _XDisplay;
@@ -23,8 +25,13 @@ struct _XDisplay;
 // pointer is back on one of our windows or elsewhere.
 //
 // The server drops a grab when the grabbing window is unmapped, and refuses one while another
-// client holds it, so both are taken again whenever a program window is shown or activated,
-// whenever the session is moved off its desktop (and moved back), and on a short timer.
+// client holds it, so both are taken again whenever a program window is shown, hidden,
+// activated, unmapped, mapped or iconified, whenever the focus or the pointer moves because a
+// grab began or ended anywhere, and whenever the session is moved off its desktop (and moved
+// back). Once both grabs hold and the window manager has granted our windows' states, no
+// timer runs: a program left alone does not wake. While a grab is refused, it is tried again
+// on a timer that backs off to RetryLongestMs; while the pointer rests on a dialog's frame,
+// on a steady short one.
 class TInputLock : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit TInputLock(_XDisplay* dpy);
@@ -32,6 +39,21 @@ public:
 
     // Whether the keyboard grab held at the last attempt.
     bool KeysLocked() const { return FKeysLocked; }
+    // Called on this thread whenever KeysLocked changes.
+    void SetKeysLockedChanged(std::function<void()> changed) { FKeysLockedChanged = std::move(changed); }
+    // Whether a retry is due on a timer (a grab refused, the pointer on a frame, or the window
+    // manager not yet done); false while everything holds.
+    bool Retrying() const { return FTimer.isActive(); }
+
+    // The retry timer starts at RetryFirstMs and doubles up to RetryLongestMs while a grab
+    // is refused.
+    static constexpr int RetryFirstMs = 100;
+    static constexpr int RetryLongestMs = 500;
+    // While the pointer is let go on a frame, it is looked at this often.
+    static constexpr int FrameCheckMs = 250;
+    // How often a window manager that has not granted our windows' states is asked again on
+    // the timer; after that only its property changes make us ask.
+    static constexpr int KeeperRetries = 5;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -41,6 +63,7 @@ protected:
 private:
     void Grab();
     void GrabSoon();
+    void ScheduleRetry(bool grabsHeld, bool windowsKept);
     bool IsHeldBy(const QWindow* window) const;
 
     _XDisplay* FDisplay; // X11's Display
@@ -50,4 +73,7 @@ private:
     unsigned long FHolder { 0 }; // the X window that holds the keyboard grab
     bool FKeysLocked { false };
     bool FPointerOnFrame { false };
+    int FRetryMs { RetryFirstMs };
+    int FKeeperTries { 0 };
+    std::function<void()> FKeysLockedChanged;
 };

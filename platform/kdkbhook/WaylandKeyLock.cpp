@@ -188,6 +188,7 @@ void TWaylandKeyLock::GlobalRemove(void* data, wl_registry*, unsigned name)
         lock->FManager = nullptr;
         ReportWindowKeys(wksLost);
     }
+    lock->FSoon.start(); // whether the keys are locked may have changed with it
 }
 
 void TWaylandKeyLock::Active(void* data, zwp_keyboard_shortcuts_inhibitor_v1*)
@@ -279,6 +280,11 @@ void TWaylandKeyLock::Update()
     }
     wl_display_flush(FDisplay);
     ReportFor(focus);
+    if (const bool locked = KeysLocked(); locked != FLockedSeen) {
+        FLockedSeen = locked;
+        if (FKeysLockedChanged)
+            FKeysLockedChanged();
+    }
     WakeForDeadline(focus);
 }
 

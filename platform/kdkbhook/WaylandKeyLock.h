@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     ~TWaylandKeyLock() override;
     // Whether the compositor holds its shortcuts back for one of the program's windows now.
     bool KeysLocked() const;
+    // Called on this thread once KeysLocked has changed.
+    void SetKeysLockedChanged(std::function<void()> changed) { FKeysLockedChanged = std::move(changed); }
 
     struct TInhibitor;
     struct TSeat {
@@ -60,4 +63,6 @@ private:
     std::vector<std::unique_ptr<TInhibitor>> FInhibitors;
     QTimer FTimer; // runs only while a time is running out
     QTimer FSoon;
+    bool FLockedSeen { false };
+    std::function<void()> FKeysLockedChanged;
 };

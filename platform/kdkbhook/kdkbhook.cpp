@@ -19,6 +19,14 @@ namespace {
 
 QPointer<TInputLock> X11Lock;
 QPointer<TWaylandKeyLock> WaylandLock;
+void (*LockChanged)(void*) = nullptr;
+void* LockChangedContext = nullptr;
+
+void TellLockChanged()
+{
+    if (LockChanged)
+        LockChanged(LockChangedContext);
+}
 
 Display* QtDisplay()
 {
@@ -44,20 +52,27 @@ void DisableWindowKeys()
         return;
     if (Display* dpy = QtDisplay()) {
         X11Lock = new TInputLock(dpy);
+        X11Lock->SetKeysLockedChanged(TellLockChanged);
         ServerKeys::Lock(XDisplayString(dpy));
         if (OnWaylandDesktop())
             ReportWindowKeys(wksDesktopKeysOpen);
     } else {
         WaylandLock = TWaylandKeyLock::Create();
+        if (WaylandLock)
+            WaylandLock->SetKeysLockedChanged(TellLockChanged);
     }
+    TellLockChanged();
 }
 
 void EnableWindowKeys()
 {
+    const bool wasLocked = X11Lock || WaylandLock;
     delete X11Lock.data();
     delete WaylandLock.data();
     ServerKeys::Unlock();
     ForgetWindowKeysState();
+    if (wasLocked)
+        TellLockChanged();
 }
 
 bool WindowKeysLocked()
@@ -65,4 +80,10 @@ bool WindowKeysLocked()
     if (X11Lock)
         return X11Lock->KeysLocked();
     return WaylandLock && WaylandLock->KeysLocked();
+}
+
+void WatchWindowKeysLocked(void (*changed)(void* context), void* context)
+{
+    LockChanged = changed;
+    LockChangedContext = changed ? context : nullptr;
 }

@@ -29,4 +29,8 @@ enum TWindowKeysState {
 typedef void (*TWindowKeysReport)(void* context, int state);
 // Sets the receiver of the reports (null for none). Set before DisableWindowKeys.
 KDKBHOOK_EXPORT void SetWindowKeysReport(TWindowKeysReport report, void* context);
+
+// `changed(context)` is called on the user-interface thread whenever WindowKeysLocked's answer
+// may have changed, so nobody has to ask it on a timer; a null `changed` stops the calls.
+KDKBHOOK_EXPORT void WatchWindowKeysLocked(void (*changed)(void* context), void* context);
 }

@@ -239,6 +239,7 @@ TEST(LxLabel, BlinkingAlternatesColoursThroughTheSharedTimer)
     auto label = MakeLabel("Hi");
     auto still = MakeLabel("Hi");
     ASSERT_TRUE(TLxLabel::BlinkListExists());
+    EXPECT_FALSE(TLxLabel::BlinkTimerRunning()) << "still labels wake nothing";
     label->SetBlinkIntervalOn(20);
     label->SetBlinkIntervalOff(20);
     EXPECT_EQ(still->BlinkIntervalOn(), 20) << "the phases are shared";
@@ -249,9 +250,11 @@ TEST(LxLabel, BlinkingAlternatesColoursThroughTheSharedTimer)
     EXPECT_EQ(still->TextColor(), clBlack) << "labels that do not blink keep their colour";
     ASSERT_TRUE(QTest::qWaitFor([&] { return label->TextColor() == clWhite; }, 2000));
     EXPECT_EQ(Picture(*label).pixel(Ink(Picture(*label)).topLeft()), White);
-    // Switching blinking off brings the font colour back at once.
+    // Switching blinking off brings the font colour back at once; the timer stops after.
     label->SetBlinking(false);
     EXPECT_EQ(label->TextColor(), clBlack);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !TLxLabel::BlinkTimerRunning(); }, 2000));
+    EXPECT_EQ(still->TextColor(), clBlack);
     // A font change while blinking does not disturb the colour it comes back to.
     label->SetBlinking(true);
     TFont font = label->Font();
