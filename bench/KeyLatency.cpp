@@ -113,7 +113,7 @@ int main(int argc, char** argv)
         const char* Name;
         int Number;
     };
-    const TMode modes[] = { { "ClassicType", 0 }, { "ShapeType", 2 }, { "KeyType", 4 } };
+    const TMode modes[] = { { "ClassicType", 0 }, { "PatternType", 1 }, { "ShapeType", 2 }, { "KeyType", 4 } };
     int failures = 0;
     for (const TMode& mode : modes) {
         Click(display, 16 + 44 * mode.Number + 16, h - 50 + 4 + 16);

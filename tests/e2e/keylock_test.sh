@@ -24,6 +24,11 @@ start_program "$folder"
 send_key_combinations
 expect_no_markers "while the program runs"
 program_alive || fail "the program ended during the key combinations"
+# Left alone, the program keeps both grabs: another client can take neither.
+sleep 1
+for what in keyboard pointer; do
+  [ "$(other_client_grab "$what")" = 1 ] || fail "another client could take the $what from the idle program"
+done
 
 # Another program opening a window takes the focus; Kedoozle takes it back at once.
 main=$(main_window)
@@ -79,4 +84,5 @@ wait "$grabber" || true
 sleep 0.6
 send_key_combinations
 expect_no_markers "after another client's keyboard grab ended"
+[ "$(other_client_grab keyboard)" = 1 ] || fail "the keyboard is free after another client's grab ended"
 echo "PASS"

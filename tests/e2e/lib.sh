@@ -115,6 +115,12 @@ wait_for_window() {
 }
 
 # program_alive: whether the started program still runs.
+# other_client_grab keyboard|pointer: the status another client's grab of the keyboard or the
+# pointer gets now (0: it got it, so nobody held it; 1: somebody holds it); it lets go at once.
+other_client_grab() {
+  python3 "$(dirname "${BASH_SOURCE[0]}")/keyboard_grabber.py" 0 "$1" | awk '$1 == "grab" { print $2 }'
+}
+
 program_alive() { kill -0 "$KD_PID" 2>/dev/null; }
 
 # program_exit_status SECONDS: waits for the program to end and prints its exit status, also
