@@ -20,4 +20,6 @@ void RegisterPictureFormats()
     TPicture::RegisterTypeCode(1, [] { return std::make_unique<TGIFImage>(); });
     TPicture::RegisterTypeCode(2, [] { return std::make_unique<TJPEGImage>(); });
     TPicture::RegisterTypeCode(3, [] { return std::make_unique<TMetafile>(); });
+    // Beyond the four kinds content has always named: an icon file's bytes as a resource.
+    TPicture::RegisterTypeCode(4, [] { return std::make_unique<TIcon>(); });
 }

@@ -91,8 +91,8 @@ int KeyNumber(std::string_view name, std::string_view prefix)
 
 const char* KindOfCode(int typeCode)
 {
-    static const char* const names[] = { "a bitmap", "a GIF", "a JPEG", "a metafile" };
-    return typeCode >= 0 && typeCode <= 3 ? names[typeCode] : "no picture";
+    static const char* const names[] = { "a bitmap", "a GIF", "a JPEG", "a metafile", "an icon" };
+    return typeCode >= 0 && typeCode <= 4 ? names[typeCode] : "no picture";
 }
 
 struct TEntry {
@@ -186,6 +186,9 @@ std::optional<int> DetectTypeCode(std::span<const std::byte> data)
     // Placeable Windows metafile key 0x9AC6CDD7.
     if (at(0) == 0xD7 && at(1) == 0xCD && at(2) == 0xC6 && at(3) == 0x9A)
         return 3;
+    // Icon file: reserved 0, type 1, at least one image.
+    if (at(0) == 0 && at(1) == 0 && at(2) == 1 && at(3) == 0 && at(5) < 0x100 && (at(4) | at(5)) != 0)
+        return 4;
     return std::nullopt;
 }
 

@@ -16,5 +16,5 @@ int RunCheck(const TArgs& args);
 std::optional<std::string> CheckWave(std::span<const std::byte> data);
 
 // The picture type code that a resource's data looks like (0 bitmap, 1 GIF, 2 JPEG,
-// 3 enhanced or placeable metafile), or nothing for data of none of these kinds.
+// 3 enhanced or placeable metafile, 4 icon), or nothing for data of none of these kinds.
 std::optional<int> DetectTypeCode(std::span<const std::byte> data);

@@ -38,6 +38,8 @@ std::string GuessExtension(std::span<const std::byte> data)
         return ".wmf";
     if (StartsWith(data, { 0x01, 0x00, 0x00, 0x00 }) && StartsWith(data, { ' ', 'E', 'M', 'F' }, 40))
         return ".emf";
+    if (StartsWith(data, { 0x00, 0x00, 0x01, 0x00 }))
+        return ".ico";
     return ".bin";
 }
 

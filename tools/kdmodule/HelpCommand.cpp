@@ -36,14 +36,14 @@ list     Prints TYPE, NAME, SIZE and LANGUAGE of every resource.
 extract  Writes one resource to OUT, or with --all every resource to DIR/TYPE/NAME.ext
          together with DIR/manifest.txt, from which `build --manifest` rebuilds the module.
 render   Draws a picture as Kedoozle draws it and writes it as a PNG at its own size:
-         a file (bmp, dib, gif, jpg, jpeg, emf, wmf, by its extension), or the RCDATA
-         resource NAME of a module read as the kind of TYPECODE (0 to 3, see below).
+         a file (bmp, dib, gif, jpg, jpeg, emf, wmf, ico, by its extension), or the RCDATA
+         resource NAME of a module read as the kind of TYPECODE (0 to 4, see below).
 check    Reads and draws every RCDATA picture of a module and reads every WAVE sound,
-         printing "NAME: error" for each one Kedoozle could not show or play and a count. The type codes come from the
-         settings file (--ini) or, without it, from the data. Patterns (PATTERN_n, or all
-         with --kind patterns) must also convert to a bitmap, which metafiles do not.
-         With --ini, a key that names no file but whose resource the module lacks is
-         reported too.
+         printing "NAME: error" for each one Kedoozle could not show or play and a count.
+         The type codes come from the settings file (--ini) or, without it, from the
+         data. Patterns (PATTERN_n, or all with --kind patterns) must also convert to a
+         bitmap, which metafiles and icons do not. With --ini, a key that names no file
+         but whose resource the module lacks is reported too.
 
 pack     Makes modules from a folder of everyday picture and sound files:
            FOLDER/pictures/  photos and drawings shown in PictureType -> OUTDIR/Pictures.dll
@@ -98,6 +98,7 @@ Each key section says the format of its pattern and picture resource:
     1  GIF (.gif)
     2  JPEG (.jpg)
     3  metafile (.emf enhanced, or .wmf placeable Windows metafile)
+    4  icon (.ico)
 A key can also name a file instead (SoundFile, KeySoundFile, PatternFile, PictureFile);
 for a file the extension gives the format.
 

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,6 +56,25 @@ std::vector<std::byte> PackCodes(const std::vector<int>& codes, int bits)
 
 // A 2 x 2 GIF: red in the top-left and bottom-right pixels, the other two the transparent
 // blue index.
+// An icon file with one PNG-compressed image.
+std::vector<std::byte> PngIcon(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    std::vector<std::byte> out;
+    const auto u16 = [&](unsigned v) { for (int i = 0; i < 2; ++i) out.push_back(std::byte((v >> (8 * i)) & 0xFF)); };
+    const auto u32 = [&](unsigned v) { for (int i = 0; i < 4; ++i) out.push_back(std::byte((v >> (8 * i)) & 0xFF)); };
+    u16(0), u16(1), u16(1);
+    out.push_back(std::byte(image.width())), out.push_back(std::byte(image.height()));
+    out.push_back(std::byte(0)), out.push_back(std::byte(0));
+    u16(1), u16(32), u32(unsigned(png.size())), u32(22);
+    for (const char c : png)
+        out.push_back(std::byte(c));
+    return out;
+}
+
 std::vector<std::byte> TransparentGif()
 {
     std::vector<std::byte> gif;
@@ -263,7 +283,7 @@ TEST_F(KdmoduleRenderTest, ModuleResourcesRenderByTypeCode)
         { { "PICTURE_9", "0" }, 1, "kdmodule: Resource PICTURE_9 not found" },
         { { "PICTURE_1", "1" }, 1, "kdmodule: Invalid GIF signature" },     // a bitmap read as GIF
         { { "PICTURE_2", "0" }, 1, "kdmodule: Bitmap image is not valid" }, // a GIF read as bitmap
-        { { "PICTURE_1", "4" }, 1, "kdmodule: Unknown picture type code 4" },
+        { { "PICTURE_1", "5" }, 1, "kdmodule: Unknown picture type code 5" },
         { { "PICTURE_1", "259" }, 1, "kdmodule: Unknown picture type code 259" },
         { { "PICTURE_1", "one" }, 2, "not a number" },
     };
@@ -350,4 +370,32 @@ TEST_F(KdmoduleRenderTest, CheckRefusesMetafilePatternsThatCannotBeTiled)
     EXPECT_EQ(Run({ "check", "Pictures.dll", "--kind", "sounds" }).Code, 2);
     EXPECT_EQ(Run({ "check", "Pictures.dll", "--ini" }).Code, 2);
     EXPECT_EQ(Run({ "check", "Pictures.dll", "--ini", "missing.ini" }).Code, 1);
+}
+
+TEST_F(KdmoduleRenderTest, IconsAreModulePicturesOfTheirOwnTypeCodeButNoPatterns)
+{
+    QImage image(4, 3, QImage::Format_ARGB32);
+    image.fill(QColor(0, 160, 0));
+    image.setPixelColor(0, 0, QColor(0, 0, 0, 0));
+    Write("pic.ico", PngIcon(image));
+    TRun run = Run({ "build", "Pictures.dll", "RCDATA:PICTURE_1=pic.ico" });
+    ASSERT_EQ(run.Code, 0) << run.Err;
+
+    run = Run({ "render", "Pictures.dll", "PICTURE_1", "4", "out.png" });
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    const QImage drawn = Output();
+    ASSERT_EQ(drawn.size(), QSize(4, 3));
+    EXPECT_EQ(drawn.pixelColor(2, 1), QColor(0, 160, 0));
+    EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0);
+    // Read as another kind, the same bytes are refused by that kind's reader.
+    run = Run({ "render", "Pictures.dll", "PICTURE_1", "0", "out.png" });
+    EXPECT_EQ(run.Code, 1);
+
+    // The check finds the kind from the data; as a pattern an icon cannot be tiled.
+    run = Run({ "check", "Pictures.dll" });
+    EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
+    EXPECT_EQ(run.Out, "1 picture, 0 failures\n");
+    run = Run({ "check", "Pictures.dll", "--kind", "patterns" });
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(run.Out, "PICTURE_1: Cannot assign a TIcon to a TBitmap\n1 picture, 1 failure\n");
 }
