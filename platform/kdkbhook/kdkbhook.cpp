@@ -1,6 +1,7 @@
 #include "platform/kdkbhook/kdkbhook.h"
 
 #include "platform/kdkbhook/InputLock.h"
+#include "platform/kdkbhook/LockKeysState.h"
 #include "platform/kdkbhook/LockWindows.h"
 #include "platform/kdkbhook/ServerKeys.h"
 #include "platform/kdkbhook/WaylandKeyLock.h"
@@ -9,6 +10,7 @@
 #include <QPointer>
 
 #include <cstdlib>
+#include <optional>
 
 #include <X11/Xlib.h>
 
@@ -19,6 +21,7 @@ namespace {
 
 QPointer<TInputLock> X11Lock;
 QPointer<TWaylandKeyLock> WaylandLock;
+std::optional<TLockKeysState> LockKeys;
 void (*LockChanged)(void*) = nullptr;
 void* LockChangedContext = nullptr;
 
@@ -51,6 +54,7 @@ void DisableWindowKeys()
     if (X11Lock || WaylandLock)
         return;
     if (Display* dpy = QtDisplay()) {
+        LockKeys.emplace(dpy);
         X11Lock = new TInputLock(dpy);
         X11Lock->SetKeysLockedChanged(TellLockChanged);
         ServerKeys::Lock(XDisplayString(dpy));
@@ -69,6 +73,9 @@ void EnableWindowKeys()
     const bool wasLocked = X11Lock || WaylandLock;
     delete X11Lock.data();
     delete WaylandLock.data();
+    if (LockKeys && qGuiApp)
+        LockKeys->Restore();
+    LockKeys.reset();
     ServerKeys::Unlock();
     ForgetWindowKeysState();
     if (wasLocked)

@@ -4,7 +4,8 @@
 // Ctrl+Esc, Print ...) and the window manager's mouse bindings do not act, every key goes to
 // the program's windows, the program's windows stay on every desktop and above the others,
 // the session stays on its desktop, and the X server's own console-switch and server-kill
-// keys are out of the keymap (ServerKeys.h). As a Wayland client, the compositor is asked to
+// keys are out of the keymap (ServerKeys.h); Caps, Num and Scroll Lock are left as they were
+// found (LockKeysState.h). As a Wayland client, the compositor is asked to
 // hold its shortcuts back instead. DisableWindowKeys and EnableWindowKeys are called from the
 // user-interface thread, once each per run.
 
