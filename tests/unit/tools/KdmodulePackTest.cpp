@@ -13,10 +13,10 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/KdmoduleRun.h"
 #include "tests/support/TempDir.h"
 
 #include <cmath>
@@ -32,30 +32,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#ifdef KD_KDMODULE_PATH
-const char* const ToolPath = KD_KDMODULE_PATH;
-#else
-const char* const ToolPath = KD_BINARY_DIR "/tools/kdmodule/kdmodule";
-#endif
-
-struct TRun {
-    int Code { -1 };
-    std::string Out;
-    std::string Err;
-};
-
-TRun RunTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QString::fromUtf8(ToolPath), arguments);
-    TRun run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.Code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Out = process.readAllStandardOutput().toStdString();
-    run.Err = process.readAllStandardError().toStdString();
-    return run;
-}
+TRun RunTool(const QStringList& arguments) { return RunKdmodule(arguments); }
 
 QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 

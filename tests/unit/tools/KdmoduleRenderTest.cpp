@@ -1,5 +1,6 @@
 // kdmodule render and check, run as a content author runs them: the built tool on picture
 // files and modules written here.
+#include "tests/support/KdmoduleRun.h"
 #include "tools/common/MetafileBuilder.h"
 
 #include <QColor>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QBuffer>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,18 +21,6 @@
 using namespace MetafileBuilder;
 
 namespace {
-
-#ifdef KD_KDMODULE_PATH
-const char* const ToolPath = KD_KDMODULE_PATH;
-#else
-const char* const ToolPath = KD_BINARY_DIR "/tools/kdmodule/kdmodule";
-#endif
-
-struct TRun {
-    int Code { -1 };
-    std::string Out;
-    std::string Err;
-};
 
 // Packs GIF LZW codes least significant bit first.
 std::vector<std::byte> PackCodes(const std::vector<int>& codes, int bits)
@@ -112,8 +100,8 @@ class KdmoduleRenderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::exists(ToolPath))
-            << "kdmodule is not built at " << ToolPath << "; build the kdmodule target first";
+        ASSERT_TRUE(QFile::exists(KdmodulePath))
+            << "kdmodule is not built at " << KdmodulePath << "; build the kdmodule target first";
         ASSERT_TRUE(m_dir.isValid());
     }
 
@@ -134,19 +122,7 @@ protected:
                                            reinterpret_cast<const std::byte*>(text.data() + text.size())));
     }
 
-    TRun Run(const QStringList& arguments) const
-    {
-        QProcess process;
-        process.setWorkingDirectory(m_dir.path());
-        process.start(QString::fromUtf8(ToolPath), arguments);
-        TRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.Code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.Out = process.readAllStandardOutput().toStdString();
-        run.Err = process.readAllStandardError().toStdString();
-        return run;
-    }
+    TRun Run(const QStringList& arguments) const { return RunKdmodule(arguments, m_dir.path(), 60000); }
 
     QImage Output(const std::string& name = "out.png") const { return QImage(QString::fromStdString(Path(name))); }
 
