@@ -9,12 +9,7 @@ write_key_config "$E2E_TMP/rc.xml"
 start_x_unique 1024x768 "$E2E_TMP/rc.xml"
 
 # Control: without Kedoozle every binding acts, so a missing marker later means the lock.
-# openbox takes its key grabs a moment after it announces itself.
-for _ in 1 2 3 4 5; do
-  send_key_combinations
-  [ -z "$(markers_present)" ] || break
-  sleep 1
-done
+wait_for_key_bindings
 send_key_combinations
 expect_all_markers "before the program runs"
 clear_markers

@@ -49,6 +49,17 @@ send_key_combinations() {
   sleep 0.5
 }
 
+# wait_for_key_bindings: presses the combinations until the window manager acts on them (it
+# takes its key grabs a moment after it announces itself), then clears the markers.
+wait_for_key_bindings() {
+  for _ in 1 2 3 4 5; do
+    send_key_combinations
+    [ -z "$(markers_present)" ] || break
+    sleep 1
+  done
+  clear_markers
+}
+
 # markers_present: the names of the combinations whose marker exists.
 markers_present() {
   local entry name

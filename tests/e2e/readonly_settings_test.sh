@@ -7,12 +7,7 @@ source "$(dirname "$0")/lib_keys.sh"
 
 write_key_config "$E2E_TMP/rc.xml"
 start_x_unique 1024x768 "$E2E_TMP/rc.xml"
-for _ in 1 2 3 4 5; do
-  send_key_combinations
-  [ -z "$(markers_present)" ] || break
-  sleep 1
-done
-clear_markers
+wait_for_key_bindings
 
 folder=$(copy_program)
 printf '[Settings]\r\nPlayMode=2\r\nSound=0\r\n; locked by a parent\r\n' >"$folder/Kedoozle.ini"
