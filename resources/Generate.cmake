@@ -28,5 +28,11 @@ add_custom_target(kd_resource_files DEPENDS ${kd_resource_paths})
 qt_add_resources(kd_resources kd_program_resources
   PREFIX /kedoozle
   BASE ${kd_resource_dir}
-  FILES ${kd_resource_paths})
+  FILES ${kd_resource_paths}
+  OUTPUT_TARGETS kd_resource_targets)
+# The resource compiler runs in targets of its own: each waits for the drawing, or a parallel
+# build may compile the resources before the pictures exist.
 add_dependencies(kd_resources kd_resource_files)
+foreach(target ${kd_resource_targets})
+  add_dependencies(${target} kd_resource_files)
+endforeach()
