@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 // Parents' own pictures at their real sizes: a 12000 x 9000 phone photo and a 130-frame
 // full-HD GIF animation, each loaded and drawn as large as the biggest picture on a
 // 1920 x 1080 play surface. Reports the time per draw and the process's peak memory.
+#include "base/Stream.h"
 #include "bench/QtBenchMain.h"
-#include "framework/Canvas.h"
-#include "framework/Stream.h"
-#include "graphics/GIFImage.h"
-#include "graphics/JPEGImage.h"
+#include "paint/Canvas.h"
+#include "pictures/GIFImage.h"
+#include "pictures/JPEGImage.h"
 #include "tests/support/JPEGEncode.h"
 
 #include <benchmark/benchmark.h>

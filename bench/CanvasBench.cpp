@@ -1,6 +1,6 @@
 // The canvas's figures, clipped copies and text on a surface the size of a 1920x1080 screen's
 // play surface: the operations behind every drawing of the play modes.
-#include "framework/Canvas.h"
+#include "paint/Canvas.h"
 
 #include <QApplication>
 

@@ -1,10 +1,11 @@
 // Time from key-down handling to the drawing being on the surface image, per play mode, on a
 // 1920x1080 screen's surface.
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "framework/Random.h"
-#include "graphics/ColorData.h"
+#include "base/Random.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <QApplication>
 #include <QDir>

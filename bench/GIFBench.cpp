@@ -2,7 +2,7 @@
 // picture (1920 x 1080, plain and interlaced) and a small one (64 x 64), 256 colours, written
 // by giflib's encoder. Both decode from memory to colour indexes; compare the times of the
 // pairs (Ours/... against Giflib/...).
-#include "graphics/GIFImage.h"
+#include "pictures/GIFImage.h"
 
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>

@@ -1,9 +1,9 @@
 // Start-up and shut-down costs of the content modules and the settings file: opening a
 // module of 88 sounds and 88 pictures, looking up a resource per key, and loading and saving
 // a full Kedoozle.ini through TIniFile.
-#include "framework/IniFile.h"
-#include "framework/ResourceModule.h"
-#include "tools/kdmodule/PEWriter.h"
+#include "base/IniFile.h"
+#include "resmodule/PEWriter.h"
+#include "resmodule/ResourceModule.h"
 
 #include <benchmark/benchmark.h>
 

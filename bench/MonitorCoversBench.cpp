@@ -1,14 +1,14 @@
 // Cost of one key press (down and up through the main window's handlers, sound included) in
 // each play mode with the play surface on 1, 2 and 3 full-HD monitors, using the shipped
 // settings and content modules.
-#include "app/KDGlobals.h"
 #include "app/MainForm.h"
-#include "app/MonitorCovers.h"
-#include "app/PictureFormats.h"
-#include "controls/KDPaintBox.h"
-#include "graphics/ColorData.h"
-#include "play/KeyData.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
 #include "platform/Sound.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
+#include "play/KeyData.h"
+#include "play/MonitorCovers.h"
 
 #include "bench/QtBenchMain.h"
 

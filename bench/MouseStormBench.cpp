@@ -2,13 +2,14 @@
 // a key press. Mouse drawings are coalesced to one per frame, so the key's drawing waits for at
 // most one of them. Reports the time from the key's arrival in the queue to its drawing, and how
 // many mouse drawings came before it (beside the same time without a storm).
-#include "app/MousePlay.h"
-#include "app/PictureFormats.h"
+#include "base/Random.h"
 #include "bench/QtBenchMain.h"
-#include "controls/KDCtrls.h"
-#include "framework/Random.h"
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/MousePlay.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <benchmark/benchmark.h>
 

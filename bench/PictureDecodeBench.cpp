@@ -1,8 +1,8 @@
 // Decoding a full-screen picture: a 24-bit bitmap file and a JPEG file of 1920 x 1080, the
 // size of the splash and of a picture drawn over the whole play surface.
-#include "framework/Bitmap.h"
-#include "framework/Stream.h"
-#include "graphics/JPEGImage.h"
+#include "base/Stream.h"
+#include "pictures/Bitmap.h"
+#include "pictures/JPEGImage.h"
 #include "tests/support/JPEGEncode.h"
 
 #include <benchmark/benchmark.h>

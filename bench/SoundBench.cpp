@@ -4,8 +4,8 @@
 // thread.
 #include "platform/Sound.h"
 
-#include "framework/ResourceModule.h"
-#include "tools/kdmodule/PEWriter.h"
+#include "resmodule/PEWriter.h"
+#include "resmodule/ResourceModule.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ResourceModule.h"
+#include "resmodule/ResourceModule.h"
 
 #include <chrono>
 #include <cstddef>

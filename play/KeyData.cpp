@@ -1,7 +1,7 @@
 #include "play/KeyData.h"
 
-#include "framework/IniFile.h"
-#include "graphics/ColorData.h"
+#include "base/IniFile.h"
+#include "paint/ColorData.h"
 
 #include <QFontDatabase>
 #include <QStringList>

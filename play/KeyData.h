@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/KDTypes.h"
+#include "paint/KDTypes.h"
 
 #include <array>
 #include <cstdint>

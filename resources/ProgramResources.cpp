@@ -1,6 +1,6 @@
 #include "resources/ProgramResources.h"
 
-#include "framework/Exceptions.h"
+#include "base/Exceptions.h"
 
 #include <QFile>
 

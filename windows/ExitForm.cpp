@@ -1,13 +1,13 @@
 #include "windows/ExitForm.h"
 
-#include "app/KDGlobals.h"
-#include "controls/KDPalette.h"
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "framework/Controls.h"
-#include "framework/ImageControl.h"
-#include "framework/StringTable.h"
+#include "base/StringTable.h"
+#include "paint/KDPalette.h"
+#include "play/KDGlobals.h"
 #include "resources/ProgramResources.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/Controls.h"
+#include "widgetkit/ImageControl.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -1,14 +1,14 @@
 #include "windows/SplashForm.h"
 
-#include "app/KDGlobals.h"
-#include "controls/KDCtrls.h"
-#include "framework/Controls.h"
-#include "framework/ImageControl.h"
-#include "framework/Stream.h"
-#include "framework/StringTable.h"
-#include "graphics/JPEGImage.h"
+#include "base/Stream.h"
+#include "base/StringTable.h"
+#include "pictures/JPEGImage.h"
 #include "platform/TransientOwner.h"
+#include "play/KDGlobals.h"
 #include "resources/ProgramResources.h"
+#include "widgetkit/Controls.h"
+#include "widgetkit/ImageControl.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Graphic.h"
+#include "pictures/Graphic.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // Bitmap files as untrusted data: every input either decodes or raises the bitmap error.
-#include "framework/Bitmap.h"
+#include "pictures/Bitmap.h"
 
-#include "framework/Exceptions.h"
-#include "framework/Stream.h"
+#include "base/Exceptions.h"
+#include "base/Stream.h"
 
 #include <cstddef>
 #include <cstdint>

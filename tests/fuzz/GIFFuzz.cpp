@@ -1,11 +1,11 @@
 // GIF data as untrusted input: every input either loads or raises one of our errors, and a
 // loaded picture draws (plainly and dithered) and converts to a bitmap or raises one of our
 // errors, never anything else.
-#include "graphics/GIFImage.h"
+#include "pictures/GIFImage.h"
 
-#include "framework/Canvas.h"
-#include "framework/Exceptions.h"
-#include "graphics/ColorData.h"
+#include "base/Exceptions.h"
+#include "paint/Canvas.h"
+#include "paint/ColorData.h"
 
 #include <QGuiApplication>
 

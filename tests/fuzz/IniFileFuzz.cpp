@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the settings-file reader and writer: reading, a few writes and a
 // save must not crash, and what was written must read back.
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 
 #include <algorithm>
 #include <cstddef>

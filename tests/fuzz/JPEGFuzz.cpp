@@ -1,9 +1,9 @@
 // JPEG data as untrusted input: the header read and both decoding paths (24-bit and the
 // quantised 8-bit one) either succeed or raise the JPEG error.
-#include "graphics/JPEGImage.h"
+#include "pictures/JPEGImage.h"
 
-#include "framework/Exceptions.h"
-#include "framework/Stream.h"
+#include "base/Exceptions.h"
+#include "base/Stream.h"
 
 #include <cstddef>
 #include <cstdint>

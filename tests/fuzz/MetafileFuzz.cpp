@@ -2,10 +2,10 @@
 // fuzzer reaches the record player without first having to build sound headers, the same
 // bytes are played as the records of an enhanced and of a Windows metafile behind headers of
 // our own making. Nothing may crash, hang or read outside the data.
-#include "framework/Canvas.h"
-#include "framework/Exceptions.h"
-#include "framework/Metafile.h"
-#include "framework/Stream.h"
+#include "base/Exceptions.h"
+#include "base/Stream.h"
+#include "paint/Canvas.h"
+#include "pictures/Metafile.h"
 #include "tools/common/MetafileBuilder.h"
 
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 //
 // An input whose first byte is odd is read as patches to a valid module built by our writer
 // (so short runs reach deep into the resource directory); any other input is the file itself.
-#include "framework/ResourceModule.h"
-#include "tools/kdmodule/PEWriter.h"
+#include "resmodule/PEWriter.h"
+#include "resmodule/ResourceModule.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // peer program under Wine, GdiPeer.exe) into images of the same size and compares them pixel
 // by pixel. Each feature reports its PSNR and the share of pixels that differ.
 
-#include "framework/Canvas.h"
-#include "framework/Metafile.h"
-#include "framework/Stream.h"
+#include "base/Stream.h"
+#include "paint/Canvas.h"
+#include "pictures/Metafile.h"
 #include "tools/common/MetafileBuilder.h"
 
 #include <QDir>

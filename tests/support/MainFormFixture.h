@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/KDGlobals.h"
 #include "app/MainForm.h"
-#include "app/PictureFormats.h"
-#include "framework/Application.h"
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDGlobals.h"
 #include "play/KeyData.h"
+#include "widgetkit/Application.h"
 
 #include <gtest/gtest.h>
 

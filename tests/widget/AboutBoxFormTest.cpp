@@ -1,12 +1,12 @@
 #include "windows/AboutBoxForm.h"
 
-#include "controls/KDButton.h"
-#include "controls/KDPanel.h"
-#include "controls/KDTabSet.h"
-#include "controls/LxEdit.h"
-#include "controls/LxLabel.h"
-#include "framework/Application.h"
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/KDButton.h"
+#include "widgetkit/KDPanel.h"
+#include "widgetkit/KDTabSet.h"
+#include "widgetkit/LxEdit.h"
+#include "widgetkit/LxLabel.h"
 
 #include "tests/support/TempDir.h"
 

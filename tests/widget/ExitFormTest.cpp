@@ -1,8 +1,8 @@
 #include "windows/ExitForm.h"
 
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "framework/ImageControl.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/ImageControl.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <gtest/gtest.h>
 

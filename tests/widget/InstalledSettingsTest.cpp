@@ -1,14 +1,15 @@
 #include "app/MainForm.h"
 
-#include "app/KDGlobals.h"
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "framework/IniFile.h"
-#include "graphics/ColorData.h"
+#include "base/IniFile.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "tests/support/EnvironmentVariable.h"
 #include "tests/support/TempDir.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,14 @@
 // output tells which sound played and for how long.
 #include "app/MainForm.h"
 
-#include "app/KDGlobals.h"
 #include "app/KeyThread.h"
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
 #include "platform/Sound.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <gtest/gtest.h>
 

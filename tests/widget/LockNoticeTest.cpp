@@ -1,14 +1,15 @@
 #include "app/MainForm.h"
 
-#include "app/KDGlobals.h"
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "controls/LxLabel.h"
-#include "framework/Application.h"
-#include "graphics/ColorData.h"
-#include "platform/kdkbhook/kdkbhook.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "platform/keylock/kdkbhook.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "tests/support/MainFormFixture.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/KDCtrls.h"
+#include "widgetkit/LxLabel.h"
 
 #include <gtest/gtest.h>
 

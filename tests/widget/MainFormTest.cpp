@@ -1,15 +1,16 @@
 #include "app/MainForm.h"
 
-#include "app/KDGlobals.h"
 #include "app/KeyThread.h"
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "framework/ImageControl.h"
-#include "framework/IniFile.h"
-#include "graphics/ColorData.h"
+#include "base/IniFile.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "tests/support/MainFormFixture.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/ImageControl.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,15 @@
-#include "app/MousePlay.h"
+#include "play/MousePlay.h"
 
-#include "app/KDGlobals.h"
 #include "app/KeyThread.h"
 #include "app/MainForm.h"
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "framework/Application.h"
-#include "framework/Random.h"
-#include "graphics/ColorData.h"
+#include "base/Random.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,15 @@
 #include "windows/SplashForm.h"
 
-#include "app/KDGlobals.h"
 #include "app/MainForm.h"
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "controls/LxBHints.h"
-#include "framework/Application.h"
-#include "framework/ImageControl.h"
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDGlobals.h"
+#include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "widgetkit/Application.h"
+#include "widgetkit/ImageControl.h"
+#include "widgetkit/KDCtrls.h"
+#include "widgetkit/LxBHints.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "tools/kdmodule/Check.h"
 
-#include "framework/Graphic.h"
-#include "framework/IniFile.h"
-#include "framework/StringTable.h"
-#include "framework/ResourceModule.h"
+#include "base/IniFile.h"
+#include "base/StringTable.h"
+#include "pictures/Graphic.h"
+#include "resmodule/ResourceModule.h"
 #include "tools/kdmodule/Render.h"
 
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/ResourceModule.h"
-#include "tools/kdmodule/PEWriter.h"
+#include "resmodule/PEWriter.h"
+#include "resmodule/ResourceModule.h"
 
 #include <cstddef>
 #include <filesystem>

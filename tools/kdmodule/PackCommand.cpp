@@ -4,8 +4,8 @@
 #include "tools/kdmodule/PackPicture.h"
 #include "tools/kdmodule/PackSound.h"
 
-#include "framework/Exceptions.h"
-#include "framework/IniFile.h"
+#include "base/Exceptions.h"
+#include "base/IniFile.h"
 #include "tools/contentgen/SpokenNames.h"
 
 #include <QStandardPaths>

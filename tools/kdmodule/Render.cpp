@@ -1,10 +1,11 @@
 #include "tools/kdmodule/Render.h"
 
-#include "app/PictureFormats.h"
-#include "controls/KDCtrls.h"
-#include "framework/Canvas.h"
-#include "framework/Exceptions.h"
-#include "framework/Graphic.h"
+#include "base/Exceptions.h"
+#include "paint/Canvas.h"
+#include "pictures/Graphic.h"
+#include "pictures/PictureFormats.h"
+#include "play/KDPaintBox.h"
+#include "widgetkit/KDCtrls.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "app/KeyThread.h"
 
-#include "app/KDGlobals.h"
 #include "platform/KeyState.h"
+#include "play/KDGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The default content of the ready program folder: the settings file and the four modules
 // that the build generates into dist/. Every key must have its sounds and pictures, and the
 // type codes in the settings file must match the data.
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/IniFile.h"
-#include "framework/Metafile.h"
-#include "framework/ResourceModule.h"
-#include "graphics/GIFImage.h"
-#include "graphics/JPEGImage.h"
+#include "base/IniFile.h"
+#include "paint/Canvas.h"
+#include "pictures/Bitmap.h"
+#include "pictures/GIFImage.h"
+#include "pictures/JPEGImage.h"
+#include "pictures/Metafile.h"
 #include "play/KeyData.h"
+#include "resmodule/ResourceModule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/ScreenPalette.h"
 
-#include "graphics/ColorData.h"
+#include "paint/ColorData.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/kdkbhook/ServerKeys.h"
+#include "platform/keylock/ServerKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/Sound.h"
 
-#include "framework/ResourceModule.h"
-#include "tools/kdmodule/PEWriter.h"
+#include "resmodule/PEWriter.h"
+#include "resmodule/ResourceModule.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "tools/contentgen/KeyList.h"
 #include "tools/contentgen/Melodies.h"
 
-#include "framework/Bitmap.h"
-#include "framework/Stream.h"
-#include "graphics/GIFImage.h"
-#include "graphics/JPEGImage.h"
+#include "base/Stream.h"
+#include "pictures/Bitmap.h"
+#include "pictures/GIFImage.h"
+#include "pictures/JPEGImage.h"
 
 #include <gtest/gtest.h>
 

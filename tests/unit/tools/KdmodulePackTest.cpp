@@ -1,11 +1,11 @@
 // kdmodule pack, run as a parent runs it: a folder of everyday picture and sound files made
 // here, packed into modules that are read back through the program's own picture classes.
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/IniFile.h"
-#include "framework/ResourceModule.h"
-#include "graphics/GIFImage.h"
-#include "graphics/JPEGImage.h"
+#include "base/IniFile.h"
+#include "paint/Canvas.h"
+#include "pictures/Bitmap.h"
+#include "pictures/GIFImage.h"
+#include "pictures/JPEGImage.h"
+#include "resmodule/ResourceModule.h"
 
 #include <sndfile.h>
 

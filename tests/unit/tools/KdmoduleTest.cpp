@@ -1,5 +1,5 @@
 // The kdmodule command line, run as the build runs it.
-#include "framework/ResourceModule.h"
+#include "resmodule/ResourceModule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "paint/ColorData.h"
+
+#include <span>
+
+class TCanvas;
+
+// The palette a KD control or window names: the shared display palette while the display is
+// a palette display, otherwise none (null).
+HPALETTE KDGetPalette();
+
+// The entries of `palette` as plain colours, in table order (empty for none).
+std::span<const TColor> PaletteColors(HPALETTE palette);
+
+// While it lives, the shared display palette is selected into the canvas (on a palette display
+// only), so palette-relative colours draw as its entries; the previous palette comes back at
+// the end.
+class TDisplayPaletteScope {
+public:
+    explicit TDisplayPaletteScope(TCanvas& canvas);
+    ~TDisplayPaletteScope();
+    TDisplayPaletteScope(const TDisplayPaletteScope&) = delete;
+    TDisplayPaletteScope& operator=(const TDisplayPaletteScope&) = delete;
+
+private:
+    TCanvas& m_canvas;
+    bool m_selected { false };
+    std::span<const TColor> m_previous;
+};

@@ -1,0 +1,96 @@
+#include "platform/keylock/kdkbhook.h"
+
+#include "platform/keylock/InputLock.h"
+#include "platform/keylock/LockKeysState.h"
+#include "platform/keylock/LockWindows.h"
+#include "platform/keylock/ServerKeys.h"
+#include "platform/keylock/WaylandKeyLock.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+
+#include <cstdlib>
+#include <optional>
+
+#include <X11/Xlib.h>
+
+// The lock fits the platform the program runs on: X grabs for an X client, the compositor's
+// shortcuts inhibited for a Wayland client. Elsewhere (offscreen) there is nothing to lock.
+
+namespace {
+
+QPointer<TInputLock> X11Lock;
+QPointer<TWaylandKeyLock> WaylandLock;
+std::optional<TLockKeysState> LockKeys;
+void (*LockChanged)(void*) = nullptr;
+void* LockChangedContext = nullptr;
+
+void TellLockChanged()
+{
+    if (LockChanged)
+        LockChanged(LockChangedContext);
+}
+
+Display* QtDisplay()
+{
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->display() : nullptr;
+}
+
+// An X client on a Wayland desktop runs on XWayland: its grabs hold only against other X
+// clients, while the compositor keeps its own shortcuts.
+bool OnWaylandDesktop()
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return wayland && *wayland;
+}
+
+} // namespace
+
+void DisableWindowKeys()
+{
+    if (X11Lock || WaylandLock)
+        return;
+    if (Display* dpy = QtDisplay()) {
+        LockKeys.emplace(dpy);
+        X11Lock = new TInputLock(dpy);
+        X11Lock->SetKeysLockedChanged(TellLockChanged);
+        ServerKeys::Lock(XDisplayString(dpy));
+        if (OnWaylandDesktop())
+            ReportWindowKeys(wksDesktopKeysOpen);
+    } else {
+        WaylandLock = TWaylandKeyLock::Create();
+        if (WaylandLock)
+            WaylandLock->SetKeysLockedChanged(TellLockChanged);
+    }
+    TellLockChanged();
+}
+
+void EnableWindowKeys()
+{
+    const bool wasLocked = X11Lock || WaylandLock;
+    delete X11Lock.data();
+    delete WaylandLock.data();
+    if (LockKeys && qGuiApp)
+        LockKeys->Restore();
+    LockKeys.reset();
+    ServerKeys::Unlock();
+    ForgetWindowKeysState();
+    if (wasLocked)
+        TellLockChanged();
+}
+
+bool WindowKeysLocked()
+{
+    if (X11Lock)
+        return X11Lock->KeysLocked();
+    return WaylandLock && WaylandLock->KeysLocked();
+}
+
+void WatchWindowKeysLocked(void (*changed)(void* context), void* context)
+{
+    LockChanged = changed;
+    LockChangedContext = changed ? context : nullptr;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "paint/Canvas.h"
+#include "paint/Font.h"
+#include "widgetkit/Controls.h"
+#include "widgetkit/LxCommon.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+// A framed panel: a container whose outer frame, border band and inner frame are painted on
+// the chosen sides, filled with its colour inside; aligned children are laid out in the
+// rectangle the frames leave free.
+class TLxCustomPanel : public QWidget {
+public:
+    explicit TLxCustomPanel(QWidget* parent = nullptr);
+
+    TFrameStyle BorderOuter() const { return m_frames.Outer; }
+    void SetBorderOuter(TFrameStyle style);
+    TFrameStyle BorderInner() const { return m_frames.Inner; }
+    void SetBorderInner(TFrameStyle style);
+    TSides BorderSides() const { return m_frames.Sides; }
+    void SetBorderSides(TSides sides);
+    TSides FrameSides() const { return m_frames.FrameSides; }
+    void SetFrameSides(TSides sides);
+    // At least 1.
+    int BevelWidth() const { return m_frames.BevelWidth; }
+    void SetBevelWidth(int width);
+    // At least 0.
+    int BorderWidth() const { return m_frames.BorderWidth; }
+    void SetBorderWidth(int width);
+    TColor BorderColor() const { return m_frames.BorderColor; }
+    void SetBorderColor(TColor color);
+    TColor BorderHighlight() const { return m_frames.BorderHighlight; }
+    void SetBorderHighlight(TColor color);
+    TColor BorderShadow() const { return m_frames.BorderShadow; }
+    void SetBorderShadow(TColor color);
+    TColor FlatColor() const { return m_frames.FlatColor; }
+    void SetFlatColor(TColor color);
+    const TFrameSet& Frames() const { return m_frames; }
+
+    // The fill colour; with ParentColor the parent's colour.
+    TColor Color() const;
+    void SetColor(TColor color);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool parentColor);
+
+    std::string Caption() const { return m_caption; }
+    void SetCaption(const std::string& caption);
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment alignment);
+    TAlignmentVertical AlignmentVertical() const { return m_alignmentVertical; }
+    void SetAlignmentVertical(TAlignmentVertical alignment);
+    const TFont& Font() const { return m_font; }
+    void SetFont(const TFont& font);
+    // Repaint the whole panel after every move or resize; otherwise only the uncovered strips.
+    bool FullRepaint() const { return m_fullRepaint; }
+    void SetFullRepaint(bool fullRepaint);
+
+    // Shrinks `rect` by the frames (and the border band when `includeBorderWidth`).
+    virtual TRect InsetForBorders(TRect rect, bool includeBorderWidth) const;
+    TRect ControlRect() const { return Rect(0, 0, width(), height()); }
+    // The rectangle in which aligned children are laid out: inside the frames and a strip of
+    // BorderWidth on all four sides.
+    TRect ChildArea() const;
+    void Realign();
+
+    // Places the panel; a bottom-aligned panel keeps its bottom edge when its height changes,
+    // a right-aligned one its right edge when its width changes.
+    void SetBounds(int left, int top, int width, int height);
+
+    // Paints frames, fill and caption on `canvas` over the panel's rectangle.
+    virtual void Paint(TCanvas& canvas) const;
+    // Schedules a repaint of the whole panel.
+    void Invalidate() { update(); }
+
+    std::function<void(TLxCustomPanel*)> OnResize;
+    std::function<void(TLxCustomPanel*)> OnMouseEnter;
+    std::function<void(TLxCustomPanel*)> OnMouseLeave;
+
+protected:
+    void PaintPanel(TCanvas& canvas) const;
+    void PaintCaption(TCanvas& canvas, TRect rect) const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void SetFrames(const TFrameSet& frames, bool realign);
+    void NotifyResize();
+
+    TFrameSet m_frames;
+    TColor m_color { clBtnFace };
+    bool m_parentColor { false };
+    std::string m_caption;
+    TAlignment m_alignment { TAlignment::taCenter };
+    TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
+    TFont m_font;
+    bool m_fullRepaint { true };
+    QSize m_resizedTo;
+    // Where the canvas of the paint under way starts on the panel: each exposed part is
+    // painted on a picture of its own size, so a screen-sized panel costs only its strips.
+    mutable QPoint m_paintOrigin;
+};
+
+using TLxPanel = TLxCustomPanel;
+
+// The colour a control with ParentColor takes from `parent`: a panel's colour, else the
+// window's background.
+TColor ParentControlColor(const QWidget* parent);
