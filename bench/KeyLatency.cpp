@@ -1,6 +1,8 @@
 // Key-to-screen latency of the running program: XTest presses a key, and the screen is polled
 // (XGetImage of the play surface) until the drawing shows. Reports median and 95th percentile
 // per play mode. Run through bench/key_latency.sh, which starts Xvfb, openbox and the program.
+#include "bench/Percentile.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -77,15 +79,6 @@ void Click(Display* display, int x, int y)
     XTestFakeButtonEvent(display, 1, True, 0);
     XTestFakeButtonEvent(display, 1, False, 0);
     XFlush(display);
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t index = std::min(values.size() - 1, std::size_t(p * double(values.size() - 1) + 0.5));
-    return values[index];
 }
 
 } // namespace

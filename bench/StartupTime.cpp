@@ -4,6 +4,8 @@
 // that of the main window's outer frame (the screen's top-left corner). Each run starts the
 // program, waits for both (or for the main window alone when the program has no title
 // window), ends it and waits for it to go. Run through bench/startup_time.sh.
+#include "bench/Percentile.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -34,15 +36,6 @@ unsigned long PixelAt(Display* display, int x, int y)
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
     XDestroyImage(image);
     return pixel;
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t index = std::min(values.size() - 1, std::size_t(p * double(values.size() - 1) + 0.5));
-    return values[index];
 }
 
 void Report(const char* what, const std::vector<double>& values)
