@@ -1,7 +1,6 @@
 #include "app/KeyThread.h"
 
 #include "platform/KeyState.h"
-#include "play/KDGlobals.h"
 
 #include <gtest/gtest.h>
 
