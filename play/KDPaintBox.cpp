@@ -2,6 +2,7 @@
 
 #include "base/Random.h"
 #include "paint/KDPalette.h"
+#include "play/KeyPictures.h"
 #include "play/PlayModes.h"
 
 #include <QEvent>
@@ -25,7 +26,7 @@ HPALETTE TKDPaintBox::GetPalette() const { return KDGetPalette(); }
 void TKDPaintBox::LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
                                  TPicture& picture)
 {
-    TPlayModes::LoadResPicture(module, typeCode, name, picture);
+    ::LoadResPicture(module, typeCode, name, picture);
 }
 
 void TKDPaintBox::SetBounds(int left, int top, int width, int height)

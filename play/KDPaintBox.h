@@ -64,7 +64,7 @@ public:
     void SetBounds(int left, int top, int width, int height);
 
     // Fills `picture` from a module's raw-data resource as the play modes do (see
-    // TPlayModes::LoadResPicture); the module tool renders with it.
+    // LoadResPicture in play/KeyPictures.h); the module tool renders with it.
     static void LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
                                TPicture& picture);
 

@@ -1,17 +1,15 @@
 #include "play/PlayModes.h"
 
-#include "base/Exceptions.h"
 #include "base/Random.h"
 #include "paint/ColorData.h"
 #include "pictures/Graphic.h"
 #include "play/KeyData.h"
+#include "play/KeyPictures.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -56,22 +54,6 @@ const TShape& ShapeGeometry(int shape)
 }
 
 constexpr int CornerEllipse = 50; // rounded rectangles' corner ellipse, both ways
-
-std::string UpperAscii(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    }
-    return text;
-}
-
-std::string CurrentDirectory()
-{
-    std::error_code error;
-    const auto path = std::filesystem::current_path(error);
-    return error ? std::string() : path.string();
-}
 
 // Copies the bitmap's tiles over `t`, row by row from its top-left corner; the last column
 // and row are cut at t's edges. Only pixels inside the canvas's clip region change.
@@ -140,12 +122,6 @@ void TPlayModes::SetPictureSizes(const std::array<int, 3>& widths, const std::ar
 {
     m_pictureWidths = widths;
     m_pictureHeights = heights;
-}
-
-void TPlayModes::Message(const std::string& text) const
-{
-    if (OnMessage)
-        OnMessage(text);
 }
 
 void TPlayModes::Draw(std::uint16_t key)
@@ -335,55 +311,14 @@ void TPlayModes::DrawKeyType(std::uint16_t key)
     Touch(Bounds(x, y, extent.cx, extent.cy), extent.cy / 2 + 2);
 }
 
-std::string TPlayModes::TraceText(int stringId, const std::string& what, std::uint16_t key) const
+bool TPlayModes::LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture) const
 {
-    const std::string programPath = QCoreApplication::applicationFilePath().toStdString();
-    return Format(LoadStr(stringId).c_str(), what.c_str(), PlayModeName(m_state.PlayMode()).c_str(),
-                  UpperAscii(CurrentDirectory()).c_str(), KeyTable->GetKeyName(key).c_str(), programPath.c_str());
-}
-
-void TPlayModes::LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
-                                TPicture& picture)
-{
-    const TGraphicFactory factory = TPicture::FactoryForTypeCode(typeCode);
-    if (!factory)
-        RaiseRes<EInvalidGraphic>(Str::UnknownTypeCode, int(typeCode));
-    std::unique_ptr<TGraphic> graphic = factory();
-    TResourceStream stream(module, name, TResourceType::Numeric(RT_RCDATA));
-    graphic->LoadFromStream(stream);
-    picture.Assign(*graphic);
-}
-
-// A file that cannot be opened, a missing resource and a picture without pixels end the
-// drawing with a trace; every other failure passes on.
-bool TPlayModes::LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture)
-{
-    const bool useRes = pattern ? KeyTable->UsePatternRes(key) : KeyTable->UsePictureRes(key);
-    const std::string name = useRes ? (pattern ? KeyTable->GetPatternResName(key) : KeyTable->GetPictureResName(key))
-                                    : (pattern ? KeyTable->GetPatternFile(key) : KeyTable->GetPictureFile(key));
-    const int traceId = useRes ? Str::ResTrace : Str::FileTrace;
-    const std::string traceName = useRes ? name : UpperAscii(name);
-    try {
-        if (useRes) {
-            LoadResPicture(pattern ? m_state.Modules.Patterns : m_state.Modules.Pictures,
-                           pattern ? KeyTable->GetPatternResType(key) : KeyTable->GetPictureResType(key), name, picture);
-        } else {
-            picture.LoadFromFile(name);
-        }
-    } catch (const EFOpenError&) {
-        Message(TraceText(traceId, traceName, key));
-        return false;
-    } catch (const EResNotFound&) {
-        Message(TraceText(traceId, traceName, key));
-        return false;
-    }
-    // A picture without width or height cannot be scaled or tiled: report it like a
-    // picture that was not there.
-    if (picture.Width() <= 0 || picture.Height() <= 0) {
-        Message(TraceText(traceId, traceName + " (empty picture)", key));
-        return false;
-    }
-    return true;
+    std::string trace;
+    if (::LoadKeyPicture(key, pattern, m_state, picture, trace))
+        return true;
+    if (OnMessage)
+        OnMessage(trace);
+    return false;
 }
 
 void TPlayModes::DrawPatternType(std::uint16_t key)

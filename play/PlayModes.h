@@ -3,7 +3,6 @@
 #include "paint/Canvas.h"
 #include "paint/ColorData.h"
 #include "play/PlayState.h"
-#include "resmodule/ResourceModule.h"
 
 #include <QRect>
 
@@ -56,12 +55,6 @@ public:
     // The part of the surface the drawings touched.
     const QRect& Touched() const { return m_touched; }
 
-    // Fills `picture` from the module's raw-data resource `name`, read as the picture kind of
-    // `typeCode` (0 bitmap, 1 GIF, 2 JPEG, 3 metafile). Raises EResNotFound when the module
-    // has no such resource or is 0, EInvalidGraphic for a type code above 3.
-    static void LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
-                               TPicture& picture);
-
 private:
     // Moves a w x h rectangle at (x, y) so that its middle lies on the play point, if there
     // is one, and keeps it inside the surface.
@@ -73,10 +66,8 @@ private:
     TRandomFigure ChooseRandomFigure();
     // Marks `rect`, grown by `margin`, as changed by the drawing.
     void Touch(const TRect& rect, int margin);
-    void Message(const std::string& text) const;
-    std::string TraceText(int stringId, const std::string& what, std::uint16_t key) const;
     // Loads the key's pattern or picture; false, after a trace, when it cannot be drawn.
-    bool LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture);
+    bool LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture) const;
 
     TCanvas& m_canvas;
     int m_width;

@@ -7,6 +7,7 @@
 #include "base/IniFile.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
+#include "platform/VirtualKeys.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/PlayState.h"
@@ -29,7 +30,7 @@
 
 namespace {
 
-constexpr std::uint16_t VK_A = 65, VK_B = 66, VK_LWIN = 91, VK_RWIN = 92;
+constexpr std::uint16_t VK_A = 65, VK_B = 66;
 
 class MainFormTest : public TMainFormFixture {
 protected:
@@ -127,21 +128,21 @@ TEST_F(MainFormTest, KeyStateMachineGivesOneDrawingPerPress)
     EXPECT_FALSE(Down(form, VK_A));
     EXPECT_FALSE(Down(form, VK_B));
     // waiting --Win--> nothing, waiting for Windows key
-    EXPECT_FALSE(Down(form, VK_LWIN));
+    EXPECT_FALSE(Down(form, VK::LWin));
     EXPECT_TRUE(form.WinKeyPending());
     // waiting for Windows key --A--> draws, waiting
     EXPECT_TRUE(Down(form, VK_A));
     EXPECT_FALSE(form.WinKeyPending());
     Up(form, VK_A);
     // ready --Win--> draws, waiting for Windows key
-    EXPECT_TRUE(Down(form, VK_RWIN));
+    EXPECT_TRUE(Down(form, VK::RWin));
     // Windows key held: repeats draw nothing while the watch thread sees it down ...
     WinKeysUp = false;
-    EXPECT_FALSE(Down(form, VK_RWIN));
+    EXPECT_FALSE(Down(form, VK::RWin));
     EXPECT_TRUE(form.WinKeyPending());
     // ... and draw again once it reports both up.
     WinKeysUp = true;
-    EXPECT_TRUE(Down(form, VK_RWIN));
+    EXPECT_TRUE(Down(form, VK::RWin));
     // A key-up makes the state ready, and leaves WinKeyPending as it was.
     Up(form, VK_B);
     EXPECT_TRUE(form.KeyReleased());
