@@ -1,5 +1,4 @@
 #include "play/KDPaintBox.h"
-#include "play/PlayModes.h"
 #include "widgetkit/KDCtrls.h"
 
 #include "base/Random.h"
@@ -174,43 +173,6 @@ TEST_F(PaintBoxTest, ShapeNumbersAbove13CountButDrawNothing)
     box.KeyPressed(VK_A);
     EXPECT_EQ(box.State().DrawCount(), 1);
     EXPECT_EQ(CountLit(box.Surface()), 0);
-}
-
-TEST_F(PaintBoxTest, ClassicTypeDrawsTheFigureTheGeneratorChoseOnABareCanvas)
-{
-    // Replay the generator to find a seed whose figure is a large rectangle, then check that
-    // its centre has the brush colour and its corner the pen colour.
-    const int w = 640, h = 400;
-    QImage surface(w, h, QImage::Format_RGB32);
-    surface.fill(Qt::black);
-    TCanvas canvas(&surface);
-    TPlayState state;
-    TPlayModes modes(canvas, w, h, state);
-    for (std::uint32_t seed = 1; seed < 5000; ++seed) {
-        RandSeed = seed;
-        int p[4][2];
-        for (auto& point : p) {
-            point[1] = Random(h);
-            point[0] = Random(w);
-        }
-        const int x1 = std::min(p[0][0], p[1][0]), x2 = std::max(p[0][0], p[1][0]);
-        const int y1 = std::min(p[0][1], p[1][1]), y2 = std::max(p[0][1], p[1][1]);
-        const TColor brush = RandomColor();
-        const TColor pen = RandomColor();
-        const int penWidth = 1 + Random(5);
-        const int figure = Random(5);
-        if (figure != 0 || penWidth != 1 || x2 - x1 < 20 || y2 - y1 < 20 || brush == pen)
-            continue;
-        RandSeed = seed;
-        modes.DrawClassicType();
-        EXPECT_TRUE(modes.Touched().contains(QRect(x1, y1, x2 - x1, y2 - y1)));
-        EXPECT_EQ(surface.pixel((x1 + x2) / 2, (y1 + y2) / 2) & 0xFFFFFF, QColor(GetRValue(brush), GetGValue(brush), GetBValue(brush)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x1, y1) & 0xFFFFFF, QColor(GetRValue(pen), GetGValue(pen), GetBValue(pen)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x2 - 1, y2 - 1) & 0xFFFFFF, QColor(GetRValue(pen), GetGValue(pen), GetBValue(pen)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x2, y2) & 0xFFFFFF, 0u); // right and bottom edges left out
-        return;
-    }
-    FAIL() << "no seed gave a rectangle";
 }
 
 TEST_F(PaintBoxTest, MissingPicturesGiveTracesAndDrawNothing)
