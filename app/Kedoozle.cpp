@@ -13,10 +13,10 @@
 #include "platform/WindowSystem.h"
 #include "platform/keylock/ServerKeys.h"
 #include "platform/keylock/kdkbhook.h"
-#include "play/KDGlobals.h"
 #include "play/KeyData.h"
 #include "resources/ProgramResources.h"
 #include "widgetkit/Application.h"
+#include "widgetkit/KDCursor.h"
 #include "windows/SplashForm.h"
 
 #include <QGuiApplication>

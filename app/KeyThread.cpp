@@ -1,7 +1,7 @@
 #include "app/KeyThread.h"
 
 #include "platform/KeyState.h"
-#include "play/KDGlobals.h"
+#include "platform/VirtualKeys.h"
 
 #include <atomic>
 #include <chrono>
@@ -11,13 +11,13 @@
 
 namespace {
 
-constexpr int VK_LWIN = 91;
-constexpr int VK_RWIN = 92;
 constexpr auto PollInterval = std::chrono::milliseconds(100);
 
 bool IsDown(std::int16_t state) { return (static_cast<std::uint16_t>(state) & 0x8000u) != 0; }
 
 } // namespace
+
+std::atomic<bool> WinKeysUp { true };
 
 // What the thread and its owner share; the thread keeps its own reference, so the owner
 // may go away at any time.
@@ -65,7 +65,7 @@ void TCheckKeysThread::Execute(TShared& shared)
     }
     while (!shared.TerminateRequested) {
         // The left key is asked only when the right one is up.
-        const bool down = IsDown(query(VK_RWIN)) || IsDown(query(VK_LWIN));
+        const bool down = IsDown(query(VK::RWin)) || IsDown(query(VK::LWin));
         if (keyState && !keyState->IsConnected()) {
             // The display is gone: the thread ends and leaves the ending of the program to
             // the user-interface thread.

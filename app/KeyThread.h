@@ -1,8 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+
+// True while neither Super key is held; written by the key-watch thread only.
+extern std::atomic<bool> WinKeysUp;
 
 // The key-watch thread: polls the two Windows keys every 100 ms and keeps WinKeysUp true
 // while neither is held. The thread runs from construction; destroying the object or

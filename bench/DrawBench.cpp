@@ -46,7 +46,7 @@ void DrawMode(benchmark::State& state, std::uint8_t mode)
     }
     TKDPaintBox box;
     box.SetBounds(0, 0, 1920 - 32, 1080 - 78);
-    box.SetPlayMode(mode);
+    box.State().SetPlayMode(mode);
     RandSeed = 7;
     std::uint16_t key = 65;
     for (auto _ : state) {

@@ -2,13 +2,14 @@
 // each play mode with the play surface on 1, 2 and 3 full-HD monitors, using the shipped
 // settings and content modules.
 #include "app/MainForm.h"
+#include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
 #include "platform/Sound.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/MonitorCovers.h"
+#include "play/PlayState.h"
 
 #include "bench/QtBenchMain.h"
 
@@ -29,13 +30,13 @@ void KeyPress(benchmark::State& state)
     InitKeyData();
     RegisterPictureFormats();
     const QString current = QDir::currentPath();
-    TFrmKedoozle::SetProgramFolder(KD_DIST_DIR);
+    SetProgramFolder(KD_DIST_DIR);
     {
         TFrmKedoozle form;
         form.FormCreate();
         form.setGeometry(0, 0, 1920, 1080);
         form.AlignChildren();
-        form.PbxDisplay()->SetPlayMode(mode);
+        form.PbxDisplay()->State().SetPlayMode(mode);
         form.CoverOtherMonitors();
         std::vector<TMonitor> monitors;
         for (int n = 1; n < surfaces; ++n)
@@ -53,7 +54,7 @@ void KeyPress(benchmark::State& state)
     }
     ShutdownSound();
     FinalizeKeyData();
-    TFrmKedoozle::SetProgramFolder("");
+    SetProgramFolder("");
     QDir::setCurrent(current);
     state.SetLabel(std::string(PlayModeName(mode)) + ", " + std::to_string(surfaces) + " surface(s)");
 }

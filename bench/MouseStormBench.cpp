@@ -9,6 +9,7 @@
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/MousePlay.h"
+#include "play/PlayState.h"
 #include "widgetkit/KDCtrls.h"
 
 #include <benchmark/benchmark.h>
@@ -52,7 +53,7 @@ void KeyInStorm(benchmark::State& state)
     RegisterPictureFormats();
     TKDPaintBox box;
     box.SetBounds(0, 0, 1920 - 32, 1080 - 78);
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     TMousePlay play(nullptr, {});
     play.Watch(&box);
     TKeyReceiver receiver;
@@ -71,12 +72,12 @@ void KeyInStorm(benchmark::State& state)
         frame.start();
         while (frame.elapsed() < 17)
             QCoreApplication::processEvents();
-        const int before = box.DrawCount();
+        const int before = box.State().DrawCount();
         QElapsedTimer timer;
         bool drawn = false;
         int countAtKey = 0;
         QCoreApplication::postEvent(&receiver, new TKeyEvent([&] {
-            countAtKey = box.DrawCount();
+            countAtKey = box.State().DrawCount();
             box.KeyPressed('A');
             drawn = true;
         }));

@@ -3,17 +3,17 @@
 #include "platform/DisplayPlatform.h"
 #include "play/KDPaintBox.h"
 #include "widgetkit/KDCtrls.h"
+#include "widgetkit/KeyCapture.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
-TFrmCover::TFrmCover(QWidget* keyTarget)
+TFrmCover::TFrmCover(QWidget* keyTarget, std::shared_ptr<TPlayState> state)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_keyTarget(keyTarget)
-    , m_pbxDisplay(new TKDPaintBox(this))
+    , m_pbxDisplay(new TKDPaintBox(this, std::move(state)))
 {
     setWindowTitle(QStringLiteral("Kedoozle cover"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -61,15 +61,10 @@ void TFrmCover::FillScreenAt(const QRect& monitor)
 
 bool TFrmCover::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-        // Not expected, as the window takes no focus; any key that comes here is play all the same.
-        if (m_keyTarget)
-            QCoreApplication::sendEvent(m_keyTarget, event);
-        event->accept();
+    // Not expected, as the window takes no focus; any key that comes here is play all the same.
+    if (PassKeyEventOn(event, m_keyTarget))
         return true;
+    switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

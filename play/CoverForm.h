@@ -2,15 +2,19 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class TKDPaintBox;
+class TPlayState;
 
 // A window that covers one monitor besides the main window's: borderless, above other
 // windows, all black play surface, no control panel. It never takes the focus: a key that
 // reaches it anyway goes on to the main window, and clicks on it do nothing.
 class TFrmCover : public QWidget {
 public:
-    // `keyTarget` is the window that handles the keys (the main window).
-    explicit TFrmCover(QWidget* keyTarget);
+    // `keyTarget` is the window that handles the keys (the main window); the surface shares
+    // `state` with the main window's.
+    TFrmCover(QWidget* keyTarget, std::shared_ptr<TPlayState> state);
     ~TFrmCover() override;
 
     TKDPaintBox* PbxDisplay() const { return m_pbxDisplay; }

@@ -1,133 +1,18 @@
 #include "play/KDPaintBox.h"
 
-#include "base/Exceptions.h"
 #include "base/Random.h"
-#include "paint/ColorData.h"
 #include "paint/KDPalette.h"
-#include "pictures/Graphic.h"
-#include "play/KDGlobals.h"
-#include "play/KeyData.h"
+#include "play/KeyPictures.h"
+#include "play/PlayModes.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
-#include <filesystem>
-#include <vector>
 
-namespace {
-
-struct TShape {
-    int Width;
-    int Height;
-    std::vector<TPoint> Points; // empty for the two ellipses and the two rectangles
-    enum { Ellipse, Rectangle, Polygon } Kind;
-};
-
-// The 14 shapes: size, and the polygon points relative to the shape's origin.
-const TShape& ShapeGeometry(int shape)
-{
-    static const TShape shapes[] = {
-        { 100, 100, {}, TShape::Ellipse },                                                  // Circle
-        { 144, 79, {}, TShape::Ellipse },                                                   // Oval
-        { 108, 93, { { 54, 0 }, { 108, 93 }, { 0, 93 } }, TShape::Polygon },                // Triangle
-        { 60, 120, { { 0, 0 }, { 60, 120 }, { 0, 120 } }, TShape::Polygon },                // Right Triangle
-        { 93, 93, {}, TShape::Rectangle },                                                  // Square
-        { 141, 61, {}, TShape::Rectangle },                                                 // Rectangle
-        { 123, 61, { { 31, 0 }, { 92, 0 }, { 123, 61 }, { 0, 61 } }, TShape::Polygon },     // Trapezoid
-        { 76, 150, { { 38, 0 }, { 76, 75 }, { 38, 150 }, { 0, 75 } }, TShape::Polygon },    // Diamond
-        { 104, 99, { { 52, 0 }, { 104, 38 }, { 84, 99 }, { 20, 99 }, { 0, 38 } }, TShape::Polygon }, // Pentagon
-        { 112, 97, { { 28, 0 }, { 84, 0 }, { 112, 48 }, { 84, 97 }, { 28, 97 }, { 0, 48 } }, TShape::Polygon }, // Hexagon
-        { 92, 91, { { 46, 0 }, { 92, 46 }, { 62, 46 }, { 62, 91 }, { 30, 91 }, { 30, 46 }, { 0, 46 } },
-          TShape::Polygon }, // Arrow
-        { 101, 101,
-          { { 30, 0 }, { 71, 0 }, { 101, 30 }, { 101, 71 }, { 71, 101 }, { 30, 101 }, { 0, 71 }, { 0, 30 } },
-          TShape::Polygon }, // Octagon
-        { 111, 105,
-          { { 55, 0 }, { 68, 40 }, { 111, 40 }, { 76, 65 }, { 89, 105 }, { 55, 81 }, { 22, 105 }, { 34, 65 },
-            { 0, 40 }, { 42, 40 } },
-          TShape::Polygon }, // Star
-        { 97, 97,
-          { { 33, 0 }, { 64, 0 }, { 64, 33 }, { 97, 33 }, { 97, 64 }, { 64, 64 }, { 64, 97 }, { 33, 97 },
-            { 33, 64 }, { 0, 64 }, { 0, 33 }, { 33, 33 } },
-          TShape::Polygon }, // Cross
-    };
-    return shapes[shape];
-}
-
-constexpr int CornerEllipse = 50; // rounded rectangles' corner ellipse, both ways
-
-std::string UpperAscii(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    }
-    return text;
-}
-
-std::string CurrentDirectory()
-{
-    std::error_code error;
-    const auto path = std::filesystem::current_path(error);
-    return error ? std::string() : path.string();
-}
-
-// Copies the bitmap's tiles over `t`, row by row from its top-left corner; the last column
-// and row are cut at t's edges. Only pixels inside the canvas's clip region change.
-void TileBitmap(TCanvas& canvas, const QImage& bitmap, const TRect& t)
-{
-    if (bitmap.isNull() || t.IsEmpty())
-        return;
-    // Copies of the bitmap side by side from T's top-left corner, the last column and row cut
-    // at T's edge: one fill with the bitmap as its texture, anchored there, draws exactly
-    // that, in one pass over the clip instead of one per tile.
-    QPainter& painter = canvas.Painter();
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrushOrigin(t.Left, t.Top);
-    painter.fillRect(QRect(t.Left, t.Top, t.Width(), t.Height()), QBrush(bitmap));
-    painter.restore();
-    canvas.ReleasePainter();
-}
-
-// The figures of ClassicType, in the order of its random choice; PatternType outlines the
-// first three and the triangle.
-enum class TFigureKind { Rectangle, Ellipse, RoundRect, Pie, Triangle };
-
-void DrawFigure(TCanvas& canvas, TFigureKind kind, const TRandomFigure& figure)
-{
-    const TRect& r = figure.R;
-    switch (kind) {
-    case TFigureKind::Rectangle:
-        canvas.Rectangle(r);
-        break;
-    case TFigureKind::Ellipse:
-        canvas.Ellipse(r);
-        break;
-    case TFigureKind::RoundRect:
-        canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, CornerEllipse, CornerEllipse);
-        break;
-    case TFigureKind::Pie:
-        canvas.Pie(r.Left, r.Top, r.Right, r.Bottom, figure.P[2].X, figure.P[2].Y, figure.P[3].X, figure.P[3].Y);
-        break;
-    case TFigureKind::Triangle: {
-        const TPoint triangle[] = { figure.P[0], figure.P[1], figure.P[2] };
-        canvas.Polygon(triangle);
-        break;
-    }
-    }
-}
-
-} // namespace
-
-HPALETTE TKDPaintBox::GetPalette() const { return KDGetPalette(); }
-
-void SwapInts(int& a, int& b) { std::swap(a, b); }
-
-TKDPaintBox::TKDPaintBox(QWidget* parent)
+TKDPaintBox::TKDPaintBox(QWidget* parent, std::shared_ptr<TPlayState> state)
     : QWidget(parent)
+    , m_state(state ? std::move(state) : std::make_shared<TPlayState>())
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -135,6 +20,14 @@ TKDPaintBox::TKDPaintBox(QWidget* parent)
 }
 
 TKDPaintBox::~TKDPaintBox() = default;
+
+HPALETTE TKDPaintBox::GetPalette() const { return KDGetPalette(); }
+
+void TKDPaintBox::LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
+                                 TPicture& picture)
+{
+    ::LoadResPicture(module, typeCode, name, picture);
+}
 
 void TKDPaintBox::SetBounds(int left, int top, int width, int height)
 {
@@ -156,8 +49,8 @@ void TKDPaintBox::ResizeSurface(int width, int height)
 {
     width = std::max(0, width);
     height = std::max(0, height);
-    m_pictureWidths = { Round(width * 0.1), Round(width * 0.2), Round(width * 0.3) };
-    m_pictureHeights = { Round(height * 0.1), Round(height * 0.2), Round(height * 0.3) };
+    m_pictureWidths = TPlayModes::PictureSteps(width);
+    m_pictureHeights = TPlayModes::PictureSteps(height);
     if (m_canvas && m_surface.width() == width && m_surface.height() == height)
         return;
 
@@ -182,50 +75,47 @@ void TKDPaintBox::ResizeSurface(int width, int height)
     }
 }
 
-void TKDPaintBox::paintEvent(QPaintEvent* event)
+void TKDPaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface);
 }
 
-void TKDPaintBox::DoMessage(const std::string& text)
+TPlayModes TKDPaintBox::Modes()
 {
-    if (OnMessage)
-        OnMessage(this, text);
+    TPlayModes modes(*m_canvas, width(), height(), *m_state);
+    modes.SetPictureSizes(m_pictureWidths, m_pictureHeights);
+    modes.SetPlayPoint(m_playPoint);
+    modes.OnMessage = [this](const std::string& text) {
+        if (OnMessage)
+            OnMessage(this, text);
+    };
+    return modes;
 }
 
-void TKDPaintBox::DoClearMessage()
+void TKDPaintBox::Repaint(const QRect& touched)
 {
-    if (OnClearMessage)
-        OnClearMessage(this);
+    // Only the part the drawing touched goes to the screen: at full-HD a whole-surface
+    // repaint would cost more than the drawing itself.
+    if (!touched.isEmpty())
+        update(touched);
 }
 
 void TKDPaintBox::KeyPressed(std::uint16_t key)
 {
-    switch (m_playMode) {
-    case ClassicType:
-        DrawClassicType();
-        break;
-    case PatternType:
-        DrawPatternType(key);
-        break;
-    case ShapeType:
-        DrawShapeType(key);
-        break;
-    case PictureType:
-        DrawPictureType(key);
-        break;
-    case KeyType:
-        DrawKeyType(key);
-        break;
-    default:
-        break;
-    }
-    // Only the part the drawing touched goes to the screen: at full-HD a whole-surface
-    // repaint would cost more than the drawing itself.
-    if (!m_dirty.isEmpty())
-        update(m_dirty);
-    m_dirty = QRect();
+    if (!m_state->Plays())
+        return;
+    DrawKey(key, m_state->CountDrawing());
+}
+
+void TKDPaintBox::DrawKey(std::uint16_t key, bool erase)
+{
+    if (!m_state->Plays())
+        return;
+    BeginDraw(erase);
+    TPlayModes modes = Modes();
+    modes.Draw(key);
+    Repaint(modes.Touched());
 }
 
 void TKDPaintBox::MousePressed(std::uint16_t key, TPoint at)
@@ -240,87 +130,27 @@ void TKDPaintBox::MousePressed(std::uint16_t key, TPoint at)
     m_playPoint.reset();
 }
 
-void TKDPaintBox::CoverPlayPoint(int& x, int& y, int w, int h) const
-{
-    if (!m_playPoint)
-        return;
-    // The drawing's middle goes under the pointer, where the shape, the picture or the
-    // letter surely is; then it is moved back inside the surface (a drawing larger than the
-    // surface keeps its top-left corner there, as the mode places it).
-    x = m_playPoint->X - w / 2;
-    y = m_playPoint->Y - h / 2;
-    x = std::max(0, std::min(x, width() - w));
-    y = std::max(0, std::min(y, height() - h));
-}
-
-void TKDPaintBox::MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle)
-{
-    // The figure's middle (the triangle's centroid) goes under the pointer, as far as the
-    // surface allows: inside every figure, so the pattern covers the point.
-    const TPoint* corners = figure.P;
-    const int count = triangle ? 3 : 2;
-    int left = corners[0].X, right = left, top = corners[0].Y, bottom = top;
-    long long sumX = 0, sumY = 0;
-    for (int i = 0; i < count; ++i) {
-        left = std::min(left, corners[i].X);
-        right = std::max(right, corners[i].X);
-        top = std::min(top, corners[i].Y);
-        bottom = std::max(bottom, corners[i].Y);
-        sumX += corners[i].X;
-        sumY += corners[i].Y;
-    }
-    const int middleX = triangle ? int(sumX / 3) : (left + right) / 2;
-    const int middleY = triangle ? int(sumY / 3) : (top + bottom) / 2;
-    const int dx = std::clamp(m_playPoint->X - middleX, -left, std::max(-left, width() - 1 - right));
-    const int dy = std::clamp(m_playPoint->Y - middleY, -top, std::max(-top, height() - 1 - bottom));
-    for (TPoint& p : figure.P) {
-        p.X += dx;
-        p.Y += dy;
-    }
-    figure.R = Rect(figure.R.Left + dx, figure.R.Top + dy, figure.R.Right + dx, figure.R.Bottom + dy);
-    Touch(Rect(left + dx, top + dy, right + dx + 1, bottom + dy + 1), m_canvas->Pen.Width + 1);
-}
-
-int TKDPaintBox::TrailRadius() const { return std::max(4, width() / 160); }
+int TKDPaintBox::TrailRadius() const { return TPlayModes::TrailRadius(width()); }
 
 void TKDPaintBox::BeginTrail()
 {
-    BeginDraw();
+    BeginDraw(m_state->CountDrawing());
     m_trailColor = RandomColor();
 }
 
 void TKDPaintBox::ExtendTrail(TPoint from, TPoint to)
 {
-    TCanvas& canvas = *m_canvas;
-    const int radius = TrailRadius();
-    const TBrush brush = canvas.Brush;
-    const TPen pen = canvas.Pen;
-    canvas.Brush.SetColor(m_trailColor);
-    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-    canvas.Pen.Color = m_trailColor;
-    canvas.Pen.Width = 1;
-    canvas.Pen.Style = TPenStyle::psSolid;
-    // Circles half a radius apart make an unbroken line however fast the pointer moved.
-    const int dx = to.X - from.X, dy = to.Y - from.Y;
-    const int steps = std::max(1, int(std::ceil(std::hypot(double(dx), double(dy)) / std::max(1, radius / 2))));
-    for (int i = 1; i <= steps; ++i) {
-        const int x = from.X + dx * i / steps;
-        const int y = from.Y + dy * i / steps;
-        canvas.Ellipse(Rect(x - radius, y - radius, x + radius + 1, y + radius + 1));
-    }
-    canvas.Brush = brush;
-    canvas.Pen = pen;
-    Touch(Rect(std::min(from.X, to.X), std::min(from.Y, to.Y), std::max(from.X, to.X) + 1, std::max(from.Y, to.Y) + 1),
-          radius + 2);
-    if (!m_dirty.isEmpty())
-        update(m_dirty);
-    m_dirty = QRect();
+    TPlayModes modes = Modes();
+    modes.DrawTrail(from, to, m_trailColor, TrailRadius());
+    Repaint(modes.Touched());
 }
 
-void TKDPaintBox::Touch(const TRect& rect, int margin)
+void TKDPaintBox::BeginDraw(bool erase)
 {
-    m_dirty |= QRect(rect.Left - margin, rect.Top - margin, rect.Width() + 2 * margin, rect.Height() + 2 * margin)
-                   .intersected(QRect(0, 0, width(), height()));
+    if (OnClearMessage)
+        OnClearMessage(this);
+    if (erase)
+        Erase();
 }
 
 void TKDPaintBox::Erase()
@@ -330,241 +160,5 @@ void TKDPaintBox::Erase()
     m_canvas->Brush.SetColor(clBlack);
     m_canvas->FillRect(Rect(0, 0, width(), height()));
     m_canvas->Brush = brush;
-    m_dirty = QRect();
     repaint();
-}
-
-void TKDPaintBox::BeginDraw()
-{
-    DoClearMessage();
-    ++m_drawCount;
-    // The counter restarts at 0, not 1: with the default 25 the 26th drawing erases first,
-    // and from then on every 26th.
-    if (m_drawCount > m_eraseLimit) {
-        Erase();
-        m_drawCount = 0;
-    }
-}
-
-TRandomFigure TKDPaintBox::ChooseRandomFigure()
-{
-    TRandomFigure figure;
-    const int w = width();
-    const int h = height();
-    for (TPoint& p : figure.P) {
-        p.Y = Random(h); // a point's y is always drawn before its x
-        p.X = Random(w);
-    }
-    if (m_playPoint && m_playMode == ClassicType)
-        figure.P[0] = *m_playPoint; // a click puts one corner of the figure under the pointer
-    TPoint& p0 = figure.P[0];
-    TPoint& p1 = figure.P[1];
-    if (p0.X > p1.X)
-        SwapInts(p0.X, p1.X);
-    if (p0.Y > p1.Y)
-        SwapInts(p0.Y, p1.Y);
-    figure.R = Rect(p0.X, p0.Y, p1.X, p1.Y);
-    m_canvas->Brush.SetColor(RandomColor());
-    m_canvas->Pen.Color = RandomColor();
-    m_canvas->Pen.Width = 1 + Random(5);
-    m_canvas->Pen.Style = TPenStyle::psSolid;
-    const TPoint& p2 = figure.P[2];
-    Touch(Rect(std::min(p0.X, p2.X), std::min(p0.Y, p2.Y), std::max(p1.X, p2.X) + 1, std::max(p1.Y, p2.Y) + 1),
-          m_canvas->Pen.Width + 1);
-    return figure;
-}
-
-void TKDPaintBox::DrawClassicType()
-{
-    BeginDraw();
-    const TRandomFigure figure = ChooseRandomFigure();
-    DrawFigure(*m_canvas, TFigureKind(Random(5)), figure);
-}
-
-void TKDPaintBox::DrawShapeType(std::uint16_t key)
-{
-    BeginDraw();
-    const int shape = KeyTable->GetShape(key);
-    const TColor color = KeyTable->GetShapeColor(key);
-    TCanvas& canvas = *m_canvas;
-    canvas.Brush.SetColor(color);
-    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-    canvas.Pen.Color = color;
-    canvas.Pen.Width = 1;
-    canvas.Pen.Style = TPenStyle::psSolid;
-    // Shape numbers above 13 have counted as a drawing, but draw nothing.
-    if (shape > 13)
-        return;
-    const TShape& geometry = ShapeGeometry(shape);
-    int y = Random(height() - geometry.Height);
-    int x = Random(width() - geometry.Width);
-    CoverPlayPoint(x, y, geometry.Width, geometry.Height);
-    Touch(Bounds(x, y, geometry.Width + 1, geometry.Height + 1), 1);
-    switch (geometry.Kind) {
-    case TShape::Ellipse:
-        canvas.Ellipse(Bounds(x, y, geometry.Width, geometry.Height));
-        break;
-    case TShape::Rectangle:
-        canvas.Rectangle(Bounds(x, y, geometry.Width, geometry.Height));
-        break;
-    case TShape::Polygon: {
-        std::vector<TPoint> points = geometry.Points;
-        for (TPoint& point : points) {
-            point.X += x;
-            point.Y += y;
-        }
-        canvas.Polygon(points);
-        break;
-    }
-    }
-}
-
-void TKDPaintBox::DrawKeyType(std::uint16_t key)
-{
-    BeginDraw();
-    const std::string text = KeyTable->GetKeyName(key);
-    TCanvas& canvas = *m_canvas;
-    canvas.Font.Color = RandomColor();
-    canvas.Font.Name = FontList.empty() ? std::string("Arial") : FontList[Random(int(FontList.size()))];
-    // Only single characters may come out at 144 points.
-    const int step = QString::fromStdString(text).size() <= 1 ? Random(3) : Random(2);
-    static const int sizes[] = { 36, 72, 144 };
-    canvas.Font.SetSize(sizes[step]);
-    const int r = Random(7);
-    canvas.Font.Style = r == 4 ? TFontStyles(fsBold) : (r >= 5 ? TFontStyles(fsItalic) : 0u);
-    const TSize extent = canvas.TextExtent(text);
-    int y = Random(height() - extent.cy);
-    int x = Random(width() - extent.cx);
-    CoverPlayPoint(x, y, extent.cx, extent.cy);
-    canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    canvas.TextRect(Rect(0, 0, width(), height()), x, y, text);
-    // Italic and some typefaces reach past the measured box.
-    Touch(Bounds(x, y, extent.cx, extent.cy), extent.cy / 2 + 2);
-}
-
-std::string TKDPaintBox::TraceText(int stringId, const std::string& what, std::uint16_t key) const
-{
-    const std::string programPath = QCoreApplication::applicationFilePath().toStdString();
-    return Format(LoadStr(stringId).c_str(), what.c_str(), PlayModeName(m_playMode).c_str(),
-                  UpperAscii(CurrentDirectory()).c_str(), KeyTable->GetKeyName(key).c_str(), programPath.c_str());
-}
-
-void TKDPaintBox::LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
-                                 TPicture& picture)
-{
-    const TGraphicFactory factory = TPicture::FactoryForTypeCode(typeCode);
-    if (!factory)
-        RaiseRes<EInvalidGraphic>(Str::UnknownTypeCode, int(typeCode));
-    std::unique_ptr<TGraphic> graphic = factory();
-    TResourceStream stream(module, name, TResourceType::Numeric(RT_RCDATA));
-    graphic->LoadFromStream(stream);
-    picture.Assign(*graphic);
-}
-
-// Loads the key's pattern or picture. A file that cannot be opened, a missing resource and a
-// picture without pixels end the drawing with a trace; every other failure passes on.
-void TKDPaintBox::LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture, bool& loaded)
-{
-    loaded = false;
-    const bool useRes = pattern ? KeyTable->UsePatternRes(key) : KeyTable->UsePictureRes(key);
-    const std::string name = useRes ? (pattern ? KeyTable->GetPatternResName(key) : KeyTable->GetPictureResName(key))
-                                    : (pattern ? KeyTable->GetPatternFile(key) : KeyTable->GetPictureFile(key));
-    const int traceId = useRes ? Str::ResTrace : Str::FileTrace;
-    const std::string traceName = useRes ? name : UpperAscii(name);
-    try {
-        if (useRes) {
-            LoadResPicture(pattern ? PatternsModule : PicturesModule,
-                           pattern ? KeyTable->GetPatternResType(key) : KeyTable->GetPictureResType(key), name, picture);
-        } else {
-            picture.LoadFromFile(name);
-        }
-    } catch (const EFOpenError&) {
-        DoMessage(TraceText(traceId, traceName, key));
-        return;
-    } catch (const EResNotFound&) {
-        DoMessage(TraceText(traceId, traceName, key));
-        return;
-    }
-    // A picture without width or height cannot be scaled or tiled: report it like a
-    // picture that was not there.
-    if (picture.Width() <= 0 || picture.Height() <= 0) {
-        DoMessage(TraceText(traceId, traceName + " (empty picture)", key));
-        return;
-    }
-    loaded = true;
-}
-
-void TKDPaintBox::DrawPatternType(std::uint16_t key)
-{
-    BeginDraw();
-    TRandomFigure random = ChooseRandomFigure();
-    const TRect& r = random.R;
-    TCanvas& canvas = *m_canvas;
-
-    TPicture picture;
-    bool loaded = false;
-    LoadKeyPicture(key, true, picture, loaded);
-    if (!loaded) {
-        canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-        return;
-    }
-    const QImage bitmap = picture.Graphic()->ToImage();
-
-    const int figure = Random(4);
-    if (m_playPoint)
-        MoveFigureOverPlayPoint(random, figure == 3);
-    // The triangle's tiles line up with the surface's corner, so two triangles with the same
-    // pattern continue one wallpaper; the other figures start the wallpaper at their corner.
-    const TRect t = figure == 3 ? Rect(0, 0, width(), height()) : r;
-    const TPoint triangle[] = { random.P[0], random.P[1], random.P[2] };
-    TRegion region;
-    switch (figure) {
-    case 0:
-        region = TRegion::Rect(r);
-        break;
-    case 1:
-        region = TRegion::Ellipse(r);
-        break;
-    case 2:
-        region = TRegion::RoundRect(r, CornerEllipse, CornerEllipse);
-        break;
-    default:
-        region = TRegion::Polygon(triangle);
-        break;
-    }
-    canvas.SetClipRegion(&region);
-    TileBitmap(canvas, bitmap, t);
-    canvas.SetClipRegion(nullptr);
-
-    canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    DrawFigure(canvas, figure == 3 ? TFigureKind::Triangle : TFigureKind(figure), random);
-    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-}
-
-void TKDPaintBox::DrawPictureType(std::uint16_t key)
-{
-    BeginDraw();
-    const int step = Random(3);
-    TPicture picture;
-    bool loaded = false;
-    LoadKeyPicture(key, false, picture, loaded);
-    if (!loaded)
-        return;
-    const int pw = picture.Width();
-    const int ph = picture.Height();
-    int w, h;
-    if (pw > ph) {
-        w = m_pictureWidths[step];
-        const double scale = double(w) / pw;
-        h = Round(ph * scale);
-    } else {
-        h = m_pictureHeights[step];
-        const double scale = double(h) / ph;
-        w = Round(pw * scale);
-    }
-    int y = Random(height() - h);
-    int x = Random(width() - w);
-    CoverPlayPoint(x, y, w, h);
-    m_canvas->StretchDraw(Bounds(x, y, w, h), *picture.Graphic());
-    Touch(Bounds(x, y, w, h), 1);
 }

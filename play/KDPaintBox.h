@@ -2,7 +2,7 @@
 
 #include "paint/Canvas.h"
 #include "paint/ColorData.h"
-#include "play/KDGlobals.h"
+#include "play/PlayState.h"
 #include "resmodule/ResourceModule.h"
 
 #include <QImage>
@@ -17,31 +17,20 @@
 #include <string>
 
 class TPicture;
-
-// Four random points, P0 and P1 sorted into the corners of the rectangle R.
-struct TRandomFigure {
-    TPoint P[4];
-    TRect R;
-};
-
-// Exchanges two integers.
-void SwapInts(int& a, int& b);
+class TPlayModes;
 
 // The play surface: every key press leaves a drawing here. The drawings are kept in an image
 // of the surface's size, so a window passing over the surface does not wipe them; only the
-// erase blanks them.
+// erase blanks them. The play modes draw; the surface keeps the image, the canvas on it and
+// the part to repaint.
 class TKDPaintBox : public QWidget {
 public:
-    explicit TKDPaintBox(QWidget* parent = nullptr);
+    // `state` is what the surface shares with the other surfaces; a surface of its own when null.
+    explicit TKDPaintBox(QWidget* parent = nullptr, std::shared_ptr<TPlayState> state = {});
     ~TKDPaintBox() override;
 
-    int DrawCount() const { return m_drawCount; }
-    // A surface that draws along with another takes its count, so both erase on the same press.
-    void SetDrawCount(int count) { m_drawCount = count; }
-    int EraseLimit() const { return m_eraseLimit; }
-    void SetEraseLimit(int limit) { m_eraseLimit = limit; }
-    std::uint8_t PlayMode() const { return m_playMode; }
-    void SetPlayMode(std::uint8_t mode) { m_playMode = mode; }
+    TPlayState& State() const { return *m_state; }
+    const std::shared_ptr<TPlayState>& SharedState() const { return m_state; }
     const std::array<int, 3>& PictureWidths() const { return m_pictureWidths; }
     const std::array<int, 3>& PictureHeights() const { return m_pictureHeights; }
 
@@ -49,8 +38,12 @@ public:
     std::function<void(TKDPaintBox* sender, const std::string& text)> OnMessage;
     std::function<void(TKDPaintBox* sender)> OnClearMessage;
 
-    // Draws for the key according to the play mode; modes above 4 do nothing.
+    // Counts the drawing and draws for the key according to the play mode; modes above 4 do
+    // nothing.
     void KeyPressed(std::uint16_t key);
+    // Draws for the key without counting, erasing first when `erase`: one press drawn on
+    // several surfaces is counted once.
+    void DrawKey(std::uint16_t key, bool erase);
 
     // Mouse play. A click draws for the key as a key press does, placed so that the drawing
     // covers `at`: its middle there, kept inside the surface; a random figure of ClassicType
@@ -70,9 +63,8 @@ public:
     // height, halves rounded to even).
     void SetBounds(int left, int top, int width, int height);
 
-    // Fills `picture` from the module's raw-data resource `name`, read as the picture kind of
-    // `typeCode` (0 bitmap, 1 GIF, 2 JPEG, 3 metafile). Raises EResNotFound when the module
-    // has no such resource or is 0, EInvalidGraphic for a type code above 3.
+    // Fills `picture` from a module's raw-data resource as the play modes do (see
+    // LoadResPicture in play/KeyPictures.h); the module tool renders with it.
     static void LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
                                TPicture& picture);
 
@@ -80,45 +72,25 @@ public:
     const QImage& Surface() const { return m_surface; }
     TCanvas& Canvas() { return *m_canvas; }
 
-    virtual void BeginDraw();
-    virtual void DrawClassicType();
-    virtual void DrawPatternType(std::uint16_t key);
-    virtual void DrawShapeType(std::uint16_t key);
-    virtual void DrawKeyType(std::uint16_t key);
-    virtual void DrawPictureType(std::uint16_t key);
-
 protected:
-    // Moves a w x h rectangle at (x, y) so that its middle lies on the mouse play point, if
-    // there is one, and keeps it inside the surface.
-    void CoverPlayPoint(int& x, int& y, int w, int h) const;
-    // Moves a random figure (P0..P3 and R) so that its middle lies under the mouse play point.
-    void MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle);
-
-    virtual void DoMessage(const std::string& text);
-    virtual void DoClearMessage();
-
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void ResizeSurface(int width, int height);
+    // Clears the message and erases when `erase`: the start of every drawing.
+    void BeginDraw(bool erase);
     void Erase();
-    // Marks `rect`, grown by `margin`, as changed by the drawing under way.
-    void Touch(const TRect& rect, int margin);
-    std::string TraceText(int stringId, const std::string& what, std::uint16_t key) const;
-    void LoadKeyPicture(std::uint16_t key, bool pattern, TPicture& picture, bool& loaded);
-    // Four random points, the rectangle of the first two, and random brush, pen colour and
-    // pen width: the start of ClassicType and PatternType drawings.
-    TRandomFigure ChooseRandomFigure();
+    // The drawing rules on this surface's canvas, reporting to OnMessage.
+    TPlayModes Modes();
+    // Sends the part the drawing touched to the screen.
+    void Repaint(const QRect& touched);
 
-    int m_drawCount { 0 };
-    int m_eraseLimit { 25 };
-    std::uint8_t m_playMode { ClassicType };
+    std::shared_ptr<TPlayState> m_state;
     std::array<int, 3> m_pictureWidths {};
     std::array<int, 3> m_pictureHeights {};
     QImage m_surface;
-    QRect m_dirty;
     std::unique_ptr<TCanvas> m_canvas;
     // While a click draws: the point its drawing must cover.
     std::optional<TPoint> m_playPoint;

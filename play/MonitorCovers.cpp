@@ -105,7 +105,7 @@ void TMonitorCovers::Cover(const std::vector<TMonitor>& monitors)
         auto it = std::find_if(m_covers.begin(), m_covers.end(),
                                [&monitor](const TEntry& entry) { return entry.Name == monitor.Name; });
         if (it == m_covers.end()) {
-            m_covers.push_back({ monitor.Name, new TFrmCover(m_mainWindow) });
+            m_covers.push_back({ monitor.Name, new TFrmCover(m_mainWindow, m_mainSurface ? m_mainSurface->SharedState() : nullptr) });
             it = std::prev(m_covers.end());
             it->Cover->installEventFilter(this);
             if (OnNewSurface)
@@ -115,16 +115,12 @@ void TMonitorCovers::Cover(const std::vector<TMonitor>& monitors)
     }
 }
 
-void TMonitorCovers::KeyPressed(std::uint16_t key, int mainDrawCountBefore)
+void TMonitorCovers::DrawKey(std::uint16_t key, bool erase)
 {
     std::exception_ptr failure;
     for (const TEntry& entry : m_covers) {
-        TKDPaintBox* surface = entry.Cover->PbxDisplay();
-        surface->SetPlayMode(m_mainSurface->PlayMode());
-        surface->SetEraseLimit(m_mainSurface->EraseLimit());
-        surface->SetDrawCount(mainDrawCountBefore);
         try {
-            surface->KeyPressed(key);
+            entry.Cover->PbxDisplay()->DrawKey(key, erase);
         } catch (...) {
             if (!failure)
                 failure = std::current_exception();

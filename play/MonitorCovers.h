@@ -36,10 +36,10 @@ public:
     // The screens outside `mainArea` (one entry per area; a mirror of another gives none).
     static std::vector<TMonitor> OtherMonitors(const QRect& mainArea);
 
-    // Draws the key on every cover in the main surface's play mode, counting as the main
-    // surface counted before its own drawing, so all erase on the same press. A failure on
-    // one cover does not keep the others from drawing; the first one passes on.
-    void KeyPressed(std::uint16_t key, int mainDrawCountBefore);
+    // Draws the key on every cover in the play mode all surfaces share, erasing first when
+    // `erase` (the press was counted once, for all). A failure on one cover does not keep the
+    // others from drawing; the first one passes on.
+    void DrawKey(std::uint16_t key, bool erase);
 
     // Closes every cover for good.
     void CloseAll();

@@ -24,6 +24,8 @@ public:
 
     // Takes the mouse events of `surface` (its clicks never reach anything else).
     void Watch(TKDPaintBox* surface);
+    // Whether mouse drawings wait for the next frame.
+    bool Waiting() const { return m_frame.isActive(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

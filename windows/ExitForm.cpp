@@ -2,12 +2,12 @@
 
 #include "base/StringTable.h"
 #include "paint/KDPalette.h"
-#include "play/KDGlobals.h"
 #include "resources/ProgramResources.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/Controls.h"
 #include "widgetkit/ImageControl.h"
 #include "widgetkit/KDCtrls.h"
+#include "widgetkit/KDCursor.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -4,22 +4,21 @@
 #include "base/StringTable.h"
 #include "pictures/JPEGImage.h"
 #include "platform/TransientOwner.h"
-#include "play/KDGlobals.h"
 #include "resources/ProgramResources.h"
 #include "widgetkit/Controls.h"
 #include "widgetkit/ImageControl.h"
 #include "widgetkit/KDCtrls.h"
+#include "widgetkit/KeyCapture.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 QPointer<TFrmSplash> FrmSplash;
+bool SplashShowing = true;
 
 namespace {
 
@@ -171,23 +170,14 @@ void TFrmSplash::DismissSplash()
 
 bool TFrmSplash::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        event->accept();
+    // Keys belong to the main window, which draws them (and so ends the splash).
+    if (PassKeyEventOn(event, m_keyTarget))
         return true;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        // Keys belong to the main window, which draws them (and so ends the splash).
-        if (m_keyTarget)
-            QCoreApplication::sendEvent(m_keyTarget, event);
-        event->accept();
-        return true;
-    case QEvent::MouseButtonPress:
+    if (event->type() == QEvent::MouseButtonPress) {
         DismissSplash();
         return true;
-    default:
-        return QWidget::event(event);
     }
+    return QWidget::event(event);
 }
 
 void TFrmSplash::SetMainWindow(QWidget* mainWindow)

@@ -61,6 +61,9 @@ private:
     QPointer<QWidget> m_keyTarget;
 };
 
+// True until the splash window is dismissed.
+extern bool SplashShowing;
+
 // The splash window while it is up. Users consult SplashShowing first; once that is false the
 // window may be gone, and this then reads null.
 extern QPointer<TFrmSplash> FrmSplash;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/KeyThread.h"
+#include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KeyData.h"
 #include "widgetkit/Application.h"
 
@@ -27,17 +28,17 @@ protected:
         RegisterPictureFormats();
         WinKeysUp = true;
         SetExceptionHandler([this](const std::string& message) { errors.push_back(message); });
-        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+        SetProgramFolder(dir.path().toStdString());
     }
     void TearDown() override
     {
-        TFrmKedoozle::SetProgramFolder("");
+        SetProgramFolder("");
         SetExceptionHandler({});
         FinalizeKeyData();
     }
     void WriteIni(const std::string& text)
     {
-        std::ofstream file(TFrmKedoozle::SettingsFileName());
+        std::ofstream file(SettingsFilePath());
         file << text;
     }
 

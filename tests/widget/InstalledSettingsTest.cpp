@@ -1,11 +1,12 @@
 #include "app/MainForm.h"
 
 #include "base/IniFile.h"
+#include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "tests/support/EnvironmentVariable.h"
 #include "tests/support/TempDir.h"
 #include "widgetkit/Application.h"
@@ -45,13 +46,13 @@ protected:
         std::ofstream(program / "Kedoozle.ini") << ProgramIni;
         fs::permissions(program, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
-        TFrmKedoozle::SetProgramFolder(program.string());
+        SetProgramFolder(program.string());
         configHome.Set((temp.Path() / "config").string());
     }
     void TearDown() override
     {
         fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
-        TFrmKedoozle::SetProgramFolder("");
+        SetProgramFolder("");
         SetExceptionHandler({});
         FinalizeKeyData();
     }
@@ -68,13 +69,13 @@ TEST_F(InstalledSettingsTest, PlayStartsFromTheProgramsSettingsAndEndsInTheUsers
     {
         TFrmKedoozle form;
         form.FormCreate();
-        EXPECT_EQ(form.PbxDisplay()->PlayMode(), PictureType);
-        EXPECT_FALSE(form.SoundOn());
-        form.PbxDisplay()->SetPlayMode(ShapeType);
+        EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), PictureType);
+        EXPECT_FALSE(form.Settings().SoundOn);
+        form.PbxDisplay()->State().SetPlayMode(ShapeType);
         form.FormDestroy();
     }
     EXPECT_TRUE(errors.empty()) << errors.front();
-    EXPECT_EQ(TFrmKedoozle::SettingsFileName(), userIni.string());
+    EXPECT_EQ(SettingsFilePath(), userIni.string());
     TIniFile ini(userIni.string());
     EXPECT_EQ(ini.ReadInteger("Settings", "PlayMode", -1), ShapeType);
     EXPECT_EQ(ini.ReadInteger("Settings", "Sound", -1), 0);
@@ -83,7 +84,7 @@ TEST_F(InstalledSettingsTest, PlayStartsFromTheProgramsSettingsAndEndsInTheUsers
 
     TFrmKedoozle again;
     again.FormCreate();
-    EXPECT_EQ(again.PbxDisplay()->PlayMode(), ShapeType);
+    EXPECT_EQ(again.PbxDisplay()->State().PlayMode(), ShapeType);
     again.FormDestroy();
 }
 
@@ -93,7 +94,7 @@ TEST_F(InstalledSettingsTest, NoPlaceForTheUsersCopyPlaysOnAndTheFailedSaveNames
     configHome.Set((temp.Path() / "file").string()); // a file where the folder should be
     TFrmKedoozle form;
     form.FormCreate();
-    EXPECT_EQ(form.PbxDisplay()->PlayMode(), PictureType);
+    EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), PictureType);
     form.FormDestroy();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Unable to write to " + (temp.Path() / "file/kedoozle/Kedoozle.ini").string());

@@ -4,11 +4,13 @@
 #include "app/MainForm.h"
 
 #include "app/KeyThread.h"
+#include "app/MainFormUi.h"
+#include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "platform/Sound.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/KDCtrls.h"
 
@@ -101,7 +103,7 @@ protected:
                                                    "[3]\nSoundFile=missing.wav\n";
         const auto chime = LevelWav(DefaultLevel, 0.2);
         SetDefaultSoundData(chime);
-        TFrmKedoozle::SetProgramFolder(folder.string());
+        SetProgramFolder(folder.string());
         form = std::make_unique<TFrmKedoozle>();
         form->FormCreate();
     }
@@ -112,7 +114,7 @@ protected:
         ShutdownSound();
         SetDefaultSoundData({});
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-        TFrmKedoozle::SetProgramFolder("");
+        SetProgramFolder("");
         SetExceptionHandler({});
         FinalizeKeyData();
     }
@@ -161,11 +163,11 @@ TEST_F(KeySoundTest, EachModeSoundsFromItsOwnModule)
 {
     Press('A');
     EXPECT_EQ(Heard(SoundA), PointTwoSeconds);
-    form->PlayModeClick(form->PlayModeImage(KeyType));
+    form->PlayModeClick(form->Ui().PlayModeImage(KeyType));
     Press('A');
     EXPECT_EQ(Heard(KeyA), PointTwoSeconds);
     // Modes with pictures sound from the Sounds module, like ClassicType.
-    form->PlayModeClick(form->PlayModeImage(ShapeType));
+    form->PlayModeClick(form->Ui().PlayModeImage(ShapeType));
     Press('B');
     EXPECT_EQ(Heard(SoundB), PointTwoSeconds);
 }
@@ -181,9 +183,9 @@ TEST_F(KeySoundTest, MissingSoundsPlayTheDefaultSound)
 TEST_F(KeySoundTest, SoundOffIsSilentButStillDraws)
 {
     form->ImgSoundClick();
-    ASSERT_FALSE(form->SoundOn());
-    const int before = form->PbxDisplay()->DrawCount();
+    ASSERT_FALSE(form->Settings().SoundOn);
+    const int before = form->PbxDisplay()->State().DrawCount();
     Press('A');
-    EXPECT_EQ(form->PbxDisplay()->DrawCount(), before + 1);
+    EXPECT_EQ(form->PbxDisplay()->State().DrawCount(), before + 1);
     EXPECT_EQ(Heard(SoundA, 300ms, false), 0u);
 }

@@ -1,9 +1,10 @@
 #include "app/MainForm.h"
 
+#include "app/LockNotice.h"
+#include "app/MainFormUi.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
 #include "platform/keylock/kdkbhook.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "tests/support/MainFormFixture.h"
@@ -36,8 +37,8 @@ protected:
     }
     static bool NoticeShowing(const TFrmKedoozle& form)
     {
-        return form.LblMessage()->isVisible() && form.LblMessage()->Caption() == form.LockNotice()
-            && form.PnlPlayModes()->isVisible() && !form.PnlKedoozle()->isVisible();
+        return form.Ui().LblMessage->isVisible() && form.Ui().LblMessage->Caption() == form.LockNotice().Reported()
+            && form.Ui().PnlPlayModes->isVisible() && !form.Ui().PnlKedoozle->isVisible();
     }
 };
 
@@ -47,34 +48,34 @@ TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)
     form.setGeometry(0, 0, 800, 600);
     form.FormCreate();
     form.show();
-    EXPECT_FALSE(form.LblMessage()->isVisible());
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
 
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(wksRefused);
     const std::string written = testing::internal::GetCapturedStderr();
-    EXPECT_NE(form.LockNotice().find("has not allowed Kedoozle"), std::string::npos);
-    EXPECT_EQ(written, "Kedoozle: " + form.LockNotice() + "\n");
+    EXPECT_NE(form.LockNotice().Reported().find("has not allowed Kedoozle"), std::string::npos);
+    EXPECT_EQ(written, "Kedoozle: " + form.LockNotice().Reported() + "\n");
     EXPECT_TRUE(NoticeShowing(form));
     // The message area takes the logo's place between the play modes and the settings.
-    EXPECT_EQ(form.LblMessage()->width(), 800 - 8 - 229 - 148);
+    EXPECT_EQ(form.Ui().LblMessage->width(), 800 - 8 - 229 - 148);
 
     Press(form);
     Press(form);
-    EXPECT_EQ(form.PbxDisplay()->DrawCount(), 2);
+    EXPECT_EQ(form.PbxDisplay()->State().DrawCount(), 2);
     EXPECT_TRUE(NoticeShowing(form));
 
     // A later report replaces the text.
-    form.WindowKeysReport(wksLost);
-    EXPECT_NE(form.LockNotice().find("took its shortcuts back"), std::string::npos);
+    form.LockNotice().WindowKeysReport(wksLost);
+    EXPECT_NE(form.LockNotice().Reported().find("took its shortcuts back"), std::string::npos);
     EXPECT_TRUE(NoticeShowing(form));
 
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(wksLocked);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Kedoozle: Keys are locked again.\n");
-    EXPECT_TRUE(form.LockNotice().empty());
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
-    EXPECT_TRUE(form.PnlPlayModes()->isVisible());
+    EXPECT_TRUE(form.LockNotice().Reported().empty());
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(form.Ui().PnlKedoozle->isVisible());
+    EXPECT_TRUE(form.Ui().PnlPlayModes->isVisible());
     form.FormDestroy();
 }
 
@@ -87,34 +88,34 @@ TEST_F(LockNoticeTest, TraceTextsTakeTheAreaAndTheNoticeComesBackAfterThem)
     form.FormCreate();
     form.show();
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksDesktopKeysOpen);
+    form.LockNotice().WindowKeysReport(wksDesktopKeysOpen);
     testing::internal::GetCapturedStderr();
-    EXPECT_NE(form.LockNotice().find("this desktop does not let"), std::string::npos);
+    EXPECT_NE(form.LockNotice().Reported().find("this desktop does not let"), std::string::npos);
     EXPECT_TRUE(NoticeShowing(form));
 
     Press(form);
-    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:  PICTURE_1", 0), 0u);
-    EXPECT_FALSE(form.PnlPlayModes()->isVisible());
+    EXPECT_EQ(form.Ui().LblMessage->Caption().rfind("Res:  PICTURE_1", 0), 0u);
+    EXPECT_FALSE(form.Ui().PnlPlayModes->isVisible());
 
     // A report while a trace text shows leaves the trace in place.
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(wksRefused);
     testing::internal::GetCapturedStderr();
-    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:  PICTURE_1", 0), 0u);
+    EXPECT_EQ(form.Ui().LblMessage->Caption().rfind("Res:  PICTURE_1", 0), 0u);
 
     // The next drawing clears the trace, and the notice is back.
-    form.PlayModeClick(form.PlayModeImage(0));
+    form.PlayModeClick(form.Ui().PlayModeImage(0));
     Press(form);
     EXPECT_TRUE(NoticeShowing(form));
-    EXPECT_NE(form.LockNotice().find("has not allowed"), std::string::npos);
+    EXPECT_NE(form.LockNotice().Reported().find("has not allowed"), std::string::npos);
 
     // Once locked, a cleared trace leaves the logo, not the old notice.
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(wksLocked);
     testing::internal::GetCapturedStderr();
     Press(form);
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(form.Ui().PnlKedoozle->isVisible());
     form.FormDestroy();
 }
 
@@ -124,31 +125,31 @@ TEST_F(LockNoticeTest, TheLocksReportGoesBeforeTheGeneralWarningAndLeavesItWhenD
     TFrmKedoozle form;
     form.setGeometry(0, 0, 800, 600);
     form.FormCreate();
-    form.SetKeyLockCheck([&locked] { return locked; }, 0);
+    form.LockNotice().SetKeyLockCheck([&locked] { return locked; }, 0);
     form.show();
-    form.CheckKeyLock();
-    ASSERT_TRUE(form.KeysNotLockedShown());
-    EXPECT_EQ(form.LblMessage()->Caption(), "keys are not locked");
+    form.LockNotice().CheckKeyLock();
+    ASSERT_TRUE(form.LockNotice().KeysNotLockedShown());
+    EXPECT_EQ(form.Ui().LblMessage->Caption(), "keys are not locked");
 
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(wksRefused);
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(NoticeShowing(form));
     // The check going on while the report stands does not bring the general text back.
-    form.CheckKeyLock();
+    form.LockNotice().CheckKeyLock();
     EXPECT_TRUE(NoticeShowing(form));
 
     // The lock holds again after all: the report goes, and the keys are still not locked.
     testing::internal::CaptureStderr();
-    form.WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(wksLocked);
     testing::internal::GetCapturedStderr();
-    EXPECT_EQ(form.LblMessage()->Caption(), "keys are not locked");
-    EXPECT_TRUE(form.LblMessage()->isVisible());
+    EXPECT_EQ(form.Ui().LblMessage->Caption(), "keys are not locked");
+    EXPECT_TRUE(form.Ui().LblMessage->isVisible());
 
     locked = true;
-    form.CheckKeyLock();
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    form.LockNotice().CheckKeyLock();
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(form.Ui().PnlKedoozle->isVisible());
     form.FormDestroy();
 }
 

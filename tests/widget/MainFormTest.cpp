@@ -1,12 +1,16 @@
 #include "app/MainForm.h"
 
 #include "app/KeyThread.h"
+#include "app/LockNotice.h"
+#include "app/MainFormUi.h"
+#include "app/ProgramPaths.h"
 #include "base/IniFile.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
+#include "platform/VirtualKeys.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "tests/support/MainFormFixture.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/ImageControl.h"
@@ -26,17 +30,17 @@
 
 namespace {
 
-constexpr std::uint16_t VK_A = 65, VK_B = 66, VK_LWIN = 91, VK_RWIN = 92;
+constexpr std::uint16_t VK_A = 65, VK_B = 66;
 
 class MainFormTest : public TMainFormFixture {
 protected:
     // Presses and releases `key` through the window's handlers; returns whether it drew.
     bool Down(TFrmKedoozle& form, std::uint16_t key)
     {
-        const int before = form.PbxDisplay()->DrawCount();
+        const int before = form.PbxDisplay()->State().DrawCount();
         form.FormKeyDown(key);
         EXPECT_EQ(key, 0);
-        return form.PbxDisplay()->DrawCount() != before;
+        return form.PbxDisplay()->State().DrawCount() != before;
     }
     void Up(TFrmKedoozle& form, std::uint16_t key)
     {
@@ -63,12 +67,12 @@ TEST_P(MainFormLayout, FramesPanelAndSurfaceFollowTheScreenSize)
     const QPoint surfaceOrigin = form.PbxDisplay()->mapTo(&form, QPoint(0, 0));
     EXPECT_EQ(surfaceOrigin, QPoint(16, 16));
     EXPECT_EQ(form.PbxDisplay()->size(), QSize(w - 32, h - 78));
-    EXPECT_EQ(form.PnlControlPanel()->size(), QSize(w - 8, 46));
-    EXPECT_EQ(form.PnlControlPanel()->mapTo(&form, QPoint(0, 0)), QPoint(4, h - 50));
-    EXPECT_EQ(form.PnlKedoozle()->width(), w - 385);
-    EXPECT_EQ(form.ImgKedoozle()->x(), (w - 385) / 2 - 247 / 2);
-    EXPECT_EQ(form.ImgKedoozle()->y(), 4);
-    EXPECT_EQ(form.ImgExit()->mapTo(&form, QPoint(0, 0)), QPoint(w - 4 - 148 + 108, h - 50 + 4));
+    EXPECT_EQ(form.Ui().PnlControlPanel->size(), QSize(w - 8, 46));
+    EXPECT_EQ(form.Ui().PnlControlPanel->mapTo(&form, QPoint(0, 0)), QPoint(4, h - 50));
+    EXPECT_EQ(form.Ui().PnlKedoozle->width(), w - 385);
+    EXPECT_EQ(form.Ui().ImgKedoozle->x(), (w - 385) / 2 - 247 / 2);
+    EXPECT_EQ(form.Ui().ImgKedoozle->y(), 4);
+    EXPECT_EQ(form.Ui().ImgExit->mapTo(&form, QPoint(0, 0)), QPoint(w - 4 - 148 + 108, h - 50 + 4));
     EXPECT_EQ(form.PbxDisplay()->PictureWidths()[0], int(std::nearbyint((w - 32) * 0.1)));
 }
 
@@ -105,8 +109,8 @@ TEST_F(MainFormTest, At1024x768TheLogoSits196In)
     TFrmKedoozle form;
     form.setGeometry(0, 0, 1024, 768);
     form.AlignChildren();
-    EXPECT_EQ(form.PnlKedoozle()->width(), 639);
-    EXPECT_EQ(form.ImgKedoozle()->x(), 196);
+    EXPECT_EQ(form.Ui().PnlKedoozle->width(), 639);
+    EXPECT_EQ(form.Ui().ImgKedoozle->x(), 196);
     EXPECT_EQ(form.PbxDisplay()->size(), QSize(992, 690));
 }
 
@@ -124,21 +128,21 @@ TEST_F(MainFormTest, KeyStateMachineGivesOneDrawingPerPress)
     EXPECT_FALSE(Down(form, VK_A));
     EXPECT_FALSE(Down(form, VK_B));
     // waiting --Win--> nothing, waiting for Windows key
-    EXPECT_FALSE(Down(form, VK_LWIN));
+    EXPECT_FALSE(Down(form, VK::LWin));
     EXPECT_TRUE(form.WinKeyPending());
     // waiting for Windows key --A--> draws, waiting
     EXPECT_TRUE(Down(form, VK_A));
     EXPECT_FALSE(form.WinKeyPending());
     Up(form, VK_A);
     // ready --Win--> draws, waiting for Windows key
-    EXPECT_TRUE(Down(form, VK_RWIN));
+    EXPECT_TRUE(Down(form, VK::RWin));
     // Windows key held: repeats draw nothing while the watch thread sees it down ...
     WinKeysUp = false;
-    EXPECT_FALSE(Down(form, VK_RWIN));
+    EXPECT_FALSE(Down(form, VK::RWin));
     EXPECT_TRUE(form.WinKeyPending());
     // ... and draw again once it reports both up.
     WinKeysUp = true;
-    EXPECT_TRUE(Down(form, VK_RWIN));
+    EXPECT_TRUE(Down(form, VK::RWin));
     // A key-up makes the state ready, and leaves WinKeyPending as it was.
     Up(form, VK_B);
     EXPECT_TRUE(form.KeyReleased());
@@ -153,14 +157,14 @@ TEST_F(MainFormTest, SoundOffStillDrawsAndTheSwitchShowsItsState)
     WriteIni("[Settings]\nSound=0\n");
     TFrmKedoozle form;
     form.FormCreate();
-    EXPECT_FALSE(form.SoundOn());
-    EXPECT_EQ(form.SoundImageName(), "SOUND_OFF");
-    EXPECT_EQ(form.ImgSound()->Hint(), "Sound is Off.\rClick here to\rturn sound on.");
+    EXPECT_FALSE(form.Settings().SoundOn);
+    EXPECT_EQ(form.Ui().SoundImageName(), "SOUND_OFF");
+    EXPECT_EQ(form.Ui().ImgSound->Hint(), "Sound is Off.\rClick here to\rturn sound on.");
     EXPECT_TRUE(Down(form, VK_A));
     form.ImgSoundClick();
-    EXPECT_TRUE(form.SoundOn());
-    EXPECT_EQ(form.SoundImageName(), "SOUND_ON");
-    EXPECT_EQ(form.ImgSound()->Hint(), "Sound is On.\rClick here to\rturn sound off.");
+    EXPECT_TRUE(form.Settings().SoundOn);
+    EXPECT_EQ(form.Ui().SoundImageName(), "SOUND_ON");
+    EXPECT_EQ(form.Ui().ImgSound->Hint(), "Sound is On.\rClick here to\rturn sound off.");
     form.FormDestroy();
 }
 
@@ -168,15 +172,15 @@ TEST_F(MainFormTest, ExactlyTheCurrentModesImageIsSelected)
 {
     TFrmKedoozle form;
     form.FormCreate();
-    EXPECT_EQ(form.PlayModeImageName(0), "CLASSICTYPE_ON");
+    EXPECT_EQ(form.Ui().PlayModeImageName(0), "CLASSICTYPE_ON");
     for (int mode = 1; mode < 5; ++mode)
-        EXPECT_EQ(form.PlayModeImageName(mode).find("_OFF") != std::string::npos, true);
-    form.PlayModeClick(form.PlayModeImage(3));
-    EXPECT_EQ(form.PbxDisplay()->PlayMode(), PictureType);
-    EXPECT_EQ(form.PlayModeImageName(0), "CLASSICTYPE_OFF");
-    EXPECT_EQ(form.PlayModeImageName(3), "PICTURETYPE_ON");
-    form.PlayModeClick(form.PlayModeImage(3)); // the current mode stays selected
-    EXPECT_EQ(form.PlayModeImageName(3), "PICTURETYPE_ON");
+        EXPECT_EQ(form.Ui().PlayModeImageName(mode).find("_OFF") != std::string::npos, true);
+    form.PlayModeClick(form.Ui().PlayModeImage(3));
+    EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), PictureType);
+    EXPECT_EQ(form.Ui().PlayModeImageName(0), "CLASSICTYPE_OFF");
+    EXPECT_EQ(form.Ui().PlayModeImageName(3), "PICTURETYPE_ON");
+    form.PlayModeClick(form.Ui().PlayModeImage(3)); // the current mode stays selected
+    EXPECT_EQ(form.Ui().PlayModeImageName(3), "PICTURETYPE_ON");
     form.FormDestroy();
 }
 
@@ -186,22 +190,22 @@ TEST_F(MainFormTest, StoredPlayModesAreTakenByTheirLowByte)
     {
         TFrmKedoozle form;
         form.FormCreate();
-        EXPECT_EQ(form.PbxDisplay()->PlayMode(), KeyType);
-        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 31);
-        EXPECT_EQ(form.PlayModeImageName(4), "KEYTYPE_ON");
+        EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), KeyType);
+        EXPECT_EQ(form.PbxDisplay()->State().EraseLimit(), 31);
+        EXPECT_EQ(form.Ui().PlayModeImageName(4), "KEYTYPE_ON");
         form.FormDestroy();
     }
-    EXPECT_EQ(TIniFile(TFrmKedoozle::SettingsFileName()).ReadInteger("Settings", "PlayMode", -9), 4);
+    EXPECT_EQ(TIniFile(SettingsFilePath()).ReadInteger("Settings", "PlayMode", -9), 4);
 
     WriteIni("[Settings]\nPlayMode=-1\n");
     TFrmKedoozle form;
     form.FormCreate();
-    EXPECT_EQ(form.PbxDisplay()->PlayMode(), 255);
+    EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), 255);
     for (int mode = 0; mode < 5; ++mode)
-        EXPECT_NE(form.PlayModeImageName(mode).find("_OFF"), std::string::npos);
+        EXPECT_NE(form.Ui().PlayModeImageName(mode).find("_OFF"), std::string::npos);
     EXPECT_FALSE(Down(form, VK_A)); // no mode: nothing is drawn or counted, the key is consumed
     form.FormDestroy();
-    EXPECT_EQ(TIniFile(TFrmKedoozle::SettingsFileName()).ReadInteger("Settings", "PlayMode", -9), 255);
+    EXPECT_EQ(TIniFile(SettingsFilePath()).ReadInteger("Settings", "PlayMode", -9), 255);
 }
 
 TEST_F(MainFormTest, WithoutASettingsFileTheDefaultsAreWrittenBack)
@@ -209,14 +213,14 @@ TEST_F(MainFormTest, WithoutASettingsFileTheDefaultsAreWrittenBack)
     {
         TFrmKedoozle form;
         form.FormCreate();
-        EXPECT_EQ(form.PbxDisplay()->PlayMode(), ClassicType);
-        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 25);
-        EXPECT_TRUE(form.SoundOn());
-        EXPECT_FALSE(form.ShowMessages());
-        EXPECT_EQ(SoundsModule, 0u);
+        EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), ClassicType);
+        EXPECT_EQ(form.PbxDisplay()->State().EraseLimit(), 25);
+        EXPECT_TRUE(form.Settings().SoundOn);
+        EXPECT_FALSE(form.Settings().ShowMessages);
+        EXPECT_EQ(form.State().Modules.Sounds, 0u);
         form.FormDestroy();
     }
-    TIniFile ini(TFrmKedoozle::SettingsFileName());
+    TIniFile ini(SettingsFilePath());
     EXPECT_EQ(ini.ReadString("Settings", "PlayMode", ""), "0");
     EXPECT_EQ(ini.ReadString("Settings", "EraseLimit", ""), "25");
     EXPECT_EQ(ini.ReadString("Settings", "Sound", ""), "1");
@@ -230,10 +234,10 @@ TEST_F(MainFormTest, AFailedSaveIsReportedAndShutdownGoesOn)
     TFrmKedoozle form;
     form.FormCreate();
     // The settings file's place is taken by a folder: the save cannot succeed.
-    std::filesystem::create_directory(TFrmKedoozle::SettingsFileName());
+    std::filesystem::create_directory(SettingsFilePath());
     form.FormDestroy();
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "Unable to write to " + TFrmKedoozle::SettingsFileName());
+    EXPECT_EQ(errors[0], "Unable to write to " + SettingsFilePath());
 }
 
 TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
@@ -245,14 +249,14 @@ TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
     form.show();
     std::uint16_t key = VK_A;
     form.FormKeyDown(key);
-    EXPECT_TRUE(form.LblMessage()->isVisible());
-    EXPECT_FALSE(form.PnlPlayModes()->isVisible());
-    EXPECT_FALSE(form.PnlKedoozle()->isVisible());
-    EXPECT_TRUE(QString::fromStdString(form.LblMessage()->Caption()).startsWith("Res:  PICTURE_1\rMode: PictureType"));
+    EXPECT_TRUE(form.Ui().LblMessage->isVisible());
+    EXPECT_FALSE(form.Ui().PnlPlayModes->isVisible());
+    EXPECT_FALSE(form.Ui().PnlKedoozle->isVisible());
+    EXPECT_TRUE(QString::fromStdString(form.Ui().LblMessage->Caption()).startsWith("Res:  PICTURE_1\rMode: PictureType"));
     // The message area fills the panel's free width while the mode pictures are hidden.
-    EXPECT_EQ(form.LblMessage()->width(), form.width() - 8 - 148);
+    EXPECT_EQ(form.Ui().LblMessage->width(), form.width() - 8 - 148);
     // White Courier text on the panel's purple, two pixels in from the edges.
-    const QImage area = form.LblMessage()->grab().toImage();
+    const QImage area = form.Ui().LblMessage->grab().toImage();
     EXPECT_EQ(area.pixel(0, 0), qRgb(102, 51, 153));
     EXPECT_EQ(area.pixel(1, area.height() - 1), qRgb(102, 51, 153));
     int whiteTop = area.height(), whiteLeft = area.width();
@@ -268,11 +272,11 @@ TEST_F(MainFormTest, TracesShowOnlyWithShowMessagesAndTheNextDrawingRemovesThem)
     EXPECT_LE(whiteLeft, 4);
     key = VK_A;
     form.FormKeyUp(key);
-    form.PlayModeClick(form.PlayModeImage(0));
+    form.PlayModeClick(form.Ui().PlayModeImage(0));
     key = VK_A;
     form.FormKeyDown(key);
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    EXPECT_TRUE(form.PnlPlayModes()->isVisible());
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(form.Ui().PnlPlayModes->isVisible());
     form.FormDestroy();
 }
 
@@ -282,40 +286,39 @@ TEST_F(MainFormTest, AKeyLockThatDoesNotHoldIsSaidInTheMessageArea)
     TFrmKedoozle form;
     form.setGeometry(0, 0, 800, 600);
     bool locked = true;
-    form.SetKeyLockCheck([&] { return locked; }, 200);
+    form.LockNotice().SetKeyLockCheck([&] { return locked; }, 200);
     form.FormCreate();
     form.show();
     auto warningShown = [&] {
-        return form.LblMessage()->isVisible() && form.LblMessage()->Caption() == "keys are not locked"
-               && !form.PnlKedoozle()->isVisible() && form.PnlPlayModes()->isVisible();
+        return form.Ui().LblMessage->isVisible() && form.Ui().LblMessage->Caption() == "keys are not locked"
+               && !form.Ui().PnlKedoozle->isVisible() && form.Ui().PnlPlayModes->isVisible();
     };
-    form.CheckKeyLock();
-    EXPECT_FALSE(form.LblMessage()->isVisible());
+    form.LockNotice().CheckKeyLock();
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
 
     // A moment without the lock is not yet said; one longer than the grace is.
     locked = false;
-    form.CheckKeyLock();
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    QTest::qWait(1000); // the form's own timer checks
-    EXPECT_TRUE(warningShown());
+    form.LockNotice().CheckKeyLock();
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor(warningShown, 3000)); // the window's own timer checks
     // The mode images, the sound switch and the exit keep their places beside it.
-    EXPECT_EQ(form.LblMessage()->geometry(), form.PnlKedoozle()->geometry());
+    EXPECT_EQ(form.Ui().LblMessage->geometry(), form.Ui().PnlKedoozle->geometry());
 
     // A trace replaces it until the next drawing, which brings the warning back.
     std::uint16_t key = VK_A;
     form.FormKeyDown(key);
-    EXPECT_EQ(form.LblMessage()->Caption().rfind("Res:", 0), 0u);
+    EXPECT_EQ(form.Ui().LblMessage->Caption().rfind("Res:", 0), 0u);
     key = VK_A;
     form.FormKeyUp(key);
-    form.PlayModeClick(form.PlayModeImage(0));
+    form.PlayModeClick(form.Ui().PlayModeImage(0));
     key = VK_A;
     form.FormKeyDown(key);
     EXPECT_TRUE(warningShown());
 
     locked = true;
-    form.CheckKeyLock();
-    EXPECT_FALSE(form.LblMessage()->isVisible());
-    EXPECT_TRUE(form.PnlKedoozle()->isVisible());
+    form.LockNotice().CheckKeyLock();
+    EXPECT_FALSE(form.Ui().LblMessage->isVisible());
+    EXPECT_TRUE(form.Ui().PnlKedoozle->isVisible());
     form.FormDestroy();
 }
 
@@ -346,11 +349,11 @@ TEST_F(MainFormTest, ExitImageShowsPressedWhileTheButtonIsDown)
 {
     TFrmKedoozle form;
     form.FormCreate();
-    EXPECT_EQ(form.ExitImageName(), "EXIT_UP");
+    EXPECT_EQ(form.Ui().ExitImageName(), "EXIT_UP");
     form.ImgExitMouseDown();
-    EXPECT_EQ(form.ExitImageName(), "EXIT_DOWN");
+    EXPECT_EQ(form.Ui().ExitImageName(), "EXIT_DOWN");
     form.ImgExitMouseUp();
-    EXPECT_EQ(form.ExitImageName(), "EXIT_UP");
+    EXPECT_EQ(form.Ui().ExitImageName(), "EXIT_UP");
     form.FormDestroy();
 }
 
@@ -403,14 +406,14 @@ TEST_P(MainFormSettingsFile, IsReadRightAndWrittenBackByteForByteWhenNothingChan
     {
         TFrmKedoozle form;
         form.FormCreate();
-        EXPECT_EQ(form.PbxDisplay()->PlayMode(), ShapeType);
-        EXPECT_EQ(form.PbxDisplay()->EraseLimit(), 31);
-        EXPECT_FALSE(form.SoundOn());
+        EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), ShapeType);
+        EXPECT_EQ(form.PbxDisplay()->State().EraseLimit(), 31);
+        EXPECT_FALSE(form.Settings().SoundOn);
         EXPECT_EQ(KeyTable->Entry(5).PictureFile, "five.gif");
         EXPECT_EQ(KeyTable->Entry(88).ShapeColorIndex, 188);
         form.FormDestroy();
     }
-    std::ifstream file(TFrmKedoozle::SettingsFileName(), std::ios::binary);
+    std::ifstream file(SettingsFilePath(), std::ios::binary);
     const std::string after((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_TRUE(after == text) << "the settings file changed";
     EXPECT_TRUE(errors.empty());

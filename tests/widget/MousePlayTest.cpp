@@ -2,12 +2,13 @@
 
 #include "app/KeyThread.h"
 #include "app/MainForm.h"
+#include "app/ProgramPaths.h"
 #include "base/Random.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/KDCtrls.h"
 
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -40,7 +42,6 @@ protected:
         InitColorData(24, 0, 0);
         InitKeyData();
         RegisterPictureFormats();
-        PatternsModule = PicturesModule = 0;
         // Pictures and patterns from files, so every mode draws something.
         QImage picture(60, 40, QImage::Format_RGB32);
         picture.fill(qRgb(250, 120, 10));
@@ -64,15 +65,8 @@ protected:
         play.reset();
         FinalizeKeyData();
     }
-    // Lets the mouse drawings of this frame happen: until the surface's count has moved on
-    // (or a generous while has passed, on a busy machine), then one frame more.
-    void NextFrame()
-    {
-        const int count = box.DrawCount();
-        // A frame that never comes shows in the caller's count.
-        (void)QTest::qWaitFor([&] { return box.DrawCount() != count; }, 3000);
-        QTest::qWait(20);
-    }
+    // Lets the mouse drawings waiting for the next frame happen.
+    void NextFrame() { EXPECT_TRUE(QTest::qWaitFor([&] { return !play->Waiting(); }, 3000)); }
 
     QTemporaryDir dir;
     TKDPaintBox box;
@@ -86,16 +80,16 @@ TEST_F(MousePlayTest, AClickDrawsOnceInEveryModeOverThePointerWithASound)
 {
     const QPoint corners[] = { { 3, 4 }, { 796, 2 }, { 5, 597 }, { 798, 596 }, { 400, 300 } };
     for (std::uint8_t mode : { ClassicType, PatternType, ShapeType, PictureType, KeyType }) {
-        box.SetPlayMode(mode);
+        box.State().SetPlayMode(mode);
         for (const QPoint& at : corners) {
             const QImage before = box.Surface().copy();
-            const int count = box.DrawCount();
+            const int count = box.State().DrawCount();
             const std::size_t played = sounds.size();
             QTest::mouseClick(&box, Qt::LeftButton, {}, at);
             NextFrame();
-            ASSERT_EQ(box.DrawCount(), (count + 1) % 26) << int(mode);
+            ASSERT_EQ(box.State().DrawCount(), (count + 1) % 26) << int(mode);
             EXPECT_EQ(sounds.size(), played + 1);
-            if (box.DrawCount() == 0)
+            if (box.State().DrawCount() == 0)
                 continue; // this click erased the surface first
             const QRect changed = Changed(before, box.Surface());
             // A random figure has a corner at the pointer; the others cover it. A caption's
@@ -118,25 +112,25 @@ TEST_F(MousePlayTest, AClickDrawsOnceInEveryModeOverThePointerWithASound)
 TEST_F(MousePlayTest, EveryButtonDrawsAndTheWheelDoesNothing)
 {
     for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
-        const int count = box.DrawCount();
+        const int count = box.State().DrawCount();
         QTest::mouseClick(&box, button, {}, QPoint(100, 100));
         NextFrame();
-        EXPECT_EQ(box.DrawCount(), count + 1) << button;
+        EXPECT_EQ(box.State().DrawCount(), count + 1) << button;
     }
     const QImage before = box.Surface().copy();
     QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::AltModifier,
                       Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&box, &wheel);
-    QTest::qWait(50);
+    EXPECT_FALSE(play->Waiting());
     EXPECT_EQ(box.Surface(), before);
 }
 
 TEST_F(MousePlayTest, ADragLeavesOneTrailCountedOnce)
 {
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(100, 300));
     NextFrame();
-    const int afterPress = box.DrawCount();
+    const int afterPress = box.State().DrawCount();
     const QImage before = box.Surface().copy();
     for (int i = 1; i <= 200; ++i) {
         QMouseEvent move(QEvent::MouseMove, QPointF(100 + 3 * i, 300), QPointF(100 + 3 * i, 300), Qt::NoButton,
@@ -145,7 +139,7 @@ TEST_F(MousePlayTest, ADragLeavesOneTrailCountedOnce)
     }
     QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(700, 300));
     NextFrame();
-    EXPECT_EQ(box.DrawCount(), afterPress + 1);
+    EXPECT_EQ(box.State().DrawCount(), afterPress + 1);
     EXPECT_EQ(sounds.size(), 1u) << "a trail makes no sound";
     // One colour, unbroken from start to end.
     const QRgb colour = box.Surface().pixel(400, 300);
@@ -157,7 +151,7 @@ TEST_F(MousePlayTest, ADragLeavesOneTrailCountedOnce)
 TEST_F(MousePlayTest, AClickStormDrawsOncePerFrame)
 {
     // 500 clicks arrive before the program gets to draw: one drawing, at the newest click.
-    const int count = box.DrawCount();
+    const int count = box.State().DrawCount();
     for (int i = 0; i < 500; ++i) {
         const QPointF at(10 + i, 200);
         QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -166,21 +160,21 @@ TEST_F(MousePlayTest, AClickStormDrawsOncePerFrame)
         QCoreApplication::sendEvent(&box, &release);
     }
     NextFrame();
-    EXPECT_EQ(box.DrawCount(), count + 1) << "clicks of one frame are one drawing";
+    EXPECT_EQ(box.State().DrawCount(), count + 1) << "clicks of one frame are one drawing";
     EXPECT_EQ(sounds.size(), 1u);
 }
 
 TEST_F(MousePlayTest, ClicksCountTowardsTheEraseLimit)
 {
-    box.SetEraseLimit(3);
+    box.State().SetEraseLimit(3);
     for (int i = 0; i < 3; ++i) {
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(200, 200));
         NextFrame();
     }
-    EXPECT_EQ(box.DrawCount(), 3);
+    EXPECT_EQ(box.State().DrawCount(), 3);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(200, 200));
     NextFrame();
-    EXPECT_EQ(box.DrawCount(), 0) << "the fourth drawing erased first";
+    EXPECT_EQ(box.State().DrawCount(), 0) << "the fourth drawing erased first";
 }
 
 TEST(MousePlaySetting, OffMeansClicksDrawNothingAndItIsNeverWritten)
@@ -190,35 +184,37 @@ TEST(MousePlaySetting, OffMeansClicksDrawNothingAndItIsNeverWritten)
     RegisterPictureFormats();
     WinKeysUp = true;
     QTemporaryDir dir;
-    TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+    SetProgramFolder(dir.path().toStdString());
     {
-        std::ofstream(TFrmKedoozle::SettingsFileName()) << "[Settings]\r\nMousePlay=0\r\n";
+        std::ofstream(SettingsFilePath()) << "[Settings]\r\nMousePlay=0\r\n";
         TFrmKedoozle form;
         form.FormCreate();
         form.AlignChildren();
-        EXPECT_FALSE(form.MousePlay());
+        EXPECT_FALSE(form.Settings().MousePlay);
+        // Nobody takes the surface's clicks, so nothing waits to draw them.
+        const QList<QObject*> children = form.findChildren<QObject*>();
+        EXPECT_TRUE(std::none_of(children.begin(), children.end(),
+                                 [](QObject* child) { return dynamic_cast<TMousePlay*>(child) != nullptr; }));
         QTest::mouseClick(form.PbxDisplay(), Qt::LeftButton, {}, QPoint(20, 20));
-        QTest::qWait(40);
-        EXPECT_EQ(form.PbxDisplay()->DrawCount(), 0);
+        EXPECT_EQ(form.PbxDisplay()->State().DrawCount(), 0);
         form.FormDestroy();
     }
-    std::ifstream saved(TFrmKedoozle::SettingsFileName());
+    std::ifstream saved(SettingsFilePath());
     const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("MousePlay=0"), std::string::npos) << "the parent's line stays as written";
     {
-        std::ofstream(TFrmKedoozle::SettingsFileName()) << "[Settings]\r\n";
+        std::ofstream(SettingsFilePath()) << "[Settings]\r\n";
         TFrmKedoozle form;
         form.FormCreate();
         form.AlignChildren();
-        EXPECT_TRUE(form.MousePlay());
+        EXPECT_TRUE(form.Settings().MousePlay);
         QTest::mouseClick(form.PbxDisplay(), Qt::LeftButton, {}, QPoint(20, 20));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.PbxDisplay()->DrawCount() == 1; }, 3000));
-        EXPECT_EQ(form.PbxDisplay()->DrawCount(), 1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.PbxDisplay()->State().DrawCount() == 1; }, 3000));
         form.FormDestroy();
     }
-    std::ifstream again(TFrmKedoozle::SettingsFileName());
+    std::ifstream again(SettingsFilePath());
     const std::string second((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
     EXPECT_EQ(second.find("MousePlay"), std::string::npos) << "the setting is only ever read";
-    TFrmKedoozle::SetProgramFolder("");
+    SetProgramFolder("");
     FinalizeKeyData();
 }

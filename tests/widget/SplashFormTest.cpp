@@ -1,11 +1,13 @@
 #include "windows/SplashForm.h"
 
 #include "app/MainForm.h"
+#include "app/MainFormUi.h"
+#include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/ImageControl.h"
 #include "widgetkit/KDCtrls.h"
@@ -30,13 +32,13 @@ protected:
         RegisterPictureFormats();
         SplashShowing = true;
         SetExceptionHandler([this](const std::string& message) { errors.push_back(message); });
-        TFrmKedoozle::SetProgramFolder(dir.path().toStdString());
+        SetProgramFolder(dir.path().toStdString());
     }
     void TearDown() override
     {
         delete FrmSplash.data();
         TFrmSplash::SetPictureResource("");
-        TFrmKedoozle::SetProgramFolder("");
+        SetProgramFolder("");
         SetExceptionHandler({});
         FinalizeKeyData();
     }
@@ -92,8 +94,7 @@ TEST_F(SplashFormTest, TheTimerAndAClickOnAnyPartDismissIt)
 {
     TFrmSplash* splash = Create();
     splash->TmrSplash()->start(10);
-    QTest::qWait(60);
-    EXPECT_FALSE(SplashShowing);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SplashShowing; }, 3000));
     EXPECT_TRUE(Gone());
 
     const auto pressOn = [](QWidget* part) {
@@ -144,30 +145,30 @@ TEST_F(SplashFormTest, TheFirstDrawingKeyAndAModePickEndItAndLaterOnesLeaveItAlo
     // A key typed at the splash goes to the main window and draws there.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 38, 0, QStringLiteral("a"));
     QApplication::sendEvent(splash, &press);
-    EXPECT_EQ(form.PbxDisplay()->DrawCount(), 1);
+    EXPECT_EQ(form.PbxDisplay()->State().DrawCount(), 1);
     EXPECT_FALSE(SplashShowing);
     EXPECT_TRUE(Gone());
     std::uint16_t key = 66;
     form.FormKeyUp(key);
     key = 66;
     form.FormKeyDown(key);
-    EXPECT_EQ(form.PbxDisplay()->DrawCount(), 2);
+    EXPECT_EQ(form.PbxDisplay()->State().DrawCount(), 2);
 
     SplashShowing = true;
     Create();
-    form.PlayModeClick(form.PlayModeImage(ShapeType));
+    form.PlayModeClick(form.Ui().PlayModeImage(ShapeType));
     EXPECT_FALSE(SplashShowing);
     EXPECT_TRUE(Gone());
-    EXPECT_EQ(form.PbxDisplay()->PlayMode(), ShapeType);
-    form.PlayModeClick(form.PlayModeImage(KeyType));
-    EXPECT_EQ(form.PbxDisplay()->PlayMode(), KeyType);
+    EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), ShapeType);
+    form.PlayModeClick(form.Ui().PlayModeImage(KeyType));
+    EXPECT_EQ(form.PbxDisplay()->State().PlayMode(), KeyType);
 }
 
 TEST_F(SplashFormTest, TheMainWindowsBalloonsTakeTheBalloonColourAndItsSettings)
 {
     TFrmKedoozle form;
     form.FormCreate();
-    const TLxBalloonHints* hints = form.HntKedoozle();
+    const TLxBalloonHints* hints = form.Ui().HntKedoozle;
     ASSERT_NE(hints, nullptr);
     EXPECT_EQ(hints->Color(), BalloonHintColor());
     EXPECT_EQ(hints->Color(), 0x0299FFFFu);
@@ -183,6 +184,6 @@ TEST_F(SplashFormTest, TheMainWindowsBalloonsTakeTheBalloonColourAndItsSettings)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->BalloonHints(), hints);
     EXPECT_EQ(window->Color(), 0x0299FFFFu);
-    EXPECT_EQ(TAppHints::ShortHint(form.PlayModeImage(ClassicType)), "Click here to change to ClassicType play mode.");
-    EXPECT_EQ(TAppHints::ShortHint(form.ImgSound()), "Sound is On.\rClick here to\rturn sound off.");
+    EXPECT_EQ(TAppHints::ShortHint(form.Ui().PlayModeImage(ClassicType)), "Click here to change to ClassicType play mode.");
+    EXPECT_EQ(TAppHints::ShortHint(form.Ui().ImgSound), "Sound is On.\rClick here to\rturn sound off.");
 }

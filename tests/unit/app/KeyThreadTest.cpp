@@ -1,7 +1,7 @@
 #include "app/KeyThread.h"
 
 #include "platform/KeyState.h"
-#include "play/KDGlobals.h"
+#include "platform/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +23,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int VK_LWIN = 91;
-constexpr int VK_RWIN = 92;
-
 // A keyboard whose Windows keys the test holds and releases, recording every query.
 struct TFakeKeyboard {
     std::atomic<bool> LeftDown { false };
@@ -39,7 +36,7 @@ struct TFakeKeyboard {
             std::lock_guard lock(Lock);
             Queries.push_back(virtualKey);
         }
-        const bool down = (virtualKey == VK_LWIN && LeftDown) || (virtualKey == VK_RWIN && RightDown);
+        const bool down = (virtualKey == VK::LWin && LeftDown) || (virtualKey == VK::RWin && RightDown);
         return down ? std::int16_t(0x8000) : std::int16_t(0);
     }
 
@@ -105,7 +102,7 @@ TEST_F(KeyThreadTest, LeftKeyIsNotAskedWhileTheRightOneIsHeld)
     const auto queries = keyboard.TakeQueries();
     ASSERT_GE(queries.size(), 2u);
     for (int vk : queries)
-        EXPECT_EQ(vk, VK_RWIN);
+        EXPECT_EQ(vk, VK::RWin);
 }
 
 TEST_F(KeyThreadTest, BothKeysAreAskedWhileNeitherIsHeld)
@@ -121,8 +118,8 @@ TEST_F(KeyThreadTest, BothKeysAreAskedWhileNeitherIsHeld)
 
     const auto queries = keyboard.TakeQueries();
     for (std::size_t i = 0; i + 1 < queries.size(); i += 2) {
-        EXPECT_EQ(queries[i], VK_RWIN);
-        EXPECT_EQ(queries[i + 1], VK_LWIN);
+        EXPECT_EQ(queries[i], VK::RWin);
+        EXPECT_EQ(queries[i + 1], VK::LWin);
     }
     EXPECT_TRUE(WinKeysUp);
 }
@@ -185,9 +182,9 @@ TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
     EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
     {
         TAsyncKeyState keyState;
-        EXPECT_EQ(keyState.GetAsyncKeyState(VK_LWIN), std::int16_t(0x8000));
-        EXPECT_EQ(keyState.GetAsyncKeyState(VK_RWIN), 0);
-        EXPECT_TRUE(keyState.IsKeyDown(VK_LWIN));
+        EXPECT_EQ(keyState.GetAsyncKeyState(VK::LWin), std::int16_t(0x8000));
+        EXPECT_EQ(keyState.GetAsyncKeyState(VK::RWin), 0);
+        EXPECT_TRUE(keyState.IsKeyDown(VK::LWin));
     }
     ASSERT_EQ(std::system("xdotool keyup Super_L"), 0);
     EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
@@ -262,7 +259,7 @@ TEST_F(KeyThreadTest, XServerGoneEndsTheThreadAndLeavesTheProcessRunning)
     // Without its own handling the X library would end the process from the thread here.
     EXPECT_TRUE(WaitFor([&] { return thread->Finished(); })) << "the thread did not end";
     EXPECT_TRUE(WinKeysUp.load());
-    EXPECT_FALSE(keyState.IsKeyDown(VK_LWIN));
+    EXPECT_FALSE(keyState.IsKeyDown(VK::LWin));
     EXPECT_FALSE(keyState.IsConnected());
 }
 

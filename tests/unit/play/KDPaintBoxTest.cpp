@@ -4,8 +4,8 @@
 #include "base/Random.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 
 #include "tests/support/SurfacePixels.h"
 
@@ -40,8 +40,6 @@ protected:
         RegisterPictureFormats();
         for (int n = 1; n <= KeyEntryCount; ++n)
             KeyTable->Entry(n).ShapeColorIndex = DefaultShapeColorIndex;
-        PicturesModule = 0;
-        PatternsModule = 0;
         box.SetBounds(0, 0, 640, 400);
         box.OnMessage = [this](TKDPaintBox*, const std::string& text) { messages.push_back(text); };
         box.OnClearMessage = [this](TKDPaintBox*) { ++clears; };
@@ -66,46 +64,35 @@ TEST(PaintBoxSizes, PictureSizesRoundHalvesToEven)
     EXPECT_EQ(box.PictureWidths(), (std::array<int, 3> { 100, 201, 302 }));
 }
 
-TEST(PaintBoxNames, PlayModeNamesAndSwap)
-{
-    EXPECT_EQ(PlayModeName(0), "ClassicType");
-    EXPECT_EQ(PlayModeName(4), "KeyType");
-    EXPECT_EQ(PlayModeName(5), "");
-    int a = 1, b = 2;
-    SwapInts(a, b);
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(b, 1);
-}
-
 TEST_F(PaintBoxTest, The26thDrawingErasesFirstAndEvery26thAfter)
 {
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     for (int press = 1; press <= 25; ++press) {
         box.KeyPressed(VK_A);
-        EXPECT_EQ(box.DrawCount(), press);
+        EXPECT_EQ(box.State().DrawCount(), press);
     }
     box.KeyPressed(VK_A); // erases, then draws one circle
-    EXPECT_EQ(box.DrawCount(), 0);
+    EXPECT_EQ(box.State().DrawCount(), 0);
     const int oneCircle = CountLit(box.Surface());
     EXPECT_GT(oneCircle, 7000);
     EXPECT_LT(oneCircle, 8200);
     for (int press = 27; press <= 51; ++press)
         box.KeyPressed(VK_A);
-    EXPECT_EQ(box.DrawCount(), 25);
+    EXPECT_EQ(box.State().DrawCount(), 25);
     box.KeyPressed(VK_A); // the 52nd press erases again
-    EXPECT_EQ(box.DrawCount(), 0);
+    EXPECT_EQ(box.State().DrawCount(), 0);
     EXPECT_EQ(CountLit(box.Surface()), oneCircle);
     EXPECT_EQ(clears, 52);
 }
 
 TEST_F(PaintBoxTest, EraseLimitZeroOrLessKeepsOnlyTheNewestDrawing)
 {
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     for (int limit : { 0, -3 }) {
-        box.SetEraseLimit(limit);
+        box.State().SetEraseLimit(limit);
         for (int press = 0; press < 5; ++press) {
             box.KeyPressed(VK_A);
-            EXPECT_EQ(box.DrawCount(), 0);
+            EXPECT_EQ(box.State().DrawCount(), 0);
             const QRect bounds = LitBounds(box.Surface());
             EXPECT_EQ(bounds.width(), 100);
             EXPECT_EQ(bounds.height(), 100);
@@ -113,18 +100,41 @@ TEST_F(PaintBoxTest, EraseLimitZeroOrLessKeepsOnlyTheNewestDrawing)
     }
 }
 
+TEST_F(PaintBoxTest, SurfacesSharingAStateCountOnceAndEraseTogether)
+{
+    TKDPaintBox other(nullptr, box.SharedState());
+    other.SetBounds(0, 0, 320, 200);
+    box.State().SetPlayMode(ShapeType);
+    box.State().SetEraseLimit(1);
+    // One press on both surfaces, counted once, as the main window draws it.
+    const auto press = [&] {
+        const bool erase = box.State().CountDrawing();
+        box.DrawKey(VK_A, erase);
+        other.DrawKey(VK_A, erase);
+    };
+    press();
+    EXPECT_EQ(other.State().DrawCount(), 1);
+    press(); // the second drawing erases first, on both
+    EXPECT_EQ(box.State().DrawCount(), 0);
+    EXPECT_EQ(LitBounds(box.Surface()).size(), QSize(100, 100));
+    EXPECT_EQ(LitBounds(other.Surface()).size(), QSize(100, 100));
+    // A click on one surface counts for all.
+    other.MousePressed(VK_A, { 10, 10 });
+    EXPECT_EQ(box.State().DrawCount(), 1);
+}
+
 TEST_F(PaintBoxTest, ModesAboveFourDoNothing)
 {
-    box.SetPlayMode(5);
+    box.State().SetPlayMode(5);
     box.KeyPressed(VK_A);
-    EXPECT_EQ(box.DrawCount(), 0);
+    EXPECT_EQ(box.State().DrawCount(), 0);
     EXPECT_EQ(clears, 0);
     EXPECT_EQ(CountLit(box.Surface()), 0);
 }
 
 TEST_F(PaintBoxTest, DefaultTableDrawsADarkBlueCircle100Across)
 {
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     box.KeyPressed(VK_A);
     const QRect bounds = LitBounds(box.Surface());
     ASSERT_EQ(bounds.size(), QSize(100, 100));
@@ -133,8 +143,8 @@ TEST_F(PaintBoxTest, DefaultTableDrawsADarkBlueCircle100Across)
 
 TEST_F(PaintBoxTest, EveryShapeLiesInsideTheSurfaceInTheKeysColour)
 {
-    box.SetPlayMode(ShapeType);
-    box.SetEraseLimit(0);
+    box.State().SetPlayMode(ShapeType);
+    box.State().SetEraseLimit(0);
     static const QSize sizes[] = { { 100, 100 }, { 144, 79 }, { 108, 93 }, { 60, 120 }, { 93, 93 },
                                    { 141, 61 },  { 123, 61 }, { 76, 150 }, { 104, 99 }, { 112, 97 },
                                    { 92, 91 },   { 101, 101 }, { 111, 105 }, { 97, 97 } };
@@ -158,57 +168,25 @@ TEST_F(PaintBoxTest, EveryShapeLiesInsideTheSurfaceInTheKeysColour)
 
 TEST_F(PaintBoxTest, ShapeNumbersAbove13CountButDrawNothing)
 {
-    box.SetPlayMode(ShapeType);
+    box.State().SetPlayMode(ShapeType);
     KeyTable->Entry(1).Shape = 14;
     box.KeyPressed(VK_A);
-    EXPECT_EQ(box.DrawCount(), 1);
+    EXPECT_EQ(box.State().DrawCount(), 1);
     EXPECT_EQ(CountLit(box.Surface()), 0);
-}
-
-TEST_F(PaintBoxTest, ClassicTypeDrawsTheFigureTheGeneratorChose)
-{
-    // Replay the generator to find a seed whose figure is a large rectangle, then check that
-    // its centre has the brush colour and its corner the pen colour.
-    const int w = box.width(), h = box.height();
-    for (std::uint32_t seed = 1; seed < 5000; ++seed) {
-        RandSeed = seed;
-        int p[4][2];
-        for (auto& point : p) {
-            point[1] = Random(h);
-            point[0] = Random(w);
-        }
-        const int x1 = std::min(p[0][0], p[1][0]), x2 = std::max(p[0][0], p[1][0]);
-        const int y1 = std::min(p[0][1], p[1][1]), y2 = std::max(p[0][1], p[1][1]);
-        const TColor brush = RandomColor();
-        const TColor pen = RandomColor();
-        const int penWidth = 1 + Random(5);
-        const int figure = Random(5);
-        if (figure != 0 || penWidth != 1 || x2 - x1 < 20 || y2 - y1 < 20 || brush == pen)
-            continue;
-        RandSeed = seed;
-        box.DrawClassicType();
-        const QImage& surface = box.Surface();
-        EXPECT_EQ(surface.pixel((x1 + x2) / 2, (y1 + y2) / 2) & 0xFFFFFF, QColor(GetRValue(brush), GetGValue(brush), GetBValue(brush)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x1, y1) & 0xFFFFFF, QColor(GetRValue(pen), GetGValue(pen), GetBValue(pen)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x2 - 1, y2 - 1) & 0xFFFFFF, QColor(GetRValue(pen), GetGValue(pen), GetBValue(pen)).rgb() & 0xFFFFFF);
-        EXPECT_EQ(surface.pixel(x2, y2) & 0xFFFFFF, 0u); // right and bottom edges left out
-        return;
-    }
-    FAIL() << "no seed gave a rectangle";
 }
 
 TEST_F(PaintBoxTest, MissingPicturesGiveTracesAndDrawNothing)
 {
-    box.SetPlayMode(PictureType);
+    box.State().SetPlayMode(PictureType);
     KeyTable->Entry(1).KeyName = "A";
     box.KeyPressed(VK_A);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Res:  PICTURE_1\rMode: PictureType     CDir: ", 0), 0u) << messages[0];
     EXPECT_NE(messages[0].find("\rKey:  A               Path: "), std::string::npos) << messages[0];
-    EXPECT_EQ(box.DrawCount(), 1);
+    EXPECT_EQ(box.State().DrawCount(), 1);
 
     KeyTable->Entry(1).PatternFile = "no/such/pattern.bmp";
-    box.SetPlayMode(PatternType);
+    box.State().SetPlayMode(PatternType);
     box.KeyPressed(VK_A);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].rfind("File: NO/SUCH/PATTERN.BMP\rMode: PatternType     CDir: ", 0), 0u) << messages[1];
@@ -220,8 +198,8 @@ TEST_F(PaintBoxTest, MissingPicturesGiveTracesAndDrawNothing)
 
 TEST_F(PaintBoxTest, KeyTypeSizesAndStylesFollowTheCaption)
 {
-    box.SetPlayMode(KeyType);
-    box.SetEraseLimit(0);
+    box.State().SetPlayMode(KeyType);
+    box.State().SetEraseLimit(0);
     KeyTable->Entry(1).KeyName = "Hello";
     KeyTable->Entry(2).KeyName = "B";
     int bold = 0, italic = 0, big = 0;
@@ -243,9 +221,9 @@ TEST_F(PaintBoxTest, KeyTypeSizesAndStylesFollowTheCaption)
 
 TEST_F(PaintBoxTest, EmptyCaptionCountsButShowsNothing)
 {
-    box.SetPlayMode(KeyType);
+    box.State().SetPlayMode(KeyType);
     box.KeyPressed(VK_A);
-    EXPECT_EQ(box.DrawCount(), 1);
+    EXPECT_EQ(box.State().DrawCount(), 1);
     EXPECT_EQ(CountLit(box.Surface()), 0);
 }
 
@@ -254,8 +232,8 @@ TEST_F(PaintBoxTest, CaptionsArePlacedToFitTheSurface)
     // Big captions on a small surface: placed with the text's own size in mind, they almost
     // never reach the last column or row (only a slanted glyph's overhang may).
     box.SetBounds(0, 0, 400, 300);
-    box.SetPlayMode(KeyType);
-    box.SetEraseLimit(0);
+    box.State().SetPlayMode(KeyType);
+    box.State().SetEraseLimit(0);
     KeyTable->Entry(1).KeyName = "WM";
     int cut = 0;
     const int presses = 200;
@@ -282,7 +260,7 @@ TEST(PaintBoxPalette, OnAPaletteDisplayTheSurfaceDrawsAgainstTheSharedPalette)
         box.SetBounds(0, 0, 400, 300);
         EXPECT_EQ(box.Canvas().Palette().size(), std::size_t(ColorTableSize));
         // Random colours are palette-relative there, and draw as the table's own entries.
-        box.SetPlayMode(ClassicType);
+        box.State().SetPlayMode(ClassicType);
         RandSeed = 99;
         for (int i = 0; i < 10; ++i)
             box.KeyPressed(VK_A);

@@ -150,13 +150,6 @@ TEST_F(KeyTableIni, SaveWritesSevenKeysAndLeavesTheTypeCodesAlone)
     EXPECT_FALSE(ini.ValueExists("88", "PatternResType"));
 }
 
-TEST(ShapeNames, NameTheFourteenShapesInOrder)
-{
-    EXPECT_STREQ(ShapeNames[0], "Circle");
-    EXPECT_STREQ(ShapeNames[3], "Right Triangle");
-    EXPECT_STREQ(ShapeNames[13], "Cross");
-}
-
 TEST(FontList, HoldsScalableNonSymbolFamilies)
 {
     EnumerateFonts();

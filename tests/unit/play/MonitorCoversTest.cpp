@@ -4,9 +4,9 @@
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
 #include "play/CoverForm.h"
-#include "play/KDGlobals.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 #include "widgetkit/KDCtrls.h"
 
 #include "tests/support/SurfacePixels.h"
@@ -36,12 +36,13 @@ protected:
     }
     void TearDown() override { FinalizeKeyData(); }
 
-    // One key press as the main window makes it: the main surface first, then the covers.
+    // One key press as the main window makes it: counted once, then the main surface draws,
+    // then the covers.
     void Press(TMonitorCovers& covers, std::uint16_t key)
     {
-        const int before = surface->DrawCount();
-        surface->KeyPressed(key);
-        covers.KeyPressed(key, before);
+        const bool erase = surface->State().Plays() && surface->State().CountDrawing();
+        surface->DrawKey(key, erase);
+        covers.DrawKey(key, erase);
     }
 
     QWidget main;
@@ -87,16 +88,15 @@ TEST_F(MonitorCoversTest, EveryPressDrawsOnEveryCoverInTheMainModeAndErasesToget
 {
     TMonitorCovers covers(&main, surface);
     covers.Cover({ { "DP-1", QRect(1024, 0, 300, 200) } });
-    surface->SetEraseLimit(2);
-    surface->SetPlayMode(ShapeType);
+    surface->State().SetEraseLimit(2);
+    surface->State().SetPlayMode(ShapeType);
     KeyTable->Entry(1).Shape = 0; // a circle
     KeyTable->Entry(1).ShapeColorIndex = 5; // red
     TKDPaintBox* cover = covers.Covers()[0]->PbxDisplay();
 
     Press(covers, VK_A);
-    EXPECT_EQ(cover->PlayMode(), ShapeType);
-    EXPECT_EQ(cover->EraseLimit(), 2);
-    EXPECT_EQ(cover->DrawCount(), 1);
+    EXPECT_EQ(&cover->State(), &surface->State()); // one mode, one count for all surfaces
+    EXPECT_EQ(cover->State().DrawCount(), 1);
     // The key's own shape in the key's own colour, inside the cover's own area.
     const QRect lit = LitBounds(cover->Surface());
     ASSERT_FALSE(lit.isEmpty());
@@ -107,19 +107,19 @@ TEST_F(MonitorCoversTest, EveryPressDrawsOnEveryCoverInTheMainModeAndErasesToget
     covers.Cover({ { "DP-1", QRect(1024, 0, 300, 200) }, { "DP-2", QRect(1324, 0, 300, 200) } });
     TKDPaintBox* late = covers.Covers()[1]->PbxDisplay();
     Press(covers, VK_A);
-    EXPECT_EQ(late->DrawCount(), 2);
-    surface->SetPlayMode(ClassicType);
+    EXPECT_EQ(surface->State().DrawCount(), 2);
+    EXPECT_EQ(&late->State(), &surface->State());
     Press(covers, VK_A); // the third drawing erases first on every surface
+    EXPECT_EQ(surface->State().DrawCount(), 0);
     for (TKDPaintBox* box : { surface, cover, late })
-        EXPECT_EQ(box->DrawCount(), 0);
-    EXPECT_EQ(cover->PlayMode(), ClassicType);
+        EXPECT_EQ(LitBounds(box->Surface()).size(), QSize(100, 100)); // only the newest circle
 
     // A mode above 4 draws nowhere.
-    surface->SetPlayMode(9);
+    surface->State().SetPlayMode(9);
     const QImage before = cover->Surface().copy();
     Press(covers, VK_A);
     EXPECT_EQ(cover->Surface(), before);
-    EXPECT_EQ(cover->DrawCount(), 0);
+    EXPECT_EQ(surface->State().DrawCount(), 0);
 }
 
 TEST_F(MonitorCoversTest, ACoverHandsKeysToTheMainWindowAndIgnoresClicks)
@@ -133,7 +133,7 @@ TEST_F(MonitorCoversTest, ACoverHandsKeysToTheMainWindowAndIgnoresClicks)
             return QWidget::event(e);
         }
     } target;
-    TFrmCover cover(&target);
+    TFrmCover cover(&target, nullptr);
     cover.Cover(QRect(0, 0, 200, 100));
     EXPECT_TRUE(cover.windowFlags() & Qt::WindowDoesNotAcceptFocus);
     EXPECT_TRUE(cover.windowFlags() & Qt::WindowStaysOnTopHint);

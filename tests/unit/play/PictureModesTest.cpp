@@ -6,8 +6,8 @@
 #include "base/Random.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDGlobals.h"
 #include "play/KeyData.h"
+#include "play/PlayState.h"
 
 #include "tests/support/SurfacePixels.h"
 
@@ -78,8 +78,6 @@ protected:
         InitColorData(24, 0, 0);
         InitKeyData();
         RegisterPictureFormats();
-        PicturesModule = 0;
-        PatternsModule = 0;
         box.SetBounds(0, 0, 1000, 700);
         box.OnMessage = [this](TKDPaintBox*, const std::string& text) { messages.push_back(text); };
         KeyTable->Entry(1).KeyName = "A";
@@ -110,8 +108,8 @@ TEST_F(PictureModes, PicturesTakeTheStepsSizeKeepingTheirProportions)
         { 50, 50, 2, 210, 210 },   // square: the height steps
         { 100, 300, 0, 23, 70 },   // 70 / 300 * 100 = 23.3
     };
-    box.SetPlayMode(PictureType);
-    box.SetEraseLimit(0);
+    box.State().SetPlayMode(PictureType);
+    box.State().SetEraseLimit(0);
     for (const TCase& c : cases) {
         QImage picture(c.Width, c.Height, QImage::Format_RGB32);
         picture.fill(qRgb(255, 255, 0));
@@ -134,8 +132,8 @@ TEST_F(PictureModes, PicturesAlwaysLieInsideTheSurface)
     QImage picture(37, 91, QImage::Format_RGB32);
     picture.fill(qRgb(0, 255, 255));
     KeyTable->Entry(1).PictureFile = Save(picture, "tall.bmp");
-    box.SetPlayMode(PictureType);
-    box.SetEraseLimit(0);
+    box.State().SetPlayMode(PictureType);
+    box.State().SetEraseLimit(0);
     RandSeed = 3;
     for (int press = 0; press < 40; ++press) {
         box.KeyPressed(VK_A);
@@ -148,7 +146,7 @@ TEST_F(PictureModes, PicturesAlwaysLieInsideTheSurface)
 
 TEST_F(PictureModes, MissingPicturesTraceWithoutTouchingTheSurface)
 {
-    box.SetPlayMode(PictureType);
+    box.State().SetPlayMode(PictureType);
     box.KeyPressed(VK_A);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Res:  PICTURE_1\r", 0), 0u);
@@ -158,12 +156,12 @@ TEST_F(PictureModes, MissingPicturesTraceWithoutTouchingTheSurface)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].rfind("File: MISSING PICTURE.JPG\rMode: PictureType     CDir: ", 0), 0u) << messages[1];
     EXPECT_TRUE(LitBounds(box.Surface()).isEmpty());
-    EXPECT_EQ(box.DrawCount(), 2);
+    EXPECT_EQ(box.State().DrawCount(), 2);
 }
 
 TEST_F(PictureModes, DamagedPicturesAndUnknownExtensionsPassOut)
 {
-    box.SetPlayMode(PictureType);
+    box.State().SetPlayMode(PictureType);
     const std::string damaged = dir.filePath("damaged.bmp").toStdString();
     std::ofstream(damaged) << "BM this is not a bitmap";
     KeyTable->Entry(1).PictureFile = damaged;
@@ -184,7 +182,7 @@ TEST_F(PictureModes, AnEmptyPictureIsAFailedLoadNotADivisionByZero)
     const std::string path = dir.filePath("empty.gif").toStdString();
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(gif), sizeof gif);
     KeyTable->Entry(1).PictureFile = path;
-    box.SetPlayMode(PictureType);
+    box.State().SetPlayMode(PictureType);
     box.KeyPressed(VK_A);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("(empty picture)"), std::string::npos) << messages[0];
@@ -194,7 +192,7 @@ TEST_F(PictureModes, AnEmptyPictureIsAFailedLoadNotADivisionByZero)
 TEST_F(PictureModes, APatternLargerThanItsRectangleShowsItsTopLeftPart)
 {
     KeyTable->Entry(1).PatternFile = Save(PlacePattern(240, 240), "pattern.bmp");
-    box.SetPlayMode(PatternType);
+    box.State().SetPlayMode(PatternType);
     const std::uint32_t seed = FindSeed([](std::uint32_t s) {
         const TPatternDraw d = ReplayPattern(s, 1000, 700);
         return d.Figure == 0 && d.R.Width() > 60 && d.R.Width() < 200 && d.R.Height() > 60 && d.R.Height() < 200;
@@ -216,8 +214,8 @@ TEST_F(PictureModes, APatternLargerThanItsRectangleShowsItsTopLeftPart)
 TEST_F(PictureModes, TrianglesContinueOneWallpaperFromTheSurfacesCorner)
 {
     KeyTable->Entry(1).PatternFile = Save(PlacePattern(40, 30), "tile.bmp");
-    box.SetPlayMode(PatternType);
-    box.SetEraseLimit(100);
+    box.State().SetPlayMode(PatternType);
+    box.State().SetEraseLimit(100);
     for (int triangle = 0; triangle < 2; ++triangle) {
         const std::uint32_t seed = FindSeed([triangle](std::uint32_t s) {
             const TPatternDraw d = ReplayPattern(s + 1000 * triangle, 1000, 700);
@@ -257,7 +255,7 @@ TEST_F(PictureModes, AMetafilePatternCannotBeTiled)
     const std::string path = dir.filePath("shape.wmf").toStdString();
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(wmf.data()), std::streamsize(wmf.size()));
     KeyTable->Entry(1).PatternFile = path;
-    box.SetPlayMode(PatternType);
+    box.State().SetPlayMode(PatternType);
     try {
         box.KeyPressed(VK_A);
         FAIL() << "a metafile pattern was tiled";

@@ -1,8 +1,8 @@
 #include "widgetkit/Application.h"
 
 #include "base/Exceptions.h"
-#include "play/KDGlobals.h"
 #include "widgetkit/Controls.h"
+#include "widgetkit/KDCursor.h"
 
 #include <gtest/gtest.h>
 

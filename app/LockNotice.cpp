@@ -1,0 +1,124 @@
+#include "app/LockNotice.h"
+
+#include "base/StringTable.h"
+#include "platform/keylock/kdkbhook.h"
+
+#include <QDateTime>
+#include <QTimer>
+
+#include <cstdio>
+
+TLockNotice::TLockNotice(QObject* parent)
+    : QObject(parent)
+    , m_keysLocked(WindowKeysLocked)
+{
+    SetWindowKeysReport([](void* notice, int state) { static_cast<TLockNotice*>(notice)->WindowKeysReport(state); },
+                        this);
+}
+
+TLockNotice::~TLockNotice()
+{
+    SetWindowKeysReport(nullptr, nullptr);
+    if (m_timer)
+        WatchWindowKeysLocked(nullptr, nullptr);
+}
+
+void TLockNotice::SetKeyLockCheck(std::function<bool()> locked, int graceMs)
+{
+    m_keysLocked = std::move(locked);
+    m_graceMs = graceMs;
+    m_unlockedSince = -1;
+}
+
+void TLockNotice::Watch()
+{
+    // The lock tells when it changes; the timer only waits out the grace.
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] { CheckKeyLock(); });
+    WatchWindowKeysLocked([](void* notice) { static_cast<TLockNotice*>(notice)->CheckKeyLock(); }, this);
+    CheckKeyLock();
+}
+
+void TLockNotice::StopWatching()
+{
+    WatchWindowKeysLocked(nullptr, nullptr);
+    if (m_timer)
+        m_timer->stop();
+}
+
+void TLockNotice::CheckKeyLock()
+{
+    if (m_keysLocked && m_keysLocked()) {
+        m_unlockedSince = -1;
+        if (m_timer)
+            m_timer->stop();
+        if (m_keysNotLockedShown)
+            ShowKeysNotLocked(false);
+        return;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_unlockedSince < 0)
+        m_unlockedSince = now;
+    const qint64 unlockedMs = now - m_unlockedSince;
+    if (unlockedMs < m_graceMs) {
+        // Looked at again when the grace is over, unless the lock tells of a change first.
+        if (m_timer)
+            m_timer->start(int(m_graceMs - unlockedMs));
+        return;
+    }
+    if (m_timer)
+        m_timer->stop();
+    if (!m_keysNotLockedShown)
+        ShowKeysNotLocked(true);
+}
+
+void TLockNotice::ShowKeysNotLocked(bool show)
+{
+    m_keysNotLockedShown = show;
+    Changed();
+}
+
+void TLockNotice::Changed()
+{
+    if (OnChange)
+        OnChange();
+}
+
+std::string TLockNotice::Text() const
+{
+    if (!m_reported.empty())
+        return m_reported;
+    return m_keysNotLockedShown ? LoadStr(Str::KeysNotLocked) : std::string();
+}
+
+void TLockNotice::WindowKeysReport(int state)
+{
+    int text = 0;
+    switch (state) {
+    case wksDesktopKeysOpen:
+        text = Str::KeysOpenOnDesktop;
+        break;
+    case wksRefused:
+        text = Str::KeysRefusedByDesktop;
+        break;
+    case wksLost:
+        text = Str::KeysLostToDesktop;
+        break;
+    default:
+        break;
+    }
+    if (text == 0) {
+        if (!m_reported.empty())
+            std::fprintf(stderr, "Kedoozle: %s\n", LoadStr(Str::KeysLockedAgain).c_str());
+        m_reported.clear();
+        Changed();
+        return;
+    }
+    if (m_reported == LoadStr(text))
+        return; // told already
+    m_reported = LoadStr(text);
+    std::fprintf(stderr, "Kedoozle: %s\n", m_reported.c_str());
+    std::fflush(stderr);
+    Changed();
+}
