@@ -1,6 +1,6 @@
 #include "platform/keylock/LockWindows.h"
 
-#include "platform/keylock/kdkbhook.h"
+#include "platform/keylock/KeyLock.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -9,9 +9,8 @@
 namespace {
 
 struct TReceiver {
-    TWindowKeysReport Report { nullptr };
-    void* Context { nullptr };
-    int LastState { wksLocked };
+    std::function<void(TWindowKeysState)> Report;
+    TWindowKeysState LastState { TWindowKeysState::Locked };
 };
 
 TReceiver& Receiver()
@@ -30,7 +29,7 @@ bool IsLockCandidate(const QWindow* window)
     return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
 }
 
-void ReportWindowKeys(int state)
+void ReportWindowKeys(TWindowKeysState state)
 {
     TReceiver& receiver = Receiver();
     if (state == receiver.LastState)
@@ -43,24 +42,23 @@ void ReportWindowKeys(int state)
     QTimer::singleShot(0, qGuiApp, [state] {
         const TReceiver& current = Receiver();
         if (current.Report && current.LastState == state)
-            current.Report(current.Context, state);
+            current.Report(state);
     });
 }
 
-void ForgetWindowKeysState() { Receiver().LastState = wksLocked; }
+void ForgetWindowKeysState() { Receiver().LastState = TWindowKeysState::Locked; }
 
-void SetWindowKeysReport(TWindowKeysReport report, void* context)
+void SetWindowKeysReport(std::function<void(TWindowKeysState)> report)
 {
     TReceiver& receiver = Receiver();
-    receiver.Report = report;
-    receiver.Context = context;
+    receiver.Report = std::move(report);
     // A receiver that comes after the lock hears what is not locked too.
-    const int state = receiver.LastState;
-    if (report && state != wksLocked && qGuiApp) {
+    const TWindowKeysState state = receiver.LastState;
+    if (receiver.Report && state != TWindowKeysState::Locked && qGuiApp) {
         QTimer::singleShot(0, qGuiApp, [state] {
             const TReceiver& current = Receiver();
             if (current.Report && current.LastState == state)
-                current.Report(current.Context, state);
+                current.Report(state);
         });
     }
 }

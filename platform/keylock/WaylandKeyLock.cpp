@@ -1,7 +1,7 @@
 #include "platform/keylock/WaylandKeyLock.h"
 
 #include "platform/keylock/LockWindows.h"
-#include "platform/keylock/kdkbhook.h"
+#include "platform/keylock/KeyLock.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -95,7 +95,7 @@ TWaylandKeyLock* TWaylandKeyLock::Create()
     auto* lock = new TWaylandKeyLock(display, queue, registry);
     if (wl_display_roundtrip_queue(display, queue) < 0 || !lock->FManager || lock->FSeats.empty()) {
         delete lock;
-        ReportWindowKeys(wksDesktopKeysOpen);
+        ReportWindowKeys(TWindowKeysState::DesktopKeysOpen);
         return nullptr;
     }
     // From now on the compositor's answers come with the program's other events, dispatched
@@ -186,7 +186,7 @@ void TWaylandKeyLock::GlobalRemove(void* data, wl_registry*, unsigned name)
         lock->FInhibitors.clear();
         zwp_keyboard_shortcuts_inhibit_manager_v1_destroy(lock->FManager);
         lock->FManager = nullptr;
-        ReportWindowKeys(wksLost);
+        ReportWindowKeys(TWindowKeysState::Lost);
     }
     lock->FSoon.start(); // whether the keys are locked may have changed with it
 }
@@ -327,7 +327,7 @@ void TWaylandKeyLock::ReportFor(const QWindow* focus)
     const auto now = TClock::now();
     bool asked = false;
     bool waiting = false;
-    int state = wksLocked;
+    TWindowKeysState state = TWindowKeysState::Locked;
     for (const auto& inhibitor : FInhibitors) {
         if (inhibitor->Window != focus)
             continue;
@@ -341,11 +341,11 @@ void TWaylandKeyLock::ReportFor(const QWindow* focus)
         if (now - since < GrantTimeout + (askingAgain ? RequestDelay : 0ms))
             waiting = true;
         else
-            state = inhibitor->EverActive ? wksLost : wksRefused;
+            state = inhibitor->EverActive ? TWindowKeysState::Lost : TWindowKeysState::Refused;
     }
     // Until the window has asked, and while a request waits for its answer, the parent hears
     // nothing new.
-    if (!asked || (state == wksLocked && waiting))
+    if (!asked || (state == TWindowKeysState::Locked && waiting))
         return;
     ReportWindowKeys(state);
 }

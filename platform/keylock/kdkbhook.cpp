@@ -1,5 +1,7 @@
 #include "platform/keylock/kdkbhook.h"
 
+#include "platform/keylock/KeyLock.h"
+
 #include "platform/keylock/InputLock.h"
 #include "platform/keylock/LockKeysState.h"
 #include "platform/keylock/LockWindows.h"
@@ -22,13 +24,12 @@ namespace {
 QPointer<TInputLock> X11Lock;
 QPointer<TWaylandKeyLock> WaylandLock;
 std::optional<TLockKeysState> LockKeys;
-void (*LockChanged)(void*) = nullptr;
-void* LockChangedContext = nullptr;
+std::function<void()> LockChanged;
 
 void TellLockChanged()
 {
     if (LockChanged)
-        LockChanged(LockChangedContext);
+        LockChanged();
 }
 
 Display* QtDisplay()
@@ -59,7 +60,7 @@ void DisableWindowKeys()
         X11Lock->SetKeysLockedChanged(TellLockChanged);
         ServerKeys::Lock(XDisplayString(dpy));
         if (OnWaylandDesktop())
-            ReportWindowKeys(wksDesktopKeysOpen);
+            ReportWindowKeys(TWindowKeysState::DesktopKeysOpen);
     } else {
         WaylandLock = TWaylandKeyLock::Create();
         if (WaylandLock)
@@ -89,8 +90,4 @@ bool WindowKeysLocked()
     return WaylandLock && WaylandLock->KeysLocked();
 }
 
-void WatchWindowKeysLocked(void (*changed)(void* context), void* context)
-{
-    LockChanged = changed;
-    LockChangedContext = changed ? context : nullptr;
-}
+void WatchWindowKeysLocked(std::function<void()> changed) { LockChanged = std::move(changed); }

@@ -11,27 +11,9 @@
 
 #define KDKBHOOK_EXPORT __attribute__((visibility("default")))
 
+// The two calls the program makes across the library's C boundary; the rest of the lock's
+// interface is C++ (KeyLock.h).
 extern "C" {
 KDKBHOOK_EXPORT void DisableWindowKeys();
 KDKBHOOK_EXPORT void EnableWindowKeys();
-// Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
-// while another client holds the keyboard, and while a Wayland compositor does not hold its
-// shortcuts back.
-KDKBHOOK_EXPORT bool WindowKeysLocked();
-
-// What the lock can tell the program about itself, so that a parent learns which keys are
-// not locked. Reported on the user-interface thread whenever it changes while locked.
-enum TWindowKeysState {
-    wksLocked = 0,          // the desktop's shortcuts are held back
-    wksDesktopKeysOpen = 1, // an X client on a Wayland desktop: its own shortcuts still act
-    wksRefused = 2,         // the desktop has not allowed the program to hold its shortcuts back
-    wksLost = 3,            // the desktop took the lock back and has not given it again
-};
-typedef void (*TWindowKeysReport)(void* context, int state);
-// Sets the receiver of the reports (null for none). Set before DisableWindowKeys.
-KDKBHOOK_EXPORT void SetWindowKeysReport(TWindowKeysReport report, void* context);
-
-// `changed(context)` is called on the user-interface thread whenever WindowKeysLocked's answer
-// may have changed, so nobody has to ask it on a timer; a null `changed` stops the calls.
-KDKBHOOK_EXPORT void WatchWindowKeysLocked(void (*changed)(void* context), void* context);
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/keylock/kdkbhook.h"
+
+#include <functional>
+
+// What the lock can tell the program about itself, so that a parent learns which keys are not
+// locked.
+enum class TWindowKeysState {
+    Locked,          // the desktop's shortcuts are held back
+    DesktopKeysOpen, // an X client on a Wayland desktop: its own shortcuts still act
+    Refused,         // the desktop has not allowed the program to hold its shortcuts back
+    Lost,            // the desktop took the lock back and has not given it again
+};
+
+// Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
+// while another client holds the keyboard, and while a Wayland compositor does not hold its
+// shortcuts back.
+KDKBHOOK_EXPORT bool WindowKeysLocked();
+
+// Sets the receiver of the lock's reports (empty for none); set it before DisableWindowKeys.
+// Reports come on the user-interface thread whenever the state changes while locked.
+KDKBHOOK_EXPORT void SetWindowKeysReport(std::function<void(TWindowKeysState)> report);
+
+// `changed` is called on the user-interface thread whenever WindowKeysLocked's answer may have
+// changed, so nobody has to ask it on a timer; an empty `changed` stops the calls.
+KDKBHOOK_EXPORT void WatchWindowKeysLocked(std::function<void()> changed);
