@@ -1,7 +1,7 @@
 #include "app/LockNotice.h"
 
 #include "base/StringTable.h"
-#include "platform/keylock/kdkbhook.h"
+#include "platform/keylock/KeyLock.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -12,15 +12,14 @@ TLockNotice::TLockNotice(QObject* parent)
     : QObject(parent)
     , m_keysLocked(WindowKeysLocked)
 {
-    SetWindowKeysReport([](void* notice, int state) { static_cast<TLockNotice*>(notice)->WindowKeysReport(state); },
-                        this);
+    SetWindowKeysReport([this](TWindowKeysState state) { WindowKeysReport(state); });
 }
 
 TLockNotice::~TLockNotice()
 {
-    SetWindowKeysReport(nullptr, nullptr);
+    SetWindowKeysReport({});
     if (m_timer)
-        WatchWindowKeysLocked(nullptr, nullptr);
+        WatchWindowKeysLocked({});
 }
 
 void TLockNotice::SetKeyLockCheck(std::function<bool()> locked, int graceMs)
@@ -36,13 +35,13 @@ void TLockNotice::Watch()
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, [this] { CheckKeyLock(); });
-    WatchWindowKeysLocked([](void* notice) { static_cast<TLockNotice*>(notice)->CheckKeyLock(); }, this);
+    WatchWindowKeysLocked([this] { CheckKeyLock(); });
     CheckKeyLock();
 }
 
 void TLockNotice::StopWatching()
 {
-    WatchWindowKeysLocked(nullptr, nullptr);
+    WatchWindowKeysLocked({});
     if (m_timer)
         m_timer->stop();
 }
@@ -92,20 +91,20 @@ std::string TLockNotice::Text() const
     return m_keysNotLockedShown ? LoadStr(Str::KeysNotLocked) : std::string();
 }
 
-void TLockNotice::WindowKeysReport(int state)
+void TLockNotice::WindowKeysReport(TWindowKeysState state)
 {
     int text = 0;
     switch (state) {
-    case wksDesktopKeysOpen:
+    case TWindowKeysState::DesktopKeysOpen:
         text = Str::KeysOpenOnDesktop;
         break;
-    case wksRefused:
+    case TWindowKeysState::Refused:
         text = Str::KeysRefusedByDesktop;
         break;
-    case wksLost:
+    case TWindowKeysState::Lost:
         text = Str::KeysLostToDesktop;
         break;
-    default:
+    case TWindowKeysState::Locked:
         break;
     }
     if (text == 0) {

@@ -6,9 +6,10 @@
 #include <string>
 
 class QTimer;
+enum class TWindowKeysState;
 
 // Whether the key lock holds, as the parent should be told. The lock reports what is not
-// locked (a TWindowKeysState); that report is written to the error output and stands until
+// locked; that report is written to the error output and stands until
 // the lock holds again. Besides, the lock is watched while the program plays: when it does
 // not hold for a grace time, a general warning stands until it holds again. CheckKeyLock runs
 // whenever the lock may have changed; a timer runs only through the grace.
@@ -27,7 +28,7 @@ public:
     void StopWatching();
     void CheckKeyLock();
     // The lock's report.
-    void WindowKeysReport(int state);
+    void WindowKeysReport(TWindowKeysState state);
 
     // What the lock reported as not locked; empty while it holds.
     const std::string& Reported() const { return m_reported; }

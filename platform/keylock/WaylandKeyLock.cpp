@@ -1,7 +1,7 @@
 #include "platform/keylock/WaylandKeyLock.h"
 
-#include "platform/keylock/LockWindows.h"
 #include "platform/keylock/KeyLock.h"
+#include "platform/keylock/LockWindows.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainForm.h"
 #include "app/KeyThread.h"
+#include "app/MainForm.h"
 #include "app/ProgramPaths.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"

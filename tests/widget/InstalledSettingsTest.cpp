@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
-#include "base/IniFile.h"
 #include "app/ProgramPaths.h"
+#include "base/IniFile.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
 #include "play/KDPaintBox.h"

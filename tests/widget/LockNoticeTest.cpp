@@ -4,7 +4,7 @@
 #include "app/MainFormUi.h"
 #include "paint/ColorData.h"
 #include "pictures/PictureFormats.h"
-#include "platform/keylock/kdkbhook.h"
+#include "platform/keylock/KeyLock.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "tests/support/MainFormFixture.h"
@@ -51,7 +51,7 @@ TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)
     EXPECT_FALSE(form.Ui().LblMessage->isVisible());
 
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Refused);
     const std::string written = testing::internal::GetCapturedStderr();
     EXPECT_NE(form.LockNotice().Reported().find("has not allowed Kedoozle"), std::string::npos);
     EXPECT_EQ(written, "Kedoozle: " + form.LockNotice().Reported() + "\n");
@@ -65,12 +65,12 @@ TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)
     EXPECT_TRUE(NoticeShowing(form));
 
     // A later report replaces the text.
-    form.LockNotice().WindowKeysReport(wksLost);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Lost);
     EXPECT_NE(form.LockNotice().Reported().find("took its shortcuts back"), std::string::npos);
     EXPECT_TRUE(NoticeShowing(form));
 
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Locked);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Kedoozle: Keys are locked again.\n");
     EXPECT_TRUE(form.LockNotice().Reported().empty());
     EXPECT_FALSE(form.Ui().LblMessage->isVisible());
@@ -88,7 +88,7 @@ TEST_F(LockNoticeTest, TraceTextsTakeTheAreaAndTheNoticeComesBackAfterThem)
     form.FormCreate();
     form.show();
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksDesktopKeysOpen);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::DesktopKeysOpen);
     testing::internal::GetCapturedStderr();
     EXPECT_NE(form.LockNotice().Reported().find("this desktop does not let"), std::string::npos);
     EXPECT_TRUE(NoticeShowing(form));
@@ -99,7 +99,7 @@ TEST_F(LockNoticeTest, TraceTextsTakeTheAreaAndTheNoticeComesBackAfterThem)
 
     // A report while a trace text shows leaves the trace in place.
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Refused);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(form.Ui().LblMessage->Caption().rfind("Res:  PICTURE_1", 0), 0u);
 
@@ -111,7 +111,7 @@ TEST_F(LockNoticeTest, TraceTextsTakeTheAreaAndTheNoticeComesBackAfterThem)
 
     // Once locked, a cleared trace leaves the logo, not the old notice.
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Locked);
     testing::internal::GetCapturedStderr();
     Press(form);
     EXPECT_FALSE(form.Ui().LblMessage->isVisible());
@@ -132,7 +132,7 @@ TEST_F(LockNoticeTest, TheLocksReportGoesBeforeTheGeneralWarningAndLeavesItWhenD
     EXPECT_EQ(form.Ui().LblMessage->Caption(), "keys are not locked");
 
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksRefused);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Refused);
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(NoticeShowing(form));
     // The check going on while the report stands does not bring the general text back.
@@ -141,7 +141,7 @@ TEST_F(LockNoticeTest, TheLocksReportGoesBeforeTheGeneralWarningAndLeavesItWhenD
 
     // The lock holds again after all: the report goes, and the keys are still not locked.
     testing::internal::CaptureStderr();
-    form.LockNotice().WindowKeysReport(wksLocked);
+    form.LockNotice().WindowKeysReport(TWindowKeysState::Locked);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(form.Ui().LblMessage->Caption(), "keys are not locked");
     EXPECT_TRUE(form.Ui().LblMessage->isVisible());
