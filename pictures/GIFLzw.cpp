@@ -19,7 +19,37 @@ inline std::uint64_t Load64(const std::uint8_t* p)
 
 [[noreturn]] void RaiseCircular() { RaiseRes<EGIFException>(Str::GIFCircularTable); }
 
+// Copies a string of `length` pixels that already stands earlier in the output (`source`
+// ends before `dest`) to `dest`, with `room` pixels left there.
+inline void CopyString(std::uint8_t* dest, const std::uint8_t* source, unsigned length, std::size_t room)
+{
+    if (length <= 16 && room >= 16) {
+        // Most strings are short: one fixed 16-byte copy, both halves loaded before either is
+        // stored (what lies beyond the string is overwritten by the codes that follow).
+        std::uint64_t a, b;
+        std::memcpy(&a, source, 8);
+        std::memcpy(&b, source + 8, 8);
+        std::memcpy(dest, &a, 8);
+        std::memcpy(dest + 8, &b, 8);
+        return;
+    }
+    std::memcpy(dest, source, length);
+}
+
 } // namespace
+
+// The last string of the frame: unrolled on the stack through the prefix links, and what fits
+// is kept.
+void TGIFLzwDecoder::UnrollPart(unsigned code, unsigned length, std::uint8_t* dest, std::size_t room)
+{
+    unsigned c = code;
+    for (unsigned i = length - 1; i > 0; --i) {
+        m_stack[i] = m_suffix[c];
+        c = m_prefix[c];
+    }
+    m_stack[0] = std::uint8_t(c);
+    std::memcpy(dest, m_stack.data(), room);
+}
 
 TGIFLzwDecoder::TResult TGIFLzwDecoder::Decode(std::span<const std::uint8_t> input, int minCodeSize,
                                                std::span<std::uint8_t> output)
@@ -87,30 +117,11 @@ TGIFLzwDecoder::TResult TGIFLzwDecoder::Decode(std::span<const std::uint8_t> inp
                 RaiseCircular();
             const std::size_t room = total - pos;
             if (length > room) {
-                // The last string of the frame: unroll it on the stack, keep what fits.
-                unsigned c = code;
-                for (unsigned i = length - 1; i > 0; --i) {
-                    m_stack[i] = m_suffix[c];
-                    c = m_prefix[c];
-                }
-                m_stack[0] = std::uint8_t(c);
-                std::memcpy(out + pos, m_stack.data(), room);
+                UnrollPart(code, length, out + pos, room);
                 return { TStop::Filled, total };
             }
-            const std::uint8_t* const source = out + m_offset[code];
             std::uint8_t* const dest = out + pos;
-            if (length <= 16 && room >= 16) {
-                // Most strings are short: one fixed 16-byte copy, both halves loaded before
-                // either is stored (the source ends before `dest`; what lies beyond the string
-                // is overwritten by the codes that follow).
-                std::uint64_t a, b;
-                std::memcpy(&a, source, 8);
-                std::memcpy(&b, source + 8, 8);
-                std::memcpy(dest, &a, 8);
-                std::memcpy(dest + 8, &b, 8);
-            } else {
-                std::memcpy(dest, source, length);
-            }
+            CopyString(dest, out + m_offset[code], length, room);
             first = dest[0];
             pos += length;
         } else {

@@ -41,6 +41,8 @@ public:
     TResult Decode(std::span<const std::uint8_t> input, int minCodeSize, std::span<std::uint8_t> output);
 
 private:
+    void UnrollPart(unsigned code, unsigned length, std::uint8_t* dest, std::size_t room);
+
     std::array<std::uint16_t, TableSize> m_prefix {};
     std::array<std::uint8_t, TableSize> m_suffix {};
     // Length of each entry's string; 0 marks an entry that cannot be unrolled.

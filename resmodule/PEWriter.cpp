@@ -1,7 +1,8 @@
 #include "resmodule/PEWriter.h"
 
+#include "base/ByteWriter.h"
+
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -28,39 +29,6 @@ std::uint64_t AlignUp(std::uint64_t value, std::uint64_t alignment)
 {
     return (value + alignment - 1) / alignment * alignment;
 }
-
-class TImageWriter {
-public:
-    explicit TImageWriter(std::size_t size)
-        : m_bytes(size)
-    {
-    }
-    void U8(std::size_t at, std::uint8_t v) { m_bytes[at] = std::byte(v); }
-    void U16(std::size_t at, std::uint16_t v)
-    {
-        U8(at, std::uint8_t(v));
-        U8(at + 1, std::uint8_t(v >> 8));
-    }
-    void U32(std::size_t at, std::uint32_t v)
-    {
-        U16(at, std::uint16_t(v));
-        U16(at + 2, std::uint16_t(v >> 16));
-    }
-    void U64(std::size_t at, std::uint64_t v)
-    {
-        U32(at, std::uint32_t(v));
-        U32(at + 4, std::uint32_t(v >> 32));
-    }
-    void Bytes(std::size_t at, const void* data, std::size_t size)
-    {
-        if (size > 0)
-            std::memcpy(m_bytes.data() + at, data, size);
-    }
-    std::vector<std::byte>& Data() { return m_bytes; }
-
-private:
-    std::vector<std::byte> m_bytes;
-};
 
 // UTF-8 to UTF-16 with ASCII letters upper-cased; malformed UTF-8 is refused.
 std::u16string ResourceNameUnits(const std::string& name)
@@ -154,7 +122,7 @@ public:
     std::vector<std::byte> Write()
     {
         Layout();
-        TImageWriter out(static_cast<std::size_t>(m_size));
+        TByteWriter out(static_cast<std::size_t>(m_size));
         std::uint32_t dirCursor = 0;
         std::uint32_t nextTypeDir = TableSize(m_types.size());
         WriteDirectoryHeader(out, dirCursor, m_types);
@@ -166,41 +134,41 @@ public:
 
         std::uint32_t typeEntry = dirCursor + DirectoryHeaderSize;
         for (const auto& [type, names] : m_types) {
-            out.U32(typeEntry, KeyField(type));
-            out.U32(typeEntry + 4, HighBit | nextTypeDir);
+            out.U32At(typeEntry, KeyField(type));
+            out.U32At(typeEntry + 4, HighBit | nextTypeDir);
             typeEntry += DirectoryEntrySize;
 
             WriteDirectoryHeader(out, nextTypeDir, names);
             std::uint32_t nameEntry = nextTypeDir + DirectoryHeaderSize;
             nextTypeDir += TableSize(names.size());
             for (const auto& [name, languages] : names) {
-                out.U32(nameEntry, KeyField(name));
-                out.U32(nameEntry + 4, HighBit | nextNameDir);
+                out.U32At(nameEntry, KeyField(name));
+                out.U32At(nameEntry + 4, HighBit | nextNameDir);
                 nameEntry += DirectoryEntrySize;
 
-                out.U32(nextNameDir + 12, 0);
-                out.U16(nextNameDir + 14, std::uint16_t(languages.size()));
+                out.U32At(nextNameDir + 12, 0);
+                out.U16At(nextNameDir + 14, std::uint16_t(languages.size()));
                 std::uint32_t languageEntry = nextNameDir + DirectoryHeaderSize;
                 nextNameDir += TableSize(languages.size());
                 for (const auto& [language, data] : languages) {
-                    out.U32(languageEntry, language);
-                    out.U32(languageEntry + 4, nextDataEntry);
+                    out.U32At(languageEntry, language);
+                    out.U32At(languageEntry + 4, nextDataEntry);
                     languageEntry += DirectoryEntrySize;
 
                     const std::uint32_t dataOffset = m_dataOffsets[dataIndex++];
-                    out.U32(nextDataEntry, ResourceRva + dataOffset);
-                    out.U32(nextDataEntry + 4, std::uint32_t(data->size()));
+                    out.U32At(nextDataEntry, ResourceRva + dataOffset);
+                    out.U32At(nextDataEntry + 4, std::uint32_t(data->size()));
                     nextDataEntry += DataEntrySize;
-                    out.Bytes(dataOffset, data->data(), data->size());
+                    out.BytesAt(dataOffset, data->data(), data->size());
                 }
             }
         }
         for (const auto& [units, offset] : m_stringOffsets) {
-            out.U16(offset, std::uint16_t(units.size()));
+            out.U16At(offset, std::uint16_t(units.size()));
             for (std::size_t i = 0; i < units.size(); ++i)
-                out.U16(offset + 2 + i * 2, units[i]);
+                out.U16At(offset + 2 + i * 2, units[i]);
         }
-        return std::move(out.Data());
+        return out.Take();
     }
 
 private:
@@ -210,13 +178,13 @@ private:
     }
 
     template<typename Map>
-    static void WriteDirectoryHeader(TImageWriter& out, std::uint32_t at, const Map& entries)
+    static void WriteDirectoryHeader(TByteWriter& out, std::uint32_t at, const Map& entries)
     {
         std::uint16_t named = 0;
         for (const auto& entry : entries)
             named += entry.first.IsName ? 1 : 0;
-        out.U16(at + 12, named);
-        out.U16(at + 14, std::uint16_t(entries.size() - named));
+        out.U16At(at + 12, named);
+        out.U16At(at + 14, std::uint16_t(entries.size() - named));
     }
 
     std::uint32_t KeyField(const TKey& key) const
@@ -288,9 +256,37 @@ std::uint32_t ImageChecksum(const std::vector<std::byte>& image, std::size_t che
     return std::uint32_t(sum + image.size());
 }
 
-} // namespace
+// Where the parts of an image stand and how large they are.
+struct TImageLayout {
+    bool Plus { false }; // PE32+
+    std::uint32_t OptionalSize { 0 };
+    std::uint32_t Coff { 0 };
+    std::uint32_t Optional { 0 };
+    std::uint32_t SectionTable { 0 };
+    std::uint32_t HeadersSize { 0 };
+    std::uint32_t SectionSize { 0 };
+    std::uint32_t RawSize { 0 };
+    std::uint32_t ImageSize { 0 };
+};
 
-std::vector<std::byte> BuildResourceLibrary(const std::vector<TPEResource>& resources, TPEFormat format)
+TImageLayout LayOutImage(TPEFormat format, std::size_t sectionSize)
+{
+    TImageLayout l;
+    l.Plus = format == TPEFormat::PE32Plus;
+    l.OptionalSize = l.Plus ? 240 : 224;
+    l.Coff = PEHeaderOffset + 4;
+    l.Optional = l.Coff + CoffHeaderSize;
+    l.SectionTable = l.Optional + l.OptionalSize;
+    l.HeadersSize = std::uint32_t(AlignUp(l.SectionTable + SectionHeaderSize, FileAlignment));
+    l.SectionSize = std::uint32_t(sectionSize);
+    l.RawSize = std::uint32_t(AlignUp(sectionSize, FileAlignment));
+    l.ImageSize = std::uint32_t(ResourceRva + AlignUp(std::max<std::size_t>(sectionSize, 1), SectionAlignment));
+    return l;
+}
+
+// The types, names and languages of `resources`; raises on a duplicate, a bad id, or more
+// entries than a directory can count (16 bits).
+TTypes SortResources(const std::vector<TPEResource>& resources)
 {
     TTypes types;
     for (const TPEResource& resource : resources) {
@@ -298,7 +294,6 @@ std::vector<std::byte> BuildResourceLibrary(const std::vector<TPEResource>& reso
         if (!languages.emplace(resource.Language, &resource.Data).second)
             throw EPEWriteError("duplicate resource " + DescribeId(resource.Type) + ":" + DescribeId(resource.Name));
     }
-    // Each directory counts its entries in 16 bits.
     bool fits = types.size() <= 0xFFFF;
     for (const auto& [type, names] : types) {
         fits = fits && names.size() <= 0xFFFF;
@@ -307,85 +302,104 @@ std::vector<std::byte> BuildResourceLibrary(const std::vector<TPEResource>& reso
     }
     if (!fits)
         throw EPEWriteError("too many resources for one module");
+    return types;
+}
 
-    const std::vector<std::byte> section = TResourceSectionWriter(types).Write();
-    const bool plus = format == TPEFormat::PE32Plus;
-    const std::uint32_t optionalSize = plus ? 240 : 224;
-    const std::uint32_t coff = PEHeaderOffset + 4;
-    const std::uint32_t optional = coff + CoffHeaderSize;
-    const std::uint32_t sectionTable = optional + optionalSize;
-    const auto headersSize = std::uint32_t(AlignUp(sectionTable + SectionHeaderSize, FileAlignment));
-    const auto rawSize = std::uint32_t(AlignUp(section.size(), FileAlignment));
-    const auto imageSize = std::uint32_t(ResourceRva + AlignUp(std::max<std::size_t>(section.size(), 1), SectionAlignment));
+// DOS header: "MZ", the usual stub header values, and the offset of the PE header.
+void WriteDosHeader(TByteWriter& out)
+{
+    out.U16At(0x00, 0x5A4D);
+    out.U16At(0x02, 0x90); // bytes in the last page
+    out.U16At(0x04, 3);    // pages
+    out.U16At(0x08, 4);    // header paragraphs
+    out.U16At(0x0C, 0xFFFF);
+    out.U16At(0x10, 0xB8); // initial SP
+    out.U16At(0x18, 0x40); // relocation table offset
+    out.U32At(0x3C, PEHeaderOffset);
+    out.BytesAt(0x40, DosStubCode, sizeof DosStubCode);
+    out.BytesAt(0x40 + sizeof DosStubCode, DosStubText, sizeof DosStubText - 1);
+}
 
-    TImageWriter out(headersSize + std::size_t(rawSize));
-    // DOS header: "MZ", the usual stub header values, and the offset of the PE header.
-    out.U16(0x00, 0x5A4D);
-    out.U16(0x02, 0x90); // bytes in the last page
-    out.U16(0x04, 3);    // pages
-    out.U16(0x08, 4);    // header paragraphs
-    out.U16(0x0C, 0xFFFF);
-    out.U16(0x10, 0xB8); // initial SP
-    out.U16(0x18, 0x40); // relocation table offset
-    out.U32(0x3C, PEHeaderOffset);
-    out.Bytes(0x40, DosStubCode, sizeof DosStubCode);
-    out.Bytes(0x40 + sizeof DosStubCode, DosStubText, sizeof DosStubText - 1);
-
-    out.U32(PEHeaderOffset, 0x00004550); // "PE\0\0"
-    out.U16(coff + 0, plus ? 0x8664 : 0x014C);
-    out.U16(coff + 2, 1); // one section
-    out.U16(coff + 16, std::uint16_t(optionalSize));
+void WriteCoffHeader(TByteWriter& out, const TImageLayout& l)
+{
+    out.U32At(PEHeaderOffset, 0x00004550); // "PE\0\0"
+    out.U16At(l.Coff + 0, l.Plus ? 0x8664 : 0x014C);
+    out.U16At(l.Coff + 2, 1); // one section
+    out.U16At(l.Coff + 16, std::uint16_t(l.OptionalSize));
     // Executable image, a library, no line numbers, symbols or debug data; 32-bit machine
     // for PE32, large-address-aware for PE32+. Having no code, it needs no relocations.
     std::uint16_t characteristics = 0x0002 | 0x2000 | 0x0004 | 0x0008 | 0x0200;
-    characteristics |= plus ? 0x0020 : 0x0100;
-    out.U16(coff + 18, characteristics);
+    characteristics |= l.Plus ? 0x0020 : 0x0100;
+    out.U16At(l.Coff + 18, characteristics);
+}
 
-    out.U16(optional + 0, plus ? 0x20B : 0x10B);
-    out.U8(optional + 2, 2); // linker version 2.0
-    out.U32(optional + 8, rawSize); // initialised data
+// The optional header but for its checksum, which is taken over the finished image.
+void WriteOptionalHeader(TByteWriter& out, const TImageLayout& l)
+{
+    const bool plus = l.Plus;
+    const std::uint32_t optional = l.Optional;
+    out.U16At(optional + 0, plus ? 0x20B : 0x10B);
+    out.U8At(optional + 2, 2);          // linker version 2.0
+    out.U32At(optional + 8, l.RawSize); // initialised data
     if (plus) {
-        out.U64(optional + 24, 0x180000000ull);
+        out.U64At(optional + 24, 0x180000000ull);
     } else {
-        out.U32(optional + 24, ResourceRva); // base of data
-        out.U32(optional + 28, 0x10000000u);
+        out.U32At(optional + 24, ResourceRva); // base of data
+        out.U32At(optional + 28, 0x10000000u);
     }
-    out.U32(optional + 32, SectionAlignment);
-    out.U32(optional + 36, FileAlignment);
-    out.U16(optional + 40, plus ? 5 : 4); // operating system version
-    out.U16(optional + 42, plus ? 2 : 0);
-    out.U16(optional + 48, plus ? 5 : 4); // subsystem version
-    out.U16(optional + 50, plus ? 2 : 0);
-    out.U32(optional + 56, imageSize);
-    out.U32(optional + 60, headersSize);
-    out.U16(optional + 68, 2);      // Windows GUI subsystem
-    out.U16(optional + 70, 0x0100); // NX compatible
+    out.U32At(optional + 32, SectionAlignment);
+    out.U32At(optional + 36, FileAlignment);
+    out.U16At(optional + 40, plus ? 5 : 4); // operating system version
+    out.U16At(optional + 42, plus ? 2 : 0);
+    out.U16At(optional + 48, plus ? 5 : 4); // subsystem version
+    out.U16At(optional + 50, plus ? 2 : 0);
+    out.U32At(optional + 56, l.ImageSize);
+    out.U32At(optional + 60, l.HeadersSize);
+    out.U16At(optional + 68, 2);      // Windows GUI subsystem
+    out.U16At(optional + 70, 0x0100); // NX compatible
     const std::uint32_t sizes = optional + 72;
     if (plus) {
-        out.U64(sizes + 0, 0x100000);
-        out.U64(sizes + 8, 0x1000);
-        out.U64(sizes + 16, 0x100000);
-        out.U64(sizes + 24, 0x1000);
+        out.U64At(sizes + 0, 0x100000);
+        out.U64At(sizes + 8, 0x1000);
+        out.U64At(sizes + 16, 0x100000);
+        out.U64At(sizes + 24, 0x1000);
     } else {
-        out.U32(sizes + 0, 0x100000);
-        out.U32(sizes + 4, 0x1000);
-        out.U32(sizes + 8, 0x100000);
-        out.U32(sizes + 12, 0x1000);
+        out.U32At(sizes + 0, 0x100000);
+        out.U32At(sizes + 4, 0x1000);
+        out.U32At(sizes + 8, 0x100000);
+        out.U32At(sizes + 12, 0x1000);
     }
     const std::uint32_t countField = plus ? optional + 108 : optional + 92;
-    out.U32(countField, 16);
+    out.U32At(countField, 16);
     const std::uint32_t resourceDirectory = countField + 4 + 2 * 8;
-    out.U32(resourceDirectory, ResourceRva);
-    out.U32(resourceDirectory + 4, std::uint32_t(section.size()));
+    out.U32At(resourceDirectory, ResourceRva);
+    out.U32At(resourceDirectory + 4, l.SectionSize);
+}
 
-    out.Bytes(sectionTable, ".rsrc", 5);
-    out.U32(sectionTable + 8, std::uint32_t(section.size()));
-    out.U32(sectionTable + 12, ResourceRva);
-    out.U32(sectionTable + 16, rawSize);
-    out.U32(sectionTable + 20, headersSize);
-    out.U32(sectionTable + 36, 0x40000040u); // initialised data, readable
+void WriteSectionHeader(TByteWriter& out, const TImageLayout& l)
+{
+    out.BytesAt(l.SectionTable, ".rsrc", 5);
+    out.U32At(l.SectionTable + 8, l.SectionSize);
+    out.U32At(l.SectionTable + 12, ResourceRva);
+    out.U32At(l.SectionTable + 16, l.RawSize);
+    out.U32At(l.SectionTable + 20, l.HeadersSize);
+    out.U32At(l.SectionTable + 36, 0x40000040u); // initialised data, readable
+}
 
-    out.Bytes(headersSize, section.data(), section.size());
-    out.U32(optional + 64, ImageChecksum(out.Data(), optional + 64));
-    return std::move(out.Data());
+} // namespace
+
+std::vector<std::byte> BuildResourceLibrary(const std::vector<TPEResource>& resources, TPEFormat format)
+{
+    const TTypes types = SortResources(resources);
+    const std::vector<std::byte> section = TResourceSectionWriter(types).Write();
+    const TImageLayout layout = LayOutImage(format, section.size());
+    TByteWriter out(layout.HeadersSize + std::size_t(layout.RawSize));
+    WriteDosHeader(out);
+    WriteCoffHeader(out, layout);
+    WriteOptionalHeader(out, layout);
+    WriteSectionHeader(out, layout);
+    out.BytesAt(layout.HeadersSize, section.data(), section.size());
+    const std::uint32_t checksumField = layout.Optional + 64;
+    out.U32At(checksumField, ImageChecksum(out.Bytes(), checksumField));
+    return out.Take();
 }

@@ -363,7 +363,7 @@ TMfFont ReadLogFontW(TByteReader& r)
     return font;
 }
 
-void PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
+void CreateObject(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r = record.Params();
     const std::uint32_t index = r.U32();
@@ -456,6 +456,27 @@ void PlayAngleArc(TMetafilePlayer& player, const TRecord& record)
     player.PolylineTo(points);
 }
 
+// The rectangles of `dataSize` bytes of region data at the reader: a 32-byte header, then
+// left, top, right and bottom of each. Nothing when the data is shorter than it says.
+std::optional<std::vector<QRectF>> ReadRegionRects(TByteReader& r, std::uint32_t dataSize)
+{
+    if (dataSize < 32 || dataSize > r.Remaining())
+        return std::nullopt;
+    TByteReader region(r.Bytes(dataSize));
+    region.Skip(8); // header size, type
+    const std::uint64_t count = region.U32();
+    region.Skip(20); // region size, bounds
+    if (count * 16 > region.Remaining())
+        return std::nullopt;
+    std::vector<QRectF> rects;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const QPointF topLeft = ReadPointL(region);
+        const QPointF bottomRight = ReadPointL(region);
+        rects.push_back(QRectF(topLeft, bottomRight));
+    }
+    return rects;
+}
+
 void PlayClipRegion(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r = record.Params();
@@ -465,20 +486,8 @@ void PlayClipRegion(TMetafilePlayer& player, const TRecord& record)
         player.ResetClip();
         return;
     }
-    if (dataSize < 32 || dataSize > r.Remaining())
-        return;
-    TByteReader region(r.Bytes(dataSize));
-    region.Skip(8); // header size, type
-    const std::uint64_t count = region.U32();
-    region.Skip(20); // region size, bounds
-    if (count * 16 > region.Remaining())
-        return;
-    std::vector<QRectF> rects;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        const double left = region.I32(), top = region.I32(), right = region.I32(), bottom = region.I32();
-        rects.push_back(QRectF(QPointF(left, top), QPointF(right, bottom)));
-    }
-    player.CombineDeviceClip(rects, int(mode));
+    if (const auto rects = ReadRegionRects(r, dataSize))
+        player.CombineDeviceClip(*rects, int(mode));
 }
 
 void PlayGradient(TMetafilePlayer& player, const TRecord& record)
@@ -514,164 +523,99 @@ void PlayRegionFill(TMetafilePlayer& player, const TRecord& record)
     std::optional<std::uint32_t> brush;
     if (record.Type == EMR_FILLRGN)
         brush = r.U32();
-    if (r.Overrun() || dataSize < 32 || dataSize > r.Remaining())
-        return;
-    TByteReader region(r.Bytes(dataSize));
-    region.Skip(8); // header size, type
-    const std::uint64_t count = region.U32();
-    region.Skip(20); // region size, bounds
-    if (count * 16 > region.Remaining())
-        return;
-    std::vector<QRectF> rects;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        const QPointF topLeft = ReadPointL(region);
-        const QPointF bottomRight = ReadPointL(region);
-        rects.push_back(QRectF(topLeft, bottomRight));
-    }
-    player.FillDeviceRegion(rects, brush);
+    if (const auto rects = ReadRegionRects(r, dataSize))
+        player.FillDeviceRegion(*rects, brush);
 }
 
-void PlayRecord(TMetafilePlayer& player, const TRecord& record)
+// Each family of records below plays the records it knows and answers whether it knew it.
+
+// Mapping modes, window and viewport, world transform, colours, modes and the saved states.
+bool PlayStateRecord(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r = record.Params();
     TMfState& state = player.State();
     switch (record.Type) {
-    case EMR_POLYBEZIER:
-    case EMR_POLYGON:
-    case EMR_POLYLINE:
-    case EMR_POLYBEZIERTO:
-    case EMR_POLYLINETO:
-        PlayPoly(player, record, false);
-        return;
-    case EMR_POLYBEZIER16:
-    case EMR_POLYGON16:
-    case EMR_POLYLINE16:
-    case EMR_POLYBEZIERTO16:
-    case EMR_POLYLINETO16:
-        PlayPoly(player, record, true);
-        return;
-    case EMR_POLYPOLYLINE:
-    case EMR_POLYPOLYGON:
-        PlayPolyPoly(player, record, false);
-        return;
-    case EMR_POLYPOLYLINE16:
-    case EMR_POLYPOLYGON16:
-        PlayPolyPoly(player, record, true);
-        return;
-    case EMR_POLYDRAW:
-    case EMR_POLYDRAW16:
-        PlayPolyDraw(player, record, record.Type == EMR_POLYDRAW16);
-        return;
     case EMR_SETWINDOWEXTEX: {
         const QPointF p = ReadPointL(r);
         player.SetWindowExt(p.x(), p.y());
-        return;
+        return true;
     }
     case EMR_SETWINDOWORGEX:
         state.WindowOrg = ReadPointL(r);
-        return;
+        return true;
     case EMR_SETVIEWPORTEXTEX: {
         const QPointF p = ReadPointL(r);
         player.SetViewportExt(p.x(), p.y());
-        return;
+        return true;
     }
     case EMR_SETVIEWPORTORGEX:
         state.ViewportOrg = ReadPointL(r);
-        return;
+        return true;
     case EMR_SCALEVIEWPORTEXTEX:
     case EMR_SCALEWINDOWEXTEX: {
         const double xNum = r.I32(), xDenom = r.I32(), yNum = r.I32(), yDenom = r.I32();
         if (xDenom == 0 || yDenom == 0)
-            return;
+            return true;
         const QPointF ext = record.Type == EMR_SCALEVIEWPORTEXTEX ? state.ViewportExt : state.WindowExt;
         if (record.Type == EMR_SCALEVIEWPORTEXTEX)
             player.SetViewportExt(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
         else
             player.SetWindowExt(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
-        return;
-    }
-    case EMR_SETPIXELV: {
-        const QPointF p = ReadPointL(r);
-        player.SetPixel(p, r.U32());
-        return;
+        return true;
     }
     case EMR_SETMAPMODE:
         player.SetMapMode(int(r.U32()));
-        return;
-    case EMR_SETBKMODE:
-        state.BkMode = int(r.U32());
-        return;
-    case EMR_SETPOLYFILLMODE:
-        state.Winding = r.U32() == MfWINDING;
-        return;
-    case EMR_SETTEXTALIGN:
-        state.TextAlign = r.U32();
-        return;
-    case EMR_SETTEXTCOLOR:
-        state.TextColor = r.U32();
-        return;
-    case EMR_SETBKCOLOR:
-        state.BkColor = r.U32();
-        return;
-    case EMR_SETARCDIRECTION:
-        state.ArcClockwise = r.U32() == 2;
-        return;
-    case EMR_MOVETOEX:
-        player.MoveTo(ReadPointL(r));
-        return;
-    case EMR_LINETO:
-        player.LineTo(ReadPointL(r));
-        return;
-    case EMR_INTERSECTCLIPRECT: {
-        const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
-        player.IntersectClip(left, top, right, bottom);
-        return;
-    }
-    case EMR_EXCLUDECLIPRECT: {
-        const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
-        player.ExcludeClip(left, top, right, bottom);
-        return;
-    }
-    case EMR_OFFSETCLIPRGN: {
-        const double dx = r.I32(), dy = r.I32();
-        player.OffsetClip(dx, dy);
-        return;
-    }
-    case EMR_EXTSELECTCLIPRGN:
-        PlayClipRegion(player, record);
-        return;
-    case EMR_SELECTCLIPPATH:
-        player.SelectClipPath(int(r.U32()));
-        return;
-    case EMR_SETROP2: {
-        const std::uint32_t rop = r.U32();
-        if (rop >= 1 && rop <= 16)
-            player.State().Rop2 = int(rop);
-        return;
-    }
-    case EMR_GRADIENTFILL:
-        PlayGradient(player, record);
-        return;
-    case EMR_FILLRGN:
-    case EMR_PAINTRGN:
-        PlayRegionFill(player, record);
-        return;
-    case EMR_SAVEDC:
-        player.SaveDC();
-        return;
-    case EMR_RESTOREDC:
-        player.RestoreDC(r.I32());
-        return;
+        return true;
     case EMR_SETWORLDTRANSFORM:
     case EMR_MODIFYWORLDTRANSFORM:
         PlayTransform(player, record);
-        return;
+        return true;
+    case EMR_SETBKMODE:
+        state.BkMode = int(r.U32());
+        return true;
+    case EMR_SETPOLYFILLMODE:
+        state.Winding = r.U32() == MfWINDING;
+        return true;
+    case EMR_SETTEXTALIGN:
+        state.TextAlign = r.U32();
+        return true;
+    case EMR_SETTEXTCOLOR:
+        state.TextColor = r.U32();
+        return true;
+    case EMR_SETBKCOLOR:
+        state.BkColor = r.U32();
+        return true;
+    case EMR_SETARCDIRECTION:
+        state.ArcClockwise = r.U32() == 2;
+        return true;
+    case EMR_SETROP2: {
+        const std::uint32_t rop = r.U32();
+        if (rop >= 1 && rop <= 16)
+            state.Rop2 = int(rop);
+        return true;
+    }
+    case EMR_SAVEDC:
+        player.SaveDC();
+        return true;
+    case EMR_RESTOREDC:
+        player.RestoreDC(r.I32());
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Pens, brushes, fonts and palettes: made, selected and deleted.
+bool PlayObjectRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    switch (record.Type) {
     case EMR_SELECTOBJECT:
         player.SelectObject(r.U32());
-        return;
+        return true;
     case EMR_DELETEOBJECT:
         player.DeleteObject(r.U32());
-        return;
+        return true;
     case EMR_CREATEPEN:
     case EMR_EXTCREATEPEN:
     case EMR_CREATEBRUSHINDIRECT:
@@ -679,11 +623,127 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     case EMR_CREATEDIBPATTERNBRUSHPT:
     case EMR_EXTCREATEFONTINDIRECTW:
     case EMR_CREATEPALETTE:
-        PlayObjectRecord(player, record);
-        return;
+        CreateObject(player, record);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlayClipRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    switch (record.Type) {
+    case EMR_INTERSECTCLIPRECT: {
+        const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
+        player.IntersectClip(left, top, right, bottom);
+        return true;
+    }
+    case EMR_EXCLUDECLIPRECT: {
+        const double left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
+        player.ExcludeClip(left, top, right, bottom);
+        return true;
+    }
+    case EMR_OFFSETCLIPRGN: {
+        const double dx = r.I32(), dy = r.I32();
+        player.OffsetClip(dx, dy);
+        return true;
+    }
+    case EMR_EXTSELECTCLIPRGN:
+        PlayClipRegion(player, record);
+        return true;
+    case EMR_SELECTCLIPPATH:
+        player.SelectClipPath(int(r.U32()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlayPathRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    switch (record.Type) {
+    case EMR_BEGINPATH:
+        player.BeginPath();
+        return true;
+    case EMR_ENDPATH:
+        player.EndPath();
+        return true;
+    case EMR_CLOSEFIGURE:
+        player.CloseFigure();
+        return true;
+    case EMR_FILLPATH:
+        player.FillPath();
+        return true;
+    case EMR_STROKEANDFILLPATH:
+        player.StrokeAndFillPath();
+        return true;
+    case EMR_STROKEPATH:
+        player.StrokePath();
+        return true;
+    case EMR_ABORTPATH:
+        player.AbortPath();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Points, lines, polylines, polygons and Béziers, and the current position.
+bool PlayLineRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    switch (record.Type) {
+    case EMR_POLYBEZIER:
+    case EMR_POLYGON:
+    case EMR_POLYLINE:
+    case EMR_POLYBEZIERTO:
+    case EMR_POLYLINETO:
+        PlayPoly(player, record, false);
+        return true;
+    case EMR_POLYBEZIER16:
+    case EMR_POLYGON16:
+    case EMR_POLYLINE16:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYLINETO16:
+        PlayPoly(player, record, true);
+        return true;
+    case EMR_POLYPOLYLINE:
+    case EMR_POLYPOLYGON:
+        PlayPolyPoly(player, record, false);
+        return true;
+    case EMR_POLYPOLYLINE16:
+    case EMR_POLYPOLYGON16:
+        PlayPolyPoly(player, record, true);
+        return true;
+    case EMR_POLYDRAW:
+    case EMR_POLYDRAW16:
+        PlayPolyDraw(player, record, record.Type == EMR_POLYDRAW16);
+        return true;
+    case EMR_SETPIXELV: {
+        const QPointF p = ReadPointL(r);
+        player.SetPixel(p, r.U32());
+        return true;
+    }
+    case EMR_MOVETOEX:
+        player.MoveTo(ReadPointL(r));
+        return true;
+    case EMR_LINETO:
+        player.LineTo(ReadPointL(r));
+        return true;
     case EMR_ANGLEARC:
         PlayAngleArc(player, record);
-        return;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Rectangles, ellipses, arcs and their figures, gradients and filled regions.
+bool PlayShapeRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r = record.Params();
+    switch (record.Type) {
     case EMR_ELLIPSE:
     case EMR_RECTANGLE:
     case EMR_ROUNDRECT: {
@@ -696,7 +756,7 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
             const double cw = r.I32(), ch = r.I32();
             player.RoundRect(left, top, right, bottom, cw, ch);
         }
-        return;
+        return true;
     }
     case EMR_ARC:
     case EMR_ARCTO:
@@ -712,29 +772,23 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
                                                  : Kind::Pie;
         if (!r.Overrun())
             player.ArcFigure(kind, left, top, right, bottom, start, end);
-        return;
+        return true;
     }
-    case EMR_BEGINPATH:
-        player.BeginPath();
-        return;
-    case EMR_ENDPATH:
-        player.EndPath();
-        return;
-    case EMR_CLOSEFIGURE:
-        player.CloseFigure();
-        return;
-    case EMR_FILLPATH:
-        player.FillPath();
-        return;
-    case EMR_STROKEANDFILLPATH:
-        player.StrokeAndFillPath();
-        return;
-    case EMR_STROKEPATH:
-        player.StrokePath();
-        return;
-    case EMR_ABORTPATH:
-        player.AbortPath();
-        return;
+    case EMR_GRADIENTFILL:
+        PlayGradient(player, record);
+        return true;
+    case EMR_FILLRGN:
+    case EMR_PAINTRGN:
+        PlayRegionFill(player, record);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlayBitmapOrTextRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    switch (record.Type) {
     case EMR_BITBLT:
     case EMR_STRETCHBLT:
     case EMR_ALPHABLEND:
@@ -742,16 +796,28 @@ void PlayRecord(TMetafilePlayer& player, const TRecord& record)
     case EMR_SETDIBITSTODEVICE:
     case EMR_STRETCHDIBITS:
         PlayEnhancedBitmapRecord(player, record.Bytes);
-        return;
+        return true;
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
         PlayText(player, record);
-        return;
+        return true;
     case EMR_SMALLTEXTOUT:
         PlaySmallText(player, record);
-        return;
+        return true;
     default:
-        return; // records that draw nothing we model (comments, palettes, regions ...)
+        return false;
+    }
+}
+
+// Records that draw nothing we model (comments, palettes, regions ...) are passed over.
+void PlayRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    using TFamily = bool (*)(TMetafilePlayer&, const TRecord&);
+    constexpr TFamily Families[] = { PlayStateRecord, PlayObjectRecord, PlayClipRecord, PlayPathRecord,
+                                     PlayLineRecord, PlayShapeRecord, PlayBitmapOrTextRecord };
+    for (const TFamily play : Families) {
+        if (play(player, record))
+            return;
     }
 }
 

@@ -609,18 +609,104 @@ std::vector<double> StyleDashes(std::uint32_t style, bool cosmetic)
     }
 }
 
+// A line of millions of dashes draws solid rather than taking seconds.
+bool TooManyDashes(std::span<const QPointF> points, const std::vector<double>& dashes)
+{
+    double cycle = 0;
+    for (double d : dashes)
+        cycle += d;
+    double length = 0;
+    for (std::size_t i = 0; i + 1 < points.size(); ++i)
+        length += std::hypot(points[i + 1].x() - points[i].x(), points[i + 1].y() - points[i].y());
+    return length / cycle * double(dashes.size()) > 200000;
+}
+
+// Draws the pieces of a line with the canvas's pen: thin lines through the canvas (end point
+// left out), wide ones with flat or square ends as bars.
+class TLinePieces {
+public:
+    TLinePieces(TCanvas& canvas, bool bars, bool squareEnds)
+        : m_canvas(canvas)
+        , m_width(canvas.Pen.Width)
+        , m_thin(m_width <= 1)
+        , m_bars(bars)
+        , m_squareEnds(squareEnds)
+    {
+    }
+
+    void Draw(QPointF a, QPointF b, TColor colour)
+    {
+        if (!m_bars) {
+            m_canvas.Pen.Color = colour;
+            const TPoint line[] = { { MfPixel(a.x()), MfPixel(a.y()) }, { MfPixel(b.x()), MfPixel(b.y()) } };
+            m_canvas.Polyline(line);
+            return;
+        }
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (length <= 0)
+            return;
+        const QPointF along((b.x() - a.x()) / length, (b.y() - a.y()) / length);
+        const QPointF across(-along.y() * m_width / 2, along.x() * m_width / 2);
+        if (m_squareEnds) {
+            a -= along * (m_width / 2.0);
+            b += along * (m_width / 2.0);
+        }
+        const std::vector<QPointF> bar { a + across, b + across, b - across, a - across };
+        const TPen saved = m_canvas.Pen;
+        const TBrush savedBrush = m_canvas.Brush;
+        m_canvas.Pen.Style = TPenStyle::psClear;
+        m_canvas.Brush.SetColor(colour);
+        m_canvas.Polygon(MfPixels(bar), true);
+        m_canvas.Pen = saved;
+        m_canvas.Brush = savedBrush;
+    }
+
+    // Walks the line through the cycle of `dashes` (dash, gap, dash ...) and draws in `colour`
+    // the gaps when `gaps`, else the dashes.
+    void DrawDashes(std::span<const QPointF> points, const std::vector<double>& dashes, bool gaps, TColor colour)
+    {
+        std::size_t dash = 0;
+        double left = dashes[0];
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            const QPointF a = points[i], b = points[i + 1];
+            const double total = Distance(a, b);
+            double done = 0;
+            while (done < total) {
+                const double step = std::min(left, total - done);
+                const bool on = dash % 2 == 0;
+                if (on != gaps && step > 0)
+                    Draw(a + (b - a) * (done / total), a + (b - a) * ((done + step) / total), colour);
+                done += step;
+                left -= step;
+                if (left <= 1e-9) {
+                    dash = (dash + 1) % dashes.size();
+                    left = dashes[dash];
+                }
+            }
+        }
+    }
+
+private:
+    // Thin lines count their dashes in pixel steps, as they are drawn; wide ones in length.
+    double Distance(const QPointF& a, const QPointF& b) const
+    {
+        return m_thin ? std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())) : std::hypot(b.x() - a.x(), b.y() - a.y());
+    }
+
+    TCanvas& m_canvas;
+    int m_width;
+    bool m_thin;
+    bool m_bars;
+    bool m_squareEnds;
+};
+
 } // namespace
 
-// A line in target coordinates with the selected pen: its style's dashes (and, on an opaque
-// background, its gaps in the background colour), its width and its end caps.
-void TMetafilePlayer::StrokeLine(std::vector<QPointF> points)
+// The dash and gap lengths of the selected pen in target units, each at least a pixel; none
+// for a solid line. `width` is the pen's width in pixels.
+std::vector<double> TMetafilePlayer::PenDashes(int width) const
 {
-    if (points.empty() || (m_state.Pen.Style & 0xF) == MfPS_NULL)
-        return;
-    TCanvas& canvas = Canvas();
-    ApplyPen();
     const TMfPen& pen = m_state.Pen;
-    const int width = canvas.Pen.Width;
     const bool thin = width <= 1;
     std::vector<double> dashes;
     if ((pen.Style & 0xF) == MfPS_USERSTYLE) {
@@ -635,91 +721,39 @@ void TMetafilePlayer::StrokeLine(std::vector<QPointF> points)
         }
     }
     // Dashes shorter than a pixel would only cost time.
-    double cycle = 0;
-    for (double& d : dashes) {
+    for (double& d : dashes)
         d = std::clamp(d, 1.0, SizeLimit);
-        cycle += d;
-    }
-    if (cycle > 0) {
-        // A line of millions of dashes draws solid rather than taking seconds.
-        double length = 0;
-        for (std::size_t i = 0; i + 1 < points.size(); ++i)
-            length += std::hypot(points[i + 1].x() - points[i].x(), points[i + 1].y() - points[i].y());
-        if (length / cycle * double(dashes.size()) > 200000)
-            dashes.clear(), cycle = 0;
-    }
-    const bool flat = !thin && (pen.EndCap == MfPS_ENDCAP_FLAT || pen.EndCap == MfPS_ENDCAP_SQUARE);
-    if (cycle <= 0 && !flat) {
+    return dashes;
+}
+
+// A line in target coordinates with the selected pen: its style's dashes (and, on an opaque
+// background, its gaps in the background colour), its width and its end caps.
+void TMetafilePlayer::StrokeLine(std::vector<QPointF> points)
+{
+    if (points.empty() || (m_state.Pen.Style & 0xF) == MfPS_NULL)
+        return;
+    TCanvas& canvas = Canvas();
+    ApplyPen();
+    const int width = canvas.Pen.Width;
+    std::vector<double> dashes = PenDashes(width);
+    if (!dashes.empty() && TooManyDashes(points, dashes))
+        dashes.clear();
+    const std::uint32_t endCap = m_state.Pen.EndCap;
+    const bool flat = width > 1 && (endCap == MfPS_ENDCAP_FLAT || endCap == MfPS_ENDCAP_SQUARE);
+    if (dashes.empty() && !flat) {
         canvas.Polyline(MfPixels(points));
         return;
     }
-    // A piece of the line as the pen draws it: thin lines through the canvas (end point left
-    // out), wide ones as bars with square or flat ends.
+    TLinePieces pieces(canvas, flat, endCap == MfPS_ENDCAP_SQUARE);
     const TColor penColour = canvas.Pen.Color;
-    auto piece = [&](QPointF a, QPointF b, TColor colour) {
-        if (thin || !flat) {
-            canvas.Pen.Color = colour;
-            const TPoint line[] = { { MfPixel(a.x()), MfPixel(a.y()) }, { MfPixel(b.x()), MfPixel(b.y()) } };
-            canvas.Polyline(line);
-            return;
-        }
-        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-        if (length <= 0)
-            return;
-        const QPointF along((b.x() - a.x()) / length, (b.y() - a.y()) / length);
-        const QPointF across(-along.y() * width / 2, along.x() * width / 2);
-        if (pen.EndCap == MfPS_ENDCAP_SQUARE) {
-            a -= along * (width / 2.0);
-            b += along * (width / 2.0);
-        }
-        const std::vector<QPointF> bar { a + across, b + across, b - across, a - across };
-        const TPen saved = canvas.Pen;
-        const TBrush savedBrush = canvas.Brush;
-        canvas.Pen.Style = TPenStyle::psClear;
-        canvas.Brush.SetColor(colour);
-        canvas.Polygon(MfPixels(bar), true);
-        canvas.Pen = saved;
-        canvas.Brush = savedBrush;
-    };
-    if (cycle <= 0) {
+    if (dashes.empty()) {
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
-            piece(points[i], points[i + 1], penColour);
+            pieces.Draw(points[i], points[i + 1], penColour);
         return;
     }
-    // Thin lines count their dashes in pixel steps, as they are drawn; wide ones in length.
-    auto distance = [&](const QPointF& a, const QPointF& b) {
-        return thin ? std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())) : std::hypot(b.x() - a.x(), b.y() - a.y());
-    };
-    const bool gapsToo = m_state.BkMode == MfOPAQUE;
-    const TColor bkColour = m_state.BkColor & 0x00FFFFFFu;
-    for (const bool drawGaps : { true, false }) {
-        if (drawGaps && !gapsToo)
-            continue;
-        std::size_t dash = 0;
-        double left = dashes[0];
-        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-            const QPointF a = points[i], b = points[i + 1];
-            const double total = distance(a, b);
-            double done = 0;
-            while (done < total) {
-                const double step = std::min(left, total - done);
-                const bool on = dash % 2 == 0;
-                if (on != drawGaps && step > 0) {
-                    const QPointF from = a + (b - a) * (done / total);
-                    const QPointF to = a + (b - a) * ((done + step) / total);
-                    piece(from, to, on ? penColour : bkColour);
-                }
-                done += step;
-                left -= step;
-                if (left <= 1e-9) {
-                    dash = (dash + 1) % dashes.size();
-                    left = dashes[dash];
-                    if (cycle <= 0)
-                        break;
-                }
-            }
-        }
-    }
+    if (m_state.BkMode == MfOPAQUE)
+        pieces.DrawDashes(points, dashes, true, m_state.BkColor & 0x00FFFFFFu);
+    pieces.DrawDashes(points, dashes, false, penColour);
     canvas.Pen.Color = penColour;
 }
 

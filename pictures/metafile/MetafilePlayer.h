@@ -229,6 +229,7 @@ private:
     void Composite(QImage& layer, bool brush, const QImage* exclude, const QRect& area);
     QRect RectBounds(const TRect& r) const;
     QRect PointsBounds(std::span<const QPointF> points) const;
+    std::vector<double> PenDashes(int width) const;
     void StrokeLine(std::vector<QPointF> points);
 
     void AddFigure(std::vector<QPointF> targetPoints, bool closed);

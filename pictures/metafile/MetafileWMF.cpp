@@ -291,61 +291,100 @@ void PlayPatternBlit(TMetafilePlayer& player, const TRecord& record)
     player.PatternBlit(x, y, cx, cy, rop);
 }
 
-void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
+void PlayPolyPolygon(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    const std::size_t count = r.U16();
+    if (count * 2 > r.Remaining())
+        return;
+    std::vector<std::vector<QPointF>> polygons;
+    std::vector<std::size_t> sizes;
+    for (std::size_t i = 0; i < count; ++i)
+        sizes.push_back(r.U16());
+    for (std::size_t size : sizes) {
+        auto points = ReadPoints(r, size);
+        if (!points)
+            return;
+        polygons.push_back(std::move(*points));
+    }
+    player.PolyPolygon(polygons);
+}
+
+// Each family of records below plays the records it knows and answers whether it knew it.
+
+// Window origin and extent, colours, modes and the saved states.
+bool PlayStateRecord(TMetafilePlayer& player, const TRecord& record)
 {
     TByteReader r(record.Params);
     TMfState& state = player.State();
     switch (record.Function) {
     case META_SAVEDC:
         player.SaveDC();
-        return;
+        return true;
     case META_RESTOREDC:
         player.RestoreDC(r.I16());
-        return;
+        return true;
     case META_SETBKMODE:
         state.BkMode = r.U16();
-        return;
+        return true;
     case META_SETPOLYFILLMODE:
         state.Winding = r.U16() == MfWINDING;
-        return;
+        return true;
     case META_SETTEXTALIGN:
         state.TextAlign = r.U16();
-        return;
+        return true;
     case META_SETBKCOLOR:
         state.BkColor = r.U32();
-        return;
+        return true;
     case META_SETTEXTCOLOR:
         state.TextColor = r.U32();
-        return;
+        return true;
+    case META_SETROP2: {
+        const int rop = r.U16();
+        if (!r.Overrun() && rop >= 1 && rop <= 16)
+            state.Rop2 = rop;
+        return true;
+    }
     case META_SETWINDOWORG:
         state.WindowOrg = ReadYX(r);
-        return;
+        return true;
     case META_SETWINDOWEXT: {
         const QPointF ext = ReadYX(r);
         player.SetWindowExt(ext.x(), ext.y());
-        return;
+        return true;
     }
     case META_OFFSETWINDOWORG: {
         const QPointF offset = ReadYX(r);
         state.WindowOrg += offset;
-        return;
+        return true;
     }
     case META_SCALEWINDOWEXT: {
         const double yDenom = r.I16(), yNum = r.I16(), xDenom = r.I16(), xNum = r.I16();
         if (xDenom != 0 && yDenom != 0)
             player.SetWindowExt(state.WindowExt.x() * xNum / xDenom, state.WindowExt.y() * yNum / yDenom);
-        return;
+        return true;
     }
+    default:
+        return false;
+    }
+}
+
+// Pens, brushes, fonts, palettes and regions: made into the lowest free slot, selected and
+// deleted.
+bool PlayObjectRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    switch (record.Function) {
     case META_SELECTOBJECT:
         player.SelectObject(r.U16());
-        return;
+        return true;
     case META_DELETEOBJECT: {
         const std::uint16_t slot = r.U16();
         if (player.HasObject(slot)) {
             player.DeleteObject(slot);
             slots.Release(slot);
         }
-        return;
+        return true;
     }
     case META_CREATEPENINDIRECT:
     case META_CREATEBRUSHINDIRECT:
@@ -355,35 +394,77 @@ void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
     case META_CREATEPALETTE:
     case META_CREATEREGION:
         CreateObject(player, slots, record);
-        return;
-    case META_MOVETO:
-        player.MoveTo(ReadYX(r));
-        return;
-    case META_LINETO:
-        player.LineTo(ReadYX(r));
-        return;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlayClipRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    switch (record.Function) {
     case META_INTERSECTCLIPRECT: {
         const TBox box = ReadBox(r);
         player.IntersectClip(box.Left, box.Top, box.Right, box.Bottom);
-        return;
+        return true;
     }
     case META_EXCLUDECLIPRECT: {
         const TBox box = ReadBox(r);
         player.ExcludeClip(box.Left, box.Top, box.Right, box.Bottom);
-        return;
+        return true;
     }
     case META_OFFSETCLIPRGN: {
         const QPointF offset = ReadYX(r);
         if (!r.Overrun())
             player.OffsetClip(offset.x(), offset.y());
-        return;
+        return true;
     }
-    case META_SETROP2: {
-        const int rop = r.U16();
-        if (!r.Overrun() && rop >= 1 && rop <= 16)
-            player.State().Rop2 = rop;
-        return;
+    default:
+        return false;
     }
+}
+
+// Points, lines, polylines and polygons, and the current position.
+bool PlayLineRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    switch (record.Function) {
+    case META_MOVETO:
+        player.MoveTo(ReadYX(r));
+        return true;
+    case META_LINETO:
+        player.LineTo(ReadYX(r));
+        return true;
+    case META_SETPIXEL: {
+        const TColor color = r.U32();
+        player.SetPixel(ReadYX(r), color);
+        return true;
+    }
+    case META_POLYGON:
+    case META_POLYLINE: {
+        const auto points = ReadPoints(r, std::uint16_t(r.I16()));
+        if (!points)
+            return true;
+        if (record.Function == META_POLYGON)
+            player.Polygon(*points);
+        else
+            player.Polyline(*points);
+        return true;
+    }
+    case META_POLYPOLYGON:
+        PlayPolyPolygon(player, record);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Rectangles, ellipses, arcs and their figures.
+bool PlayShapeRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    switch (record.Function) {
     case META_RECTANGLE:
     case META_ELLIPSE: {
         const TBox box = ReadBox(r);
@@ -391,13 +472,13 @@ void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
             player.Rectangle(box.Left, box.Top, box.Right, box.Bottom);
         else
             player.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
-        return;
+        return true;
     }
     case META_ROUNDRECT: {
         const double ch = r.I16(), cw = r.I16();
         const TBox box = ReadBox(r);
         player.RoundRect(box.Left, box.Top, box.Right, box.Bottom, cw, ch);
-        return;
+        return true;
     }
     case META_ARC:
     case META_PIE:
@@ -408,50 +489,27 @@ void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
         using Kind = TMetafilePlayer::TArcKind;
         const Kind kind = record.Function == META_ARC ? Kind::Arc : record.Function == META_PIE ? Kind::Pie : Kind::Chord;
         player.ArcFigure(kind, box.Left, box.Top, box.Right, box.Bottom, start, end);
-        return;
+        return true;
     }
-    case META_SETPIXEL: {
-        const TColor color = r.U32();
-        player.SetPixel(ReadYX(r), color);
-        return;
+    default:
+        return false;
     }
-    case META_POLYGON:
-    case META_POLYLINE: {
-        const auto points = ReadPoints(r, std::uint16_t(r.I16()));
-        if (!points)
-            return;
-        if (record.Function == META_POLYGON)
-            player.Polygon(*points);
-        else
-            player.Polyline(*points);
-        return;
-    }
-    case META_POLYPOLYGON: {
-        const std::size_t count = r.U16();
-        if (count * 2 > r.Remaining())
-            return;
-        std::vector<std::vector<QPointF>> polygons;
-        std::vector<std::size_t> sizes;
-        for (std::size_t i = 0; i < count; ++i)
-            sizes.push_back(r.U16());
-        for (std::size_t size : sizes) {
-            auto points = ReadPoints(r, size);
-            if (!points)
-                return;
-            polygons.push_back(std::move(*points));
-        }
-        player.PolyPolygon(polygons);
-        return;
-    }
+}
+
+// Text, bitmaps and the bit-block transfers.
+bool PlayBitmapOrTextRecord(TMetafilePlayer& player, const TRecord& record)
+{
+    TByteReader r(record.Params);
+    switch (record.Function) {
     case META_TEXTOUT:
     case META_EXTTEXTOUT:
         PlayText(player, record);
-        return;
+        return true;
     case META_PATBLT: {
         const std::uint32_t rop = r.U32();
         const double cy = r.I16(), cx = r.I16(), y = r.I16(), x = r.I16();
         player.PatternBlit(x, y, cx, cy, rop);
-        return;
+        return true;
     }
     case META_DIBBITBLT:
     case META_DIBSTRETCHBLT:
@@ -460,13 +518,28 @@ void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
             PlayPatternBlit(player, record);
         else
             PlayBitmap(player, record);
-        return;
+        return true;
     case META_STRETCHDIB:
     case META_SETDIBTODEV:
         PlayBitmap(player, record);
-        return;
+        return true;
     default:
-        return; // map modes, viewports, palettes, regions, escapes ...
+        return false;
+    }
+}
+
+// Records that draw nothing we model (map modes, viewports, palettes, regions, escapes ...)
+// are passed over.
+void PlayRecord(TMetafilePlayer& player, TSlots& slots, const TRecord& record)
+{
+    if (PlayObjectRecord(player, slots, record))
+        return;
+    using TFamily = bool (*)(TMetafilePlayer&, const TRecord&);
+    constexpr TFamily Families[] = { PlayStateRecord, PlayClipRecord, PlayLineRecord, PlayShapeRecord,
+                                     PlayBitmapOrTextRecord };
+    for (const TFamily play : Families) {
+        if (play(player, record))
+            return;
     }
 }
 

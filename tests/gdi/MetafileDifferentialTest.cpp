@@ -293,7 +293,7 @@ std::vector<TCase> Cases()
         wmf.Rectangle(50, 30, 120, 70);
         wmf.Raw(0x0104, { 13 });
         wmf.SelectObject(wmf.CreateFont(-16, Face));
-        TMfWriter text; // EXTTEXTOUT: y, x, count, options, string, advances
+        TByteWriter text; // EXTTEXTOUT: y, x, count, options, string, advances
         const std::string chars = "Spaced";
         text.I16(80);
         text.I16(10);
@@ -304,7 +304,7 @@ std::vector<TCase> Cases()
         text.PadTo(2);
         for (int d : { 16, 12, 14, 10, 12, 12 })
             text.I16(std::int16_t(d));
-        wmf.RawBytes(0x0A32, text.Bytes);
+        wmf.RawBytes(0x0A32, text.Take());
         cases.push_back({ "wmf", "mixed", wmf.Finish(), true });
     }
     return cases;

@@ -23,6 +23,8 @@
 // Pixel buffers for bitmaps are top-down rows of 0xAARRGGBB values; the builder stores them
 // as a bottom-up DIB of 32 or 24 bits per pixel. Raw() appends any record for tests.
 
+#include "base/ByteWriter.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -55,42 +57,6 @@ struct TMfPoint16 {
     std::int16_t Y;
 };
 
-// Little-endian byte writer shared by both builders.
-class TMfWriter {
-public:
-    std::vector<std::byte> Bytes;
-
-    void U8(std::uint8_t v) { Bytes.push_back(std::byte(v)); }
-    void U16(std::uint16_t v)
-    {
-        U8(std::uint8_t(v));
-        U8(std::uint8_t(v >> 8));
-    }
-    void U32(std::uint32_t v)
-    {
-        U16(std::uint16_t(v));
-        U16(std::uint16_t(v >> 16));
-    }
-    void I16(int v) { U16(std::uint16_t(std::int16_t(v))); }
-    void I32(std::int32_t v) { U32(std::uint32_t(v)); }
-    void Append(const std::vector<std::byte>& more) { Bytes.insert(Bytes.end(), more.begin(), more.end()); }
-    void PadTo(std::size_t multiple)
-    {
-        while (Bytes.size() % multiple != 0)
-            U8(0);
-    }
-    void PutU16At(std::size_t offset, std::uint16_t v)
-    {
-        Bytes[offset] = std::byte(v & 0xFF);
-        Bytes[offset + 1] = std::byte(v >> 8);
-    }
-    void PutU32At(std::size_t offset, std::uint32_t v)
-    {
-        PutU16At(offset, std::uint16_t(v));
-        PutU16At(offset + 2, std::uint16_t(v >> 16));
-    }
-};
-
 // A bottom-up DIB: BITMAPINFOHEADER (no colour table) and the bits, from top-down 0xAARRGGBB
 // pixels. bitCount is 32 or 24.
 struct TMfDib {
@@ -100,7 +66,7 @@ struct TMfDib {
 
 inline TMfDib MakeDib(int width, int height, const std::vector<std::uint32_t>& pixels, int bitCount = 32)
 {
-    TMfWriter info;
+    TByteWriter info;
     info.U32(40);
     info.I32(width);
     info.I32(height); // positive: bottom-up rows
@@ -113,9 +79,9 @@ inline TMfDib MakeDib(int width, int height, const std::vector<std::uint32_t>& p
     info.U32(3780);
     info.U32(0);
     info.U32(0);
-    TMfWriter bits;
+    TByteWriter bits;
     for (int row = height - 1; row >= 0; --row) {
-        const std::size_t start = bits.Bytes.size();
+        const std::size_t start = bits.Size();
         for (int x = 0; x < width; ++x) {
             const std::uint32_t p = pixels[std::size_t(row) * std::size_t(width) + std::size_t(x)];
             bits.U8(std::uint8_t(p));       // blue
@@ -124,10 +90,10 @@ inline TMfDib MakeDib(int width, int height, const std::vector<std::uint32_t>& p
             if (bitCount == 32)
                 bits.U8(std::uint8_t(p >> 24));
         }
-        while (bits.Bytes.size() - start < stride)
+        while (bits.Size() - start < stride)
             bits.U8(0);
     }
-    return { std::move(info.Bytes), std::move(bits.Bytes) };
+    return { info.Take(), bits.Take() };
 }
 
 class TEmfBuilder {
@@ -177,24 +143,24 @@ public:
 
     void CreatePen(std::uint32_t index, std::uint32_t style, int width, std::uint32_t color)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(index);
         p.U32(style);
         p.I32(width);
         p.I32(0);
         p.U32(color);
         NoteHandle(index);
-        Raw(38, p.Bytes);
+        Raw(38, p.Take());
     }
     void CreateBrush(std::uint32_t index, std::uint32_t style, std::uint32_t color, std::uint32_t hatch = 0)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(index);
         p.U32(style);
         p.U32(color);
         p.U32(hatch);
         NoteHandle(index);
-        Raw(39, p.Bytes);
+        Raw(39, p.Take());
     }
     // height: negative is the character height in logical units; weight 400 normal, 700 bold;
     // escapement: the angle of the text line in tenths of a degree, counter-clockwise.
@@ -203,7 +169,7 @@ public:
     void CreateFont(std::uint32_t index, int height, const std::string& face, int weight = 400, bool italic = false,
                     int escapement = 0, int width = 0, int orientation = 0)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(index);
         p.I32(height);
         p.I32(width);
@@ -221,7 +187,7 @@ public:
         for (std::size_t i = 0; i < 32; ++i)
             p.U16(i < face.size() ? std::uint16_t(std::uint8_t(face[i])) : 0);
         NoteHandle(index);
-        Raw(82, p.Bytes);
+        Raw(82, p.Take());
     }
     // A pen with the style flags of a cosmetic or geometric pen (PS_GEOMETRIC 0x10000, end
     // caps, joins, PS_USERSTYLE with `entries`), a solid or hatched brush.
@@ -229,7 +195,7 @@ public:
                       std::uint32_t brushStyle = MfBrushSolid, std::uint32_t hatch = 0,
                       const std::vector<std::uint32_t>& entries = {})
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(index);
         p.U32(0); // no pattern bitmap: offBmi, cbBmi, offBits, cbBits
         p.U32(0);
@@ -244,12 +210,12 @@ public:
         for (std::uint32_t e : entries)
             p.U32(e);
         NoteHandle(index);
-        Raw(95, p.Bytes);
+        Raw(95, p.Take());
     }
     // A brush that repeats the DIB (DIB_RGB_COLORS).
     void CreateDibPatternBrush(std::uint32_t index, const TMfDib& dib)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(index);
         p.U32(0); // DIB_RGB_COLORS
         const std::uint32_t offBmi = 32;
@@ -260,7 +226,7 @@ public:
         p.Append(dib.Info);
         p.Append(dib.Bits);
         NoteHandle(index);
-        Raw(94, p.Bytes);
+        Raw(94, p.Take());
     }
     void SelectObject(std::uint32_t index) { Raw(37, U32Params(index)); }
     void DeleteObject(std::uint32_t index) { Raw(40, U32Params(index)); }
@@ -273,7 +239,7 @@ public:
     // 4 DIFF, 5 COPY); no rectangles with COPY resets the clip.
     void ExtSelectClipRgn(std::uint32_t mode, const std::vector<std::array<int, 4>>& rects)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(rects.empty() ? 0 : std::uint32_t(32 + 16 * rects.size()));
         p.U32(mode);
         if (!rects.empty()) {
@@ -289,7 +255,7 @@ public:
             for (const auto& rc : rects)
                 p.Append(RectParams(rc[0], rc[1], rc[2], rc[3]));
         }
-        Raw(75, p.Bytes);
+        Raw(75, p.Take());
     }
     void BeginPath() { Raw(59, {}); }
     void EndPath() { Raw(60, {}); }
@@ -300,13 +266,13 @@ public:
     // The world transform: x' = x * m11 + y * m21 + dx, y' = x * m12 + y * m22 + dy.
     void SetWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy)
     {
-        TMfWriter p;
+        TByteWriter p;
         for (float v : { m11, m12, m21, m22, dx, dy }) {
             std::uint32_t u;
             std::memcpy(&u, &v, 4);
             p.U32(u);
         }
-        Raw(35, p.Bytes);
+        Raw(35, p.Take());
     }
     // Gradient fill: vertices (x, y, 16-bit red, green, blue) and rectangles (mode 0
     // horizontal, 1 vertical) or triangles (mode 2) as vertex indices.
@@ -317,7 +283,7 @@ public:
     void GradientFill(const std::vector<TVertex>& vertices, const std::vector<std::vector<std::uint32_t>>& shapes,
                       std::uint32_t mode)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.Append(RectParams(0, 0, 0, 0)); // rclBounds
         p.U32(std::uint32_t(vertices.size()));
         p.U32(std::uint32_t(shapes.size()));
@@ -334,7 +300,7 @@ public:
             for (std::uint32_t i : shape)
                 p.U32(i);
         }
-        Raw(118, p.Bytes);
+        Raw(118, p.Take());
     }
     void SetBkMode(std::uint32_t mode) { Raw(18, U32Params(mode)); }
     void SetTextColor(std::uint32_t color) { Raw(24, U32Params(color)); }
@@ -357,7 +323,7 @@ public:
     // One line of text with its top-left corner at (x, y) (text alignment TA_TOP|TA_LEFT).
     void TextOut(int x, int y, const std::string& text)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I32(x); // rclBounds (not used by players)
         p.I32(y);
         p.I32(x);
@@ -377,7 +343,7 @@ public:
         p.U32(0); // offDx: no spacing array
         for (char c : text)
             p.U16(std::uint8_t(c));
-        Raw(84, p.Bytes);
+        Raw(84, p.Take());
     }
     // Text at the reference point (x, y), placed by the text alignment, with options
     // (ETO_OPAQUE 2, ETO_CLIPPED 4), a rectangle and the advance of each character (`dx`,
@@ -385,7 +351,7 @@ public:
     void ExtTextOut(int x, int y, const std::string& text, std::uint32_t options = 0,
                     std::array<int, 4> rect = { 0, 0, -1, -1 }, const std::vector<int>& dx = {})
     {
-        TMfWriter p;
+        TByteWriter p;
         p.Append(RectParams(0, 0, -1, -1)); // rclBounds
         p.U32(1);                           // GM_COMPATIBLE
         p.U32(0);
@@ -404,7 +370,7 @@ public:
         p.PadTo(4);
         for (int d : dx)
             p.I32(d);
-        Raw(84, p.Bytes);
+        Raw(84, p.Take());
     }
 
     // Draws a width x height bitmap (top-down 0xAARRGGBB pixels) scaled into the destination
@@ -419,7 +385,7 @@ public:
     void StretchDIBitsRaw(int x, int y, int cx, int cy, int xSrc, int ySrc, int cxSrc, int cySrc, const TMfDib& dib,
                           std::uint32_t rop = 0x00CC0020)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I32(x); // rclBounds
         p.I32(y);
         p.I32(x + cx - 1);
@@ -442,49 +408,49 @@ public:
         p.I32(cy);
         p.Append(dib.Info);
         p.Append(dib.Bits);
-        Raw(81, p.Bytes);
+        Raw(81, p.Take());
     }
 
     // Appends the end record and fixes the header's byte, record and handle counts.
     std::vector<std::byte> Finish()
     {
-        TMfWriter eof;
+        TByteWriter eof;
         eof.U32(0); // no palette entries
         eof.U32(16);
         eof.U32(20); // nSizeLast: this record's size
-        Raw(14, eof.Bytes);
-        m_out.PutU32At(48, std::uint32_t(m_out.Bytes.size()));
-        m_out.PutU32At(52, m_records);
-        m_out.PutU16At(56, std::uint16_t(m_handles));
-        return m_out.Bytes;
+        Raw(14, eof.Take());
+        m_out.U32At(48, std::uint32_t(m_out.Size()));
+        m_out.U32At(52, m_records);
+        m_out.U16At(56, std::uint16_t(m_handles));
+        return m_out.Bytes();
     }
 
 private:
     static std::vector<std::byte> U32Params(std::uint32_t v)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(v);
-        return p.Bytes;
+        return p.Take();
     }
     static std::vector<std::byte> PointParams(int x, int y)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I32(x);
         p.I32(y);
-        return p.Bytes;
+        return p.Take();
     }
     static std::vector<std::byte> RectParams(int l, int t, int r, int b)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I32(l);
         p.I32(t);
         p.I32(r);
         p.I32(b);
-        return p.Bytes;
+        return p.Take();
     }
     static std::vector<std::byte> Poly16Params(const std::vector<TMfPoint16>& points)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I32(0); // rclBounds (not used by players)
         p.I32(0);
         p.I32(0);
@@ -494,7 +460,7 @@ private:
             p.I16(pt.X);
             p.I16(pt.Y);
         }
-        return p.Bytes;
+        return p.Take();
     }
     void NoteHandle(std::uint32_t index)
     {
@@ -502,7 +468,7 @@ private:
             m_handles = index + 1;
     }
 
-    TMfWriter m_out;
+    TByteWriter m_out;
     std::uint32_t m_records { 0 };
     std::uint32_t m_handles { 1 };
 };
@@ -524,10 +490,10 @@ public:
     // metafiles store most parameters in reverse order).
     void Raw(std::uint16_t function, const std::vector<int>& params)
     {
-        TMfWriter w;
+        TByteWriter w;
         for (int v : params)
             w.I16(v);
-        RawBytes(function, w.Bytes);
+        RawBytes(function, w.Take());
     }
     void RawBytes(std::uint16_t function, std::vector<std::byte> params)
     {
@@ -543,27 +509,27 @@ public:
 
     std::uint16_t CreatePen(std::uint16_t style, int width, std::uint32_t color)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U16(style);
         p.I16(width);
         p.I16(0);
         p.U32(color);
-        RawBytes(0x02FA, p.Bytes);
+        RawBytes(0x02FA, p.Take());
         return TakeSlot();
     }
     std::uint16_t CreateBrush(std::uint16_t style, std::uint32_t color, std::uint16_t hatch = 0)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U16(style);
         p.U32(color);
         p.U16(hatch);
-        RawBytes(0x02FC, p.Bytes);
+        RawBytes(0x02FC, p.Take());
         return TakeSlot();
     }
     std::uint16_t CreateFont(int height, const std::string& face, int weight = 400, bool italic = false,
                              int escapement = 0)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.I16(height);
         p.I16(0); // width
         p.I16(escapement);
@@ -579,7 +545,7 @@ public:
         p.U8(0);
         for (std::size_t i = 0; i < 32; ++i)
             p.U8(i < face.size() ? std::uint8_t(face[i]) : 0);
-        RawBytes(0x02FB, p.Bytes);
+        RawBytes(0x02FB, p.Take());
         return TakeSlot();
     }
     void SelectObject(std::uint16_t slot) { Raw(0x012D, { slot }); }
@@ -604,14 +570,14 @@ public:
     // META_TEXTOUT: top-left corner at (x, y).
     void TextOut(int x, int y, const std::string& text)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U16(std::uint16_t(text.size()));
         for (char c : text)
             p.U8(std::uint8_t(c));
         p.PadTo(2);
         p.I16(y);
         p.I16(x);
-        RawBytes(0x0521, p.Bytes);
+        RawBytes(0x0521, p.Take());
     }
     // META_STRETCHDIB of a width x height bitmap (top-down 0xAARRGGBB pixels) into the
     // destination rectangle (x, y, cx, cy) in logical units.
@@ -622,7 +588,7 @@ public:
     }
     void StretchDIBRaw(int x, int y, int cx, int cy, int xSrc, int ySrc, int cxSrc, int cySrc, const TMfDib& dib)
     {
-        TMfWriter p;
+        TByteWriter p;
         p.U32(0x00CC0020); // SRCCOPY
         p.U16(0);          // DIB_RGB_COLORS
         p.I16(cySrc);
@@ -635,13 +601,13 @@ public:
         p.I16(x);
         p.Append(dib.Info);
         p.Append(dib.Bits);
-        RawBytes(0x0F43, p.Bytes);
+        RawBytes(0x0F43, p.Take());
     }
 
     // The placeable header, the metafile header, the records and the end record.
     std::vector<std::byte> Finish()
     {
-        TMfWriter out;
+        TByteWriter out;
         out.U32(0x9AC6CDD7); // key
         out.U16(0);          // handle
         out.I16(0);          // bounding box
@@ -652,13 +618,13 @@ public:
         out.U32(0); // reserved
         std::uint16_t checksum = 0;
         for (std::size_t i = 0; i < 10; ++i)
-            checksum ^= std::uint16_t(std::uint8_t(out.Bytes[2 * i]) | (std::uint8_t(out.Bytes[2 * i + 1]) << 8));
+            checksum ^= std::uint16_t(std::uint8_t(out.Bytes()[2 * i]) | (std::uint8_t(out.Bytes()[2 * i + 1]) << 8));
         out.U16(checksum);
 
-        TMfWriter records = m_records;
+        TByteWriter records = m_records;
         records.U32(3); // META_EOF
         records.U16(0);
-        const std::uint32_t totalWords = std::uint32_t(9 + records.Bytes.size() / 2);
+        const std::uint32_t totalWords = std::uint32_t(9 + records.Size() / 2);
         out.U16(1);      // memory metafile
         out.U16(9);      // header size in words
         out.U16(0x0300); // version
@@ -666,8 +632,8 @@ public:
         out.U16(std::uint16_t(m_slots.size()));
         out.U32(m_maxRecord < 3 ? 3 : m_maxRecord);
         out.U16(0);
-        out.Append(records.Bytes);
-        return out.Bytes;
+        out.Append(records.Bytes());
+        return out.Take();
     }
 
 private:
@@ -695,7 +661,7 @@ private:
     int m_width;
     int m_height;
     int m_unitsPerInch;
-    TMfWriter m_records;
+    TByteWriter m_records;
     std::uint32_t m_maxRecord { 3 };
     std::vector<bool> m_slots;
 };

@@ -4,6 +4,8 @@
 // a few decaying sine partials, mixed into a mono buffer and written as 16-bit PCM WAVE.
 // Header-only so that both generators (program resources and default content) share it.
 
+#include "base/WaveWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -115,37 +117,12 @@ public:
         }
     }
 
+    // The mix as a mono 16-bit PCM WAVE file.
     std::vector<std::uint8_t> ToWave() const
     {
-        std::vector<std::uint8_t> out;
-        const auto put16 = [&](std::uint16_t v) {
-            out.push_back(std::uint8_t(v));
-            out.push_back(std::uint8_t(v >> 8));
-        };
-        const auto put32 = [&](std::uint32_t v) {
-            put16(std::uint16_t(v));
-            put16(std::uint16_t(v >> 16));
-        };
-        const auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
-        const std::uint32_t dataSize = std::uint32_t(Samples.size() * 2);
-        tag("RIFF");
-        put32(36 + dataSize);
-        tag("WAVE");
-        tag("fmt ");
-        put32(16);
-        put16(1); // PCM
-        put16(1); // mono
-        put32(SampleRate);
-        put32(SampleRate * 2);
-        put16(2);
-        put16(16);
-        tag("data");
-        put32(dataSize);
-        for (float s : Samples) {
-            const long v = std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f);
-            put16(std::uint16_t(std::int16_t(v)));
-        }
-        return out;
+        const std::vector<std::byte> wave = MonoPcmWave(Samples, SampleRate);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(wave.data());
+        return { bytes, bytes + wave.size() };
     }
 
     std::vector<float> Samples;

@@ -1,5 +1,7 @@
 #include "tools/kdmodule/PackSound.h"
 
+#include "base/WaveWriter.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -48,40 +50,6 @@ std::vector<float> Resample(const std::vector<float>& in, int from, int to)
     return out;
 }
 
-std::vector<std::byte> ToWave(const std::vector<float>& samples, int rate)
-{
-    std::vector<std::byte> out;
-    const auto put16 = [&](std::uint16_t v) {
-        out.push_back(std::byte(v & 0xFF));
-        out.push_back(std::byte(v >> 8));
-    };
-    const auto put32 = [&](std::uint32_t v) {
-        put16(std::uint16_t(v));
-        put16(std::uint16_t(v >> 16));
-    };
-    const auto tag = [&](const char* t) {
-        for (int i = 0; i < 4; ++i)
-            out.push_back(std::byte(t[i]));
-    };
-    const std::uint32_t dataSize = std::uint32_t(samples.size() * 2);
-    tag("RIFF");
-    put32(36 + dataSize);
-    tag("WAVE");
-    tag("fmt ");
-    put32(16);
-    put16(1); // PCM
-    put16(1); // mono
-    put32(std::uint32_t(rate));
-    put32(std::uint32_t(rate) * 2);
-    put16(2);
-    put16(16);
-    tag("data");
-    put32(dataSize);
-    for (const float s : samples)
-        put16(std::uint16_t(std::int16_t(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f))));
-    return out;
-}
-
 } // namespace
 
 TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
@@ -119,7 +87,7 @@ TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
         for (float& s : out)
             s *= Peak / peak;
     TPackedSound packed;
-    packed.Wave = ToWave(out, rate);
+    packed.Wave = MonoPcmWave(out, rate);
     packed.SampleRate = rate;
     packed.Seconds = double(out.size()) / rate;
     return packed;

@@ -410,18 +410,18 @@ TEST(Metafile, RegistersItsFileExtensions)
 
 std::vector<std::byte> Params(std::initializer_list<std::int32_t> values)
 {
-    TMfWriter w;
+    TByteWriter w;
     for (std::int32_t v : values)
         w.I32(v);
-    return w.Bytes;
+    return w.Take();
 }
 
 std::vector<std::byte> FloatParams(std::initializer_list<float> values)
 {
-    TMfWriter w;
+    TByteWriter w;
     for (float v : values)
         w.U32(std::bit_cast<std::uint32_t>(v));
-    return w.Bytes;
+    return w.Take();
 }
 
 QImage RenderEmf(TEmfBuilder& emf, int width, int height)
@@ -436,14 +436,14 @@ TEST(MetafilePlayer, PolyDrawFollowsItsPointKinds)
     TEmfBuilder emf(40, 40);
     emf.SelectObject(MfStockBlackBrush);
     emf.Raw(59, {});
-    TMfWriter draw;
-    draw.Bytes.resize(16);
+    TByteWriter draw;
+    draw.Zeros(16);
     draw.U32(3);
     for (int v : { 0, 0, 40, 0, 0, 40 })
         draw.I16(v);
     for (std::uint8_t kind : { 6, 2, 2 | 1 })
         draw.U8(kind);
-    emf.Raw(92, draw.Bytes);
+    emf.Raw(92, draw.Take());
     emf.Raw(60, {});
     emf.Raw(62, std::vector<std::byte>(16, std::byte(0)));
     const QImage image = RenderEmf(emf, 40, 40);
@@ -480,12 +480,12 @@ TEST(MetafilePlayer, BezierPassesThroughItsMidpoint)
 {
     TEmfBuilder emf(40, 30);
     emf.Raw(85, [] {
-        TMfWriter w;
-        w.Bytes.resize(16); // bounds
+        TByteWriter w;
+        w.Zeros(16); // bounds
         w.U32(4);
         for (int v : { 0, 20, 0, 0, 40, 0, 40, 20 })
             w.I16(v);
-        return w.Bytes;
+        return w.Take();
     }());
     const QImage image = RenderEmf(emf, 40, 30);
     // B(1/2) = (20, 5); the control points themselves are not on the curve.
@@ -517,30 +517,30 @@ TEST(MetafilePlayer, RegionsFillWithTheNamedOrTheSelectedBrush)
     // Region data: a 32-byte header, then the rectangles (reference-device pixels, which are
     // the builder's logical pixels).
     auto region = [](std::initializer_list<std::int32_t> rects) {
-        TMfWriter w;
+        TByteWriter w;
         const std::uint32_t count = std::uint32_t(rects.size() / 4);
         for (std::uint32_t v : { 32u, 1u, count, count * 16, 0u, 0u, 0u, 0u })
             w.U32(v);
         for (std::int32_t v : rects)
             w.I32(v);
-        return w.Bytes;
+        return w.Take();
     };
     TEmfBuilder emf(40, 20);
     emf.CreateBrush(1, MfBrushSolid, MfRGB(255, 0, 0));
     emf.SelectObject(1);
-    TMfWriter fill;
-    fill.Bytes.resize(16); // bounds
+    TByteWriter fill;
+    fill.Zeros(16); // bounds
     const auto blackParts = region({ 0, 0, 10, 10, 20, 0, 30, 10 });
     fill.U32(std::uint32_t(blackParts.size()));
     fill.U32(MfStockBlackBrush);
     fill.Append(blackParts);
-    emf.Raw(71, fill.Bytes);
-    TMfWriter paint;
-    paint.Bytes.resize(16);
+    emf.Raw(71, fill.Take());
+    TByteWriter paint;
+    paint.Zeros(16);
     const auto redPart = region({ 0, 10, 40, 20 });
     paint.U32(std::uint32_t(redPart.size()));
     paint.Append(redPart);
-    emf.Raw(74, paint.Bytes);
+    emf.Raw(74, paint.Take());
     const QImage image = RenderEmf(emf, 40, 20);
     EXPECT_EQ(At(image, 5, 5), Black);
     EXPECT_EQ(At(image, 15, 5), White);
@@ -558,13 +558,13 @@ TEST(MetafilePlayer, RasterOperationsCombineWithWhatIsThere)
     // White XOR red is cyan.
     emf.StretchDIBitsRaw(0, 0, 10, 10, 0, 0, 1, 1, MakeDib(1, 1, { 0xFFFFFFFF }), 0x00660046);
     // A bit-block transfer without a bitmap that inverts the destination: red becomes cyan.
-    TMfWriter blit;
-    blit.Bytes.resize(16); // bounds
+    TByteWriter blit;
+    blit.Zeros(16); // bounds
     for (std::int32_t v : { 20, 0, 10, 10 })
         blit.I32(v);
     blit.U32(0x00550009); // DSTINVERT
-    blit.Bytes.resize(blit.Bytes.size() + 8 + 24 + 4 + 4 + 16); // source origin, transform, colour, usage, no bitmap
-    emf.Raw(76, blit.Bytes);
+    blit.Zeros(8 + 24 + 4 + 4 + 16); // source origin, transform, colour, usage, no bitmap
+    emf.Raw(76, blit.Take());
     const QImage image = RenderEmf(emf, 30, 10);
     EXPECT_EQ(At(image, 5, 5), 0xFF00FFFF);
     EXPECT_EQ(At(image, 15, 5), Red);
@@ -602,12 +602,12 @@ TEST(MetafilePlayer, CompactTextRecordsDrawLikeTheFullOnes)
         if (!compact) {
             emf.TextOut(5, 5, "Hi");
         } else {
-            TMfWriter p;
+            TByteWriter p;
             for (std::uint32_t v : { 5u, 5u, 2u, 0x300u, 1u, 0u, 0u }) // no rectangle, 8-bit characters
                 p.U32(v);
             p.U8('H');
             p.U8('i');
-            emf.Raw(108, p.Bytes);
+            emf.Raw(108, p.Take());
         }
         return RenderEmf(emf, 60, 30);
     };
@@ -667,10 +667,10 @@ TEST(MetafilePlayer, BrokenRecordSizesEndThePlayQuietly)
         std::vector<std::byte> bytes = emf.Finish();
         const std::size_t broken = bytes.size() - 20; // where the end record starts
         bytes.insert(bytes.begin() + std::ptrdiff_t(broken), 16, std::byte(0));
-        TMfWriter record;
+        TByteWriter record;
         record.U32(43);
         record.U32(size);
-        std::copy(record.Bytes.begin(), record.Bytes.end(), bytes.begin() + std::ptrdiff_t(broken));
+        std::copy(record.Bytes().begin(), record.Bytes().end(), bytes.begin() + std::ptrdiff_t(broken));
         const QImage image = play(true, bytes);
         EXPECT_EQ(At(image, 10, 10), Black);
 
@@ -728,7 +728,7 @@ TEST(Metafile, BoundsGiveTheSizeWithoutAReferenceDevice)
 TEST(MetafileDIB, ReadsPalettedBitmapsBottomUp)
 {
     // 3 x 2 pixels, 4 bits, two colours in the table; rows stored bottom row first.
-    TMfWriter info;
+    TByteWriter info;
     info.U32(40);
     info.I32(3);
     info.I32(2);
@@ -745,16 +745,16 @@ TEST(MetafileDIB, ReadsPalettedBitmapsBottomUp)
     // Bottom row 1 0 1, top row 0 1 0; each row padded to 4 bytes.
     const std::vector<std::byte> bits = { std::byte(0x10), std::byte(0x10), std::byte(0), std::byte(0),
                                           std::byte(0x01), std::byte(0x00), std::byte(0), std::byte(0) };
-    const QImage image = DecodeMetafileDIB(info.Bytes, bits);
+    const QImage image = DecodeMetafileDIB(info.Bytes(), bits);
     ASSERT_EQ(image.size(), QSize(3, 2));
     EXPECT_EQ(image.pixel(0, 0), Blue);
     EXPECT_EQ(image.pixel(1, 0), Green);
     EXPECT_EQ(image.pixel(0, 1), Green);
     EXPECT_EQ(image.pixel(1, 1), Blue);
-    EXPECT_TRUE(MetafileDIBIsBottomUp(info.Bytes));
+    EXPECT_TRUE(MetafileDIBIsBottomUp(info.Bytes()));
     // Bits shorter than the rows need, or an RLE bitmap: nothing.
-    EXPECT_TRUE(DecodeMetafileDIB(info.Bytes, std::span(bits).first(7)).isNull());
-    std::vector<std::byte> rle = info.Bytes;
+    EXPECT_TRUE(DecodeMetafileDIB(info.Bytes(), std::span(bits).first(7)).isNull());
+    std::vector<std::byte> rle = info.Bytes();
     rle[16] = std::byte(2);
     EXPECT_TRUE(DecodeMetafileDIB(rle, bits).isNull());
 }
@@ -762,26 +762,26 @@ TEST(MetafileDIB, ReadsPalettedBitmapsBottomUp)
 TEST(MetafileDIB, EightAndOneBitBitmapsInAMetafile)
 {
     // A 2 x 1 one-bit bitmap (black, white) and a 1 x 1 eight-bit one (index 255 = red).
-    TMfWriter mono;
+    TByteWriter mono;
     for (std::uint32_t v : { 40u, 2u, 1u })
         mono.U32(v);
-    mono.Bytes.resize(14);
+    mono.Zeros(2); // planes
     mono.U16(1);
-    mono.Bytes.resize(40);
+    mono.Zeros(24); // the rest of the header
     mono.U32(0x00000000);
     mono.U32(0x00FFFFFF);
-    TMfWriter eight;
+    TByteWriter eight;
     for (std::uint32_t v : { 40u, 1u, 1u })
         eight.U32(v);
-    eight.Bytes.resize(14);
+    eight.Zeros(2); // planes
     eight.U16(8);
-    eight.Bytes.resize(40);
+    eight.Zeros(24); // the rest of the header
     for (int i = 0; i < 256; ++i)
         eight.U32(i == 255 ? 0x00FF0000 : 0);
 
     TEmfBuilder emf(30, 10);
-    emf.StretchDIBitsRaw(0, 0, 20, 10, 0, 0, 2, 1, { mono.Bytes, { std::byte(0x40), std::byte(0), std::byte(0), std::byte(0) } });
-    emf.StretchDIBitsRaw(20, 0, 10, 10, 0, 0, 1, 1, { eight.Bytes, { std::byte(255), std::byte(0), std::byte(0), std::byte(0) } });
+    emf.StretchDIBitsRaw(0, 0, 20, 10, 0, 0, 2, 1, { mono.Bytes(), { std::byte(0x40), std::byte(0), std::byte(0), std::byte(0) } });
+    emf.StretchDIBitsRaw(20, 0, 10, 10, 0, 0, 1, 1, { eight.Bytes(), { std::byte(255), std::byte(0), std::byte(0), std::byte(0) } });
     TMetafile metafile = Load(emf.Finish());
     QImage image(30, 10, QImage::Format_RGB32);
     image.fill(0xFF123456);
