@@ -2,7 +2,6 @@
 
 #include "base/Random.h"
 #include "paint/KDPalette.h"
-#include "play/KeyPictures.h"
 #include "play/PlayModes.h"
 
 #include <QEvent>
@@ -22,12 +21,6 @@ TKDPaintBox::TKDPaintBox(QWidget* parent, std::shared_ptr<TPlayState> state)
 TKDPaintBox::~TKDPaintBox() = default;
 
 HPALETTE TKDPaintBox::GetPalette() const { return KDGetPalette(); }
-
-void TKDPaintBox::LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
-                                 TPicture& picture)
-{
-    ::LoadResPicture(module, typeCode, name, picture);
-}
 
 void TKDPaintBox::SetBounds(int left, int top, int width, int height)
 {

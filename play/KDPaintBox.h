@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 
-class TPicture;
 class TPlayModes;
 
 // The play surface: every key press leaves a drawing here. The drawings are kept in an image
@@ -62,11 +61,6 @@ public:
     // Places the control and recomputes the picture sizes (10, 20 and 30 % of its width and
     // height, halves rounded to even).
     void SetBounds(int left, int top, int width, int height);
-
-    // Fills `picture` from a module's raw-data resource as the play modes do (see
-    // LoadResPicture in play/KeyPictures.h); the module tool renders with it.
-    static void LoadResPicture(TModuleHandle module, std::uint8_t typeCode, const std::string& name,
-                               TPicture& picture);
 
     // The drawings as they stand; the surface's canvas draws on it.
     const QImage& Surface() const { return m_surface; }

@@ -4,8 +4,7 @@
 #include "paint/Canvas.h"
 #include "pictures/Graphic.h"
 #include "pictures/PictureFormats.h"
-#include "play/KDPaintBox.h"
-#include "widgetkit/KDCtrls.h"
+#include "play/KeyPictures.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -84,7 +83,7 @@ void LoadModulePicture(TModuleHandle module, int typeCode, const std::string& na
     // refused here rather than wrapped round onto another kind.
     if (typeCode < 0 || typeCode > 255 || !TPicture::FactoryForTypeCode(typeCode))
         RaiseRes<EInvalidGraphic>(Str::UnknownTypeCode, typeCode);
-    TKDPaintBox::LoadResPicture(module, std::uint8_t(typeCode), name, picture);
+    LoadResPicture(module, std::uint8_t(typeCode), name, picture);
 }
 
 QImage RenderPicture(TGraphic& graphic, const std::string& what)
