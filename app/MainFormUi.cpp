@@ -2,6 +2,7 @@
 
 #include "base/StringTable.h"
 #include "paint/ColorData.h"
+#include "paint/KDPalette.h"
 #include "play/KDPaintBox.h"
 #include "resources/ProgramResources.h"
 #include "widgetkit/Controls.h"
@@ -13,9 +14,6 @@
 namespace {
 
 constexpr TColor Purple = RGB(102, 51, 153);
-constexpr TColor PaletteDisplayPurple = 0x02993366;
-constexpr TColor PaletteLavender = 0x02FF6699;
-constexpr TColor PaletteDarkPurple = 0x02660033;
 
 const char* const PlayModeBitmaps[5][2] = {
     { "CLASSICTYPE_OFF", "CLASSICTYPE_ON" }, { "PATTERNTYPE_OFF", "PATTERNTYPE_ON" },

@@ -17,10 +17,6 @@
 
 namespace {
 
-// Text further off the image than this is not drawn (and cannot overflow the painter's
-// integer coordinates).
-constexpr std::int64_t kTextReach = 1 << 24;
-
 QColor ToQColor(TColor color)
 {
     const TColor rgb = ColorToRGB(color);

@@ -6,6 +6,13 @@
 
 class TCanvas;
 
+// The program's purples, palette-relative, so that a palette display draws them from the
+// shared display palette.
+constexpr TColor PaletteDisplayPurple = 0x02993366;
+constexpr TColor PaletteLavender = 0x02FF6699;
+constexpr TColor PaletteDarkPurple = 0x02660033;
+constexpr TColor PaletteLightLavender = 0x02CC9999;
+
 // The palette a KD control or window names: the shared display palette while the display is
 // a palette display, otherwise none (null).
 HPALETTE KDGetPalette();

@@ -9,10 +9,6 @@
 
 namespace {
 
-// Lines further off the image than this are not drawn (and cannot overflow the painter's
-// integer coordinates).
-constexpr std::int64_t kTextReach = 1 << 24;
-
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 } // namespace

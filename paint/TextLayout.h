@@ -12,6 +12,10 @@
 #include <utility>
 #include <vector>
 
+// Text further off the image than this is not drawn (and cannot overflow the painter's
+// integer coordinates).
+constexpr std::int64_t kTextReach = 1 << 24;
+
 // Line layout for the canvas's DrawText: accelerator marks, line breaks, tab stops and word
 // breaks, measured with one font.
 

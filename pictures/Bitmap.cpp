@@ -4,6 +4,7 @@
 #include "base/Exceptions.h"
 #include "base/Stream.h"
 #include "paint/Canvas.h"
+#include "pictures/metafile/DibFormat.h"
 
 #include <array>
 #include <bit>
@@ -13,18 +14,7 @@
 
 namespace {
 
-constexpr std::uint32_t BI_RGB = 0;
-constexpr std::uint32_t BI_RLE8 = 1;
-constexpr std::uint32_t BI_RLE4 = 2;
-constexpr std::uint32_t BI_BITFIELDS = 3;
-
 constexpr std::size_t FileHeaderSize = 14;
-constexpr std::uint32_t CoreHeaderSize = 12;
-constexpr std::uint32_t InfoHeaderSize = 40;
-constexpr std::uint32_t V2HeaderSize = 52; // adds the red, green and blue masks
-constexpr std::uint32_t V3HeaderSize = 56; // adds the alpha mask
-constexpr std::uint32_t V4HeaderSize = 108;
-constexpr std::uint32_t V5HeaderSize = 124;
 
 constexpr QRgb Black = 0xFF000000u;
 

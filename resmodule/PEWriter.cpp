@@ -1,6 +1,7 @@
 #include "resmodule/PEWriter.h"
 
 #include "base/ByteWriter.h"
+#include "resmodule/PEFormat.h"
 
 #include <algorithm>
 #include <map>
@@ -13,10 +14,6 @@ constexpr std::uint32_t ResourceRva = SectionAlignment;
 constexpr std::uint32_t PEHeaderOffset = 0x80;
 constexpr std::uint32_t CoffHeaderSize = 20;
 constexpr std::uint32_t SectionHeaderSize = 40;
-constexpr std::uint32_t DirectoryHeaderSize = 16;
-constexpr std::uint32_t DirectoryEntrySize = 8;
-constexpr std::uint32_t DataEntrySize = 16;
-constexpr std::uint32_t HighBit = 0x80000000u;
 // Keeps every offset of the section well inside the 31 bits a directory entry can hold.
 constexpr std::uint64_t MaxSectionSize = 0x70000000u;
 
@@ -338,7 +335,7 @@ void WriteOptionalHeader(TByteWriter& out, const TImageLayout& l)
 {
     const bool plus = l.Plus;
     const std::uint32_t optional = l.Optional;
-    out.U16At(optional + 0, plus ? 0x20B : 0x10B);
+    out.U16At(optional + 0, plus ? PE32PlusMagic : PE32Magic);
     out.U8At(optional + 2, 2);          // linker version 2.0
     out.U32At(optional + 8, l.RawSize); // initialised data
     if (plus) {
@@ -371,7 +368,7 @@ void WriteOptionalHeader(TByteWriter& out, const TImageLayout& l)
     }
     const std::uint32_t countField = plus ? optional + 108 : optional + 92;
     out.U32At(countField, 16);
-    const std::uint32_t resourceDirectory = countField + 4 + 2 * 8;
+    const std::uint32_t resourceDirectory = countField + 4 + ResourceDirectoryIndex * 8;
     out.U32At(resourceDirectory, ResourceRva);
     out.U32At(resourceDirectory + 4, l.SectionSize);
 }

@@ -2,6 +2,7 @@
 
 #include "base/ByteReader.h"
 #include "base/Exceptions.h"
+#include "resmodule/PEFormat.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,10 +20,6 @@ constexpr std::uint64_t MaxModuleFileSize = std::uint64_t(1) << 30;
 // visit billions of entries; past this many the file is refused.
 constexpr std::size_t MaxVisitedEntries = std::size_t(1) << 20;
 
-constexpr std::uint16_t PE32Magic = 0x10B;
-constexpr std::uint16_t PE32PlusMagic = 0x20B;
-constexpr std::uint32_t ResourceDirectoryIndex = 2;
-constexpr std::uint32_t HighBit = 0x80000000u;
 
 char AsciiUpper(char c)
 {
@@ -202,17 +199,17 @@ private:
     bool ReadDirectory(std::uint64_t offset, std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries)
     {
         entries.clear();
-        if (!InResource(offset, 16))
+        if (!InResource(offset, DirectoryHeaderSize))
             return false;
         const std::uint64_t count = std::uint64_t(ResU16(offset + 12)) + ResU16(offset + 14);
-        if (!InResource(offset + 16, count * 8))
+        if (!InResource(offset + DirectoryHeaderSize, count * DirectoryEntrySize))
             return false;
         m_visited += count;
         if (m_visited > MaxVisitedEntries)
             return false;
         entries.reserve(std::size_t(count));
         for (std::uint64_t i = 0; i < count; ++i) {
-            const std::uint64_t entry = offset + 16 + i * 8;
+            const std::uint64_t entry = offset + DirectoryHeaderSize + i * DirectoryEntrySize;
             entries.emplace_back(ResU32(entry), ResU32(entry + 4));
         }
         return true;
@@ -284,7 +281,7 @@ private:
                     // The third level holds data entries; a deeper directory is not a resource.
                     if ((languageField & HighBit) || (languageData & HighBit))
                         continue;
-                    if (!InResource(languageData, 16))
+                    if (!InResource(languageData, DataEntrySize))
                         continue;
                     auto data = MapRva(ResU32(languageData), ResU32(languageData + 4));
                     if (!data)

@@ -2,6 +2,7 @@
 
 #include "base/Stream.h"
 #include "base/StringTable.h"
+#include "paint/KDPalette.h"
 #include "pictures/JPEGImage.h"
 #include "platform/TransientOwner.h"
 #include "resources/ProgramResources.h"
@@ -22,10 +23,6 @@ bool SplashShowing = true;
 
 namespace {
 
-constexpr TColor PaletteDisplayPurple = 0x02993366;
-constexpr TColor PaletteLavender = 0x02FF6699;
-constexpr TColor PaletteDarkPurple = 0x02660033;
-constexpr TColor PaletteLightLavender = 0x02CC9999;
 constexpr int SplashMilliseconds = 3000;
 // How long the splash waits for the window manager to put it on the screen.
 constexpr int MapTimeoutMs = 1000;

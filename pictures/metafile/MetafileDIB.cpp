@@ -1,6 +1,7 @@
 #include "pictures/metafile/MetafileDIB.h"
 
 #include "base/ByteReader.h"
+#include "pictures/metafile/DibFormat.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t BI_RGB = 0;
-constexpr std::uint32_t BI_BITFIELDS = 3;
 // Bitmaps in metafiles are small pictures; this keeps a hostile header from asking for
 // gigabytes (the bits must be present in the record anyway).
 constexpr std::int64_t MaxPixels = std::int64_t(1) << 24;
@@ -35,7 +34,7 @@ bool ReadDibHeader(std::span<const std::byte> info, TDibHeader& h)
 {
     TByteReader r(info);
     h.HeaderSize = r.U32();
-    if (h.HeaderSize == 12) {
+    if (h.HeaderSize == CoreHeaderSize) {
         h.Width = r.U16();
         h.Height = r.U16();
         r.U16(); // planes
@@ -82,7 +81,7 @@ bool ReadDibHeader(std::span<const std::byte> info, TDibHeader& h)
         // The masks follow a 40-byte header; longer headers hold them at the same place.
         for (int i = 0; i < 3; ++i)
             h.Masks[i] = r.U32At(40 + std::size_t(i) * 4);
-        if (h.HeaderSize == 40)
+        if (h.HeaderSize == InfoHeaderSize)
             h.TableOffset += 12;
     } else if (h.BitCount == 16) {
         h.Masks[0] = 0x7C00;
