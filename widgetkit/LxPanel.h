@@ -12,34 +12,10 @@
 
 // A framed panel: a container whose outer frame, border band and inner frame are painted on
 // the chosen sides, filled with its colour inside; aligned children are laid out in the
-// rectangle the frames leave free.
-class TLxCustomPanel : public QWidget {
+// rectangle the frames leave free. BevelWidth stays at least 1 and BorderWidth at least 0.
+class TLxCustomPanel : public QWidget, public TFrameProperties {
 public:
     explicit TLxCustomPanel(QWidget* parent = nullptr);
-
-    TFrameStyle BorderOuter() const { return m_frames.Outer; }
-    void SetBorderOuter(TFrameStyle style);
-    TFrameStyle BorderInner() const { return m_frames.Inner; }
-    void SetBorderInner(TFrameStyle style);
-    TSides BorderSides() const { return m_frames.Sides; }
-    void SetBorderSides(TSides sides);
-    TSides FrameSides() const { return m_frames.FrameSides; }
-    void SetFrameSides(TSides sides);
-    // At least 1.
-    int BevelWidth() const { return m_frames.BevelWidth; }
-    void SetBevelWidth(int width);
-    // At least 0.
-    int BorderWidth() const { return m_frames.BorderWidth; }
-    void SetBorderWidth(int width);
-    TColor BorderColor() const { return m_frames.BorderColor; }
-    void SetBorderColor(TColor color);
-    TColor BorderHighlight() const { return m_frames.BorderHighlight; }
-    void SetBorderHighlight(TColor color);
-    TColor BorderShadow() const { return m_frames.BorderShadow; }
-    void SetBorderShadow(TColor color);
-    TColor FlatColor() const { return m_frames.FlatColor; }
-    void SetFlatColor(TColor color);
-    const TFrameSet& Frames() const { return m_frames; }
 
     // The fill colour; with ParentColor the parent's colour.
     TColor Color() const;
@@ -90,12 +66,12 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    // Children are laid out again when the rectangle inside the frames may have moved.
+    void FramesChanged(bool insideMoved) override;
 
 private:
-    void SetFrames(const TFrameSet& frames, bool realign);
     void NotifyResize();
 
-    TFrameSet m_frames;
     TColor m_color { clBtnFace };
     bool m_parentColor { false };
     std::string m_caption;
