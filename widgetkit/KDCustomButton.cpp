@@ -1,7 +1,6 @@
 #include "widgetkit/KDCustomButton.h"
 
 #include "paint/KDPalette.h"
-#include "widgetkit/LxPanel.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -32,6 +31,7 @@ char32_t AcceleratorOf(const std::string& caption)
 TKDCustomButton::TKDCustomButton(QWidget* parent)
     : QWidget(parent)
     , TTextLookProperties(TTextStyle::tsNormal)
+    , TParentColorProperty(clWindow, false)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -50,25 +50,6 @@ void TKDCustomButton::SetCaption(const std::string& caption)
 void TKDCustomButton::SetFont(const TFont& font)
 {
     m_font = font;
-    update();
-}
-
-TColor TKDCustomButton::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TKDCustomButton::SetColor(TColor color)
-{
-    if (m_color == color && !m_parentColor)
-        return;
-    m_color = color;
-    m_parentColor = false;
-    update();
-}
-
-void TKDCustomButton::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
     update();
 }
 

@@ -4,6 +4,7 @@
 #include "paint/ColorData.h"
 #include "paint/Font.h"
 #include "widgetkit/LxCommon.h"
+#include "widgetkit/LxPanel.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@
 // A push button that paints itself and follows the left mouse button: pressed while the
 // button is held over it, released when the pointer leaves, pressed again when it returns;
 // letting go over it is a click. Its caption can use the label's text styles.
-class TKDCustomButton : public QWidget, public TTextLookProperties {
+class TKDCustomButton : public QWidget, public TTextLookProperties, public TParentColorProperty {
 public:
     explicit TKDCustomButton(QWidget* parent = nullptr);
 
@@ -21,11 +22,6 @@ public:
     void SetCaption(const std::string& caption);
     const TFont& Font() const { return m_font; }
     void SetFont(const TFont& font);
-    // The face colour; with ParentColor the parent's colour.
-    TColor Color() const;
-    void SetColor(TColor color);
-    bool ParentColor() const { return m_parentColor; }
-    void SetParentColor(bool parentColor);
 
     TAlignmentVertical AlignmentVertical() const { return m_alignmentVertical; }
     virtual void SetAlignmentVertical(TAlignmentVertical alignment);
@@ -66,14 +62,14 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void TextLookChanged() override { update(); }
+    const QWidget* ColorParent() const override { return parentWidget(); }
+    void ColorChanged(bool) override { update(); }
 
 private:
     bool Inside(QPointF point) const;
 
     std::string m_caption;
     TFont m_font;
-    TColor m_color { clWindow };
-    bool m_parentColor { false };
     TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
     bool m_tracking { false };
     bool m_pressed { false };

@@ -1,7 +1,5 @@
 #include "widgetkit/LxLabel.h"
 
-#include "widgetkit/LxPanel.h"
-
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,6 +96,7 @@ TLxLabel::TLxLabel(QWidget* parent)
     : QWidget(parent)
     , TFrameProperties(LabelFrames(), false)
     , TTextLookProperties(TTextStyle::tsRecessed)
+    , TParentColorProperty(clBtnFace, true)
 {
     setFocusPolicy(Qt::NoFocus);
     m_textColor = m_savedFontColor = m_font.Color;
@@ -142,25 +141,6 @@ void TLxLabel::FontColorChanged()
         return;
     m_savedFontColor = m_font.Color;
     m_textColor = m_font.Color;
-}
-
-TColor TLxLabel::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TLxLabel::SetColor(TColor color)
-{
-    if (m_color == color && !m_parentColor)
-        return;
-    m_color = color;
-    m_parentColor = false;
-    update();
-}
-
-void TLxLabel::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
-    update();
 }
 
 #define KD_LABEL_SETTER(Name, Type, member, adjust) \

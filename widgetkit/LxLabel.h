@@ -3,6 +3,7 @@
 #include "paint/Canvas.h"
 #include "paint/Font.h"
 #include "widgetkit/LxCommon.h"
+#include "widgetkit/LxPanel.h"
 
 #include <QWidget>
 
@@ -16,7 +17,10 @@ enum class TLabelLayout { tlTop, tlCenter, tlBottom };
 // A label that paints its caption plain, raised, recessed or with a drop shadow, inside the
 // same frames as the framed panel. Labels can blink: one shared timer switches every blinking
 // label between its font colour and its blink colour.
-class TLxLabel : public QWidget, public TFrameProperties, public TTextLookProperties {
+class TLxLabel : public QWidget,
+                 public TFrameProperties,
+                 public TTextLookProperties,
+                 public TParentColorProperty {
 public:
     explicit TLxLabel(QWidget* parent = nullptr);
     ~TLxLabel() override;
@@ -25,10 +29,6 @@ public:
     void SetCaption(const std::string& caption);
     const TFont& Font() const { return m_font; }
     void SetFont(const TFont& font);
-    TColor Color() const;
-    void SetColor(TColor color);
-    bool ParentColor() const { return m_parentColor; }
-    void SetParentColor(bool parentColor);
     TAlignment Alignment() const { return m_alignment; }
     void SetAlignment(TAlignment alignment);
     TLabelLayout Layout() const { return m_layout; }
@@ -95,6 +95,8 @@ protected:
     // A frame change only repaints: the size follows the frames at the next caption or font.
     void FramesChanged(bool) override { update(); }
     void TextLookChanged() override { update(); }
+    const QWidget* ColorParent() const override { return parentWidget(); }
+    void ColorChanged(bool) override { update(); }
 
 private:
     unsigned TextFlags() const;
@@ -106,8 +108,6 @@ private:
 
     std::string m_caption;
     TFont m_font;
-    TColor m_color { clBtnFace };
-    bool m_parentColor { true };
     TAlignment m_alignment { TAlignment::taLeftJustify };
     TLabelLayout m_layout { TLabelLayout::tlTop };
     bool m_wordWrap { false };

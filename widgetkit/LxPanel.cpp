@@ -17,9 +17,35 @@ TColor ParentControlColor(const QWidget* parent)
     return color.isValid() ? TColor(color.toUInt()) : clBtnFace;
 }
 
+TParentColorProperty::TParentColorProperty(TColor color, bool parentColor)
+    : m_color(color)
+    , m_parentColor(parentColor)
+{
+}
+
+TColor TParentColorProperty::Color() const { return m_parentColor ? ParentControlColor(ColorParent()) : m_color; }
+
+void TParentColorProperty::SetColor(TColor color)
+{
+    if (m_color == color && !m_parentColor)
+        return;
+    m_color = color;
+    m_parentColor = false;
+    ColorChanged(true);
+}
+
+void TParentColorProperty::SetParentColor(bool parentColor)
+{
+    if (m_parentColor == parentColor)
+        return;
+    m_parentColor = parentColor;
+    ColorChanged(false);
+}
+
 TLxCustomPanel::TLxCustomPanel(QWidget* parent)
     : QWidget(parent)
     , TFrameProperties(TFrameSet {}, true)
+    , TParentColorProperty(clBtnFace, false)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,27 +58,13 @@ void TLxCustomPanel::FramesChanged(bool insideMoved)
     Invalidate();
 }
 
-TColor TLxCustomPanel::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TLxCustomPanel::SetColor(TColor color)
+void TLxCustomPanel::ColorChanged(bool ownColor)
 {
-    if (m_color == color && !m_parentColor)
-        return;
-    // A colour of its own ends the parent's.
-    m_color = color;
-    m_parentColor = false;
     Invalidate();
-    // Children that take the parent's colour show the new one too.
+    if (!ownColor)
+        return;
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         child->update();
-}
-
-void TLxCustomPanel::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
-    Invalidate();
 }
 
 void TLxCustomPanel::SetCaption(const std::string& caption)
