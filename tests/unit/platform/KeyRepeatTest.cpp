@@ -113,6 +113,15 @@ bool HaveXServerAndXdotool()
            std::system("command -v xdotool >/dev/null 2>&1") == 0 && std::system("xset r on") == 0;
 }
 
+// Shows `window` and waits until it has the keyboard.
+void ShowActive(QWidget& window)
+{
+    window.setGeometry(0, 0, 200, 200);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
 // Holds `key` through XTest until the window has handled `presses` presses of it (the
 // repeats of about a second and a half), lets it go, and waits until the window has handled
 // everything up to the release.
@@ -133,11 +142,8 @@ TEST(KeyRepeatXServerTest, HeldKeyUnderLoadGivesOneUpWithAndWithoutDetectableAut
     {
         // Without detectable auto-repeat the server sends release + press pairs.
         TSlowKeyWindow window(TKeyRepeatFilter::IsKeyCodeDown);
-        window.setGeometry(0, 0, 200, 200);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        HoldKey(window, "a", 20);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_NO_FATAL_FAILURE(HoldKey(window, "a", 20));
         EXPECT_GT(window.Releases, 5) << "the server did not pair the repeats with releases";
         EXPECT_EQ(window.Ups, 1);
         EXPECT_GT(window.DownsBeforeUp, 5);
@@ -145,11 +151,8 @@ TEST(KeyRepeatXServerTest, HeldKeyUnderLoadGivesOneUpWithAndWithoutDetectableAut
     {
         TSlowKeyWindow window(TKeyRepeatFilter::IsKeyCodeDown);
         ASSERT_TRUE(TKeyRepeatFilter::RequestDetectableAutoRepeat());
-        window.setGeometry(0, 0, 200, 200);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        HoldKey(window, "b", 20);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_NO_FATAL_FAILURE(HoldKey(window, "b", 20));
         EXPECT_EQ(window.Releases, 1) << "with detectable auto-repeat only the real release comes";
         EXPECT_EQ(window.Ups, 1);
         EXPECT_GT(window.DownsBeforeUp, 5);
