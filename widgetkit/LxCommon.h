@@ -144,7 +144,7 @@ void PaintTextLook(const TTextLook& look, bool enabled, TColor textColor, int te
 
 // The text-style properties of the label and the button, kept in one TTextLook. A setter
 // given the current value does nothing; otherwise it stores the value and calls
-// TextLookChanged.
+// TextLookChanged. The setters are virtual operations of the button.
 class TTextLookProperties {
 public:
     TTextStyle TextStyle() const { return m_look.Style; }
