@@ -30,7 +30,7 @@ TRect TKDButton::TextRect() const
 {
     TRect r = Rect(5, 5, width() - 5, height() - 5);
     if (Pressed())
-        r = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
+        r = MoveRect(r, 1, 1);
     return r;
 }
 

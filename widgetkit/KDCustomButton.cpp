@@ -1,7 +1,6 @@
 #include "widgetkit/KDCustomButton.h"
 
 #include "paint/KDPalette.h"
-#include "widgetkit/LxPanel.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,8 +9,6 @@
 #include <cmath>
 
 namespace {
-
-TRect Offset(TRect r, int dx, int dy) { return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy); }
 
 // The letter after the first single "&" of a caption, lower-cased; 0 when there is none.
 char32_t AcceleratorOf(const std::string& caption)
@@ -33,6 +30,8 @@ char32_t AcceleratorOf(const std::string& caption)
 
 TKDCustomButton::TKDCustomButton(QWidget* parent)
     : QWidget(parent)
+    , TTextLookProperties(TTextStyle::tsNormal)
+    , TParentColorProperty(clWindow, false)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,41 +53,13 @@ void TKDCustomButton::SetFont(const TFont& font)
     update();
 }
 
-TColor TKDCustomButton::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TKDCustomButton::SetColor(TColor color)
+void TKDCustomButton::SetAlignmentVertical(TAlignmentVertical alignment)
 {
-    if (m_color == color && !m_parentColor)
+    if (m_alignmentVertical == alignment)
         return;
-    m_color = color;
-    m_parentColor = false;
+    m_alignmentVertical = alignment;
     update();
 }
-
-void TKDCustomButton::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
-    update();
-}
-
-#define KD_BUTTON_SETTER(Name, Type, member) \
-    void TKDCustomButton::Set##Name(Type value) \
-    {                                           \
-        if (member == value)                    \
-            return;                             \
-        member = value;                         \
-        update();                               \
-    }
-
-KD_BUTTON_SETTER(AlignmentVertical, TAlignmentVertical, m_alignmentVertical)
-KD_BUTTON_SETTER(LightTextStyle, bool, m_lightTextStyle)
-KD_BUTTON_SETTER(TextStyle, TTextStyle, m_textStyle)
-KD_BUTTON_SETTER(HighlightColor, TColor, m_highlightColor)
-KD_BUTTON_SETTER(ShadowColor, TColor, m_shadowColor)
-KD_BUTTON_SETTER(ShadowDepth, int, m_shadowDepth)
-#undef KD_BUTTON_SETTER
 
 HPALETTE TKDCustomButton::GetPalette() const { return KDGetPalette(); }
 
@@ -121,41 +92,14 @@ void TKDCustomButton::DrawCaptionText(TCanvas& canvas, TRect r, unsigned format)
     canvas.Font = m_font;
     TRect measure = r;
     const int h = canvas.DrawText(m_caption, measure, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER);
-    if (m_alignmentVertical == TAlignmentVertical::avCenter) {
-        r.Top = (r.Top + r.Bottom - h) / 2;
-        r.Bottom = r.Top + h;
-    } else if (m_alignmentVertical == TAlignmentVertical::avBottom) {
-        r.Top = r.Bottom - h - 1;
-    }
-    const TRect c = r;
-    const auto draw = [&](TRect at, TColor color) {
+    r = AlignTextVertically(r, h, m_alignmentVertical);
+    // A right-aligned caption keeps clear of the edge by the shadow's depth, whatever its style.
+    const int textDx = (format & DT_RIGHT) != 0 ? -ShadowDepth() : 0;
+    PaintTextLook(TextLook(), isEnabled(), m_font.Color, textDx, [&](int dx, int dy, TColor color) {
+        TRect at = MoveRect(r, dx, dy);
         canvas.Font.Color = color;
         canvas.DrawText(m_caption, at, format);
-    };
-    if (!isEnabled()) {
-        draw(Offset(r, 1, 1), clBtnHighlight);
-        draw(r, clGrayText);
-        return;
-    }
-    const bool right = (format & DT_RIGHT) != 0;
-    switch (m_textStyle) {
-    case TTextStyle::tsRaised:
-        if (!m_lightTextStyle)
-            draw(Offset(c, 1, 1), m_shadowColor);
-        draw(Offset(r, -1, -1), m_highlightColor);
-        break;
-    case TTextStyle::tsRecessed:
-        draw(Offset(c, 1, 1), m_highlightColor);
-        if (!m_lightTextStyle)
-            draw(Offset(r, -1, -1), m_shadowColor);
-        break;
-    case TTextStyle::tsShadow:
-        draw(Offset(c, right ? 0 : m_shadowDepth, m_shadowDepth), m_shadowColor);
-        break;
-    case TTextStyle::tsNormal:
-        break;
-    }
-    draw(Offset(r, right ? -m_shadowDepth : 0, 0), m_font.Color);
+    });
 }
 
 void TKDCustomButton::paintEvent(QPaintEvent*)

@@ -4,7 +4,7 @@
 #include "paint/ColorData.h"
 #include "paint/Font.h"
 #include "widgetkit/LxCommon.h"
-#include "widgetkit/LxLabel.h"
+#include "widgetkit/LxPanel.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@
 // A push button that paints itself and follows the left mouse button: pressed while the
 // button is held over it, released when the pointer leaves, pressed again when it returns;
 // letting go over it is a click. Its caption can use the label's text styles.
-class TKDCustomButton : public QWidget {
+class TKDCustomButton : public QWidget, public TTextLookProperties, public TParentColorProperty {
 public:
     explicit TKDCustomButton(QWidget* parent = nullptr);
 
@@ -22,24 +22,9 @@ public:
     void SetCaption(const std::string& caption);
     const TFont& Font() const { return m_font; }
     void SetFont(const TFont& font);
-    // The face colour; with ParentColor the parent's colour.
-    TColor Color() const;
-    void SetColor(TColor color);
-    bool ParentColor() const { return m_parentColor; }
-    void SetParentColor(bool parentColor);
 
     TAlignmentVertical AlignmentVertical() const { return m_alignmentVertical; }
     virtual void SetAlignmentVertical(TAlignmentVertical alignment);
-    bool LightTextStyle() const { return m_lightTextStyle; }
-    virtual void SetLightTextStyle(bool light);
-    TTextStyle TextStyle() const { return m_textStyle; }
-    virtual void SetTextStyle(TTextStyle style);
-    TColor HighlightColor() const { return m_highlightColor; }
-    virtual void SetHighlightColor(TColor color);
-    TColor ShadowColor() const { return m_shadowColor; }
-    virtual void SetShadowColor(TColor color);
-    int ShadowDepth() const { return m_shadowDepth; }
-    virtual void SetShadowDepth(int depth);
 
     bool Tracking() const { return m_tracking; }
     bool Pressed() const { return m_pressed; }
@@ -76,20 +61,16 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void TextLookChanged() override { update(); }
+    const QWidget* ColorParent() const override { return parentWidget(); }
+    void ColorChanged(bool) override { update(); }
 
 private:
     bool Inside(QPointF point) const;
 
     std::string m_caption;
     TFont m_font;
-    TColor m_color { clWindow };
-    bool m_parentColor { false };
     TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
-    TTextStyle m_textStyle { TTextStyle::tsNormal };
-    bool m_lightTextStyle { false };
-    TColor m_highlightColor { clBtnHighlight };
-    TColor m_shadowColor { clBtnShadow };
-    int m_shadowDepth { 2 };
     bool m_tracking { false };
     bool m_pressed { false };
     bool m_mouseOver { false };

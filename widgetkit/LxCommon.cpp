@@ -2,6 +2,8 @@
 
 #include "paint/Canvas.h"
 
+#include <algorithm>
+
 namespace {
 
 struct TRingColors {
@@ -158,6 +160,27 @@ TRect InsetSides(TRect rect, TSides sides, int by)
     return rect;
 }
 
+TRect MoveRect(TRect rect, int dx, int dy)
+{
+    return Rect(rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy);
+}
+
+TRect AlignTextVertically(TRect rect, int textHeight, TAlignmentVertical alignment)
+{
+    switch (alignment) {
+    case TAlignmentVertical::avTop:
+        return rect;
+    case TAlignmentVertical::avCenter:
+        rect.Top = (rect.Top + rect.Bottom - textHeight) / 2;
+        rect.Bottom = rect.Top + textHeight;
+        return rect;
+    case TAlignmentVertical::avBottom:
+        rect.Top = rect.Bottom - textHeight - 1;
+        return rect;
+    }
+    return rect;
+}
+
 namespace {
 
 TRect PaintOneFrame(TCanvas& canvas, TRect rect, TFrameStyle style, const TFrameSet& frames)
@@ -193,3 +216,106 @@ TRect InsetFrameSet(TRect rect, const TFrameSet& frames, bool includeBorderWidth
     rect = InsetSides(rect, frames.Sides, FrameStyleWidth(frames.Outer, frames.BevelWidth));
     return InsetSides(rect, frames.Sides, FrameStyleWidth(frames.Inner, frames.BevelWidth));
 }
+
+// ---- frame properties --------------------------------------------------------------------
+
+TFrameProperties::TFrameProperties(const TFrameSet& frames, bool widthsInRange)
+    : m_frames(frames)
+    , m_widthsInRange(widthsInRange)
+{
+}
+
+void TFrameProperties::SetFrames(const TFrameSet& frames, bool insideMoved)
+{
+    if (m_frames == frames)
+        return;
+    m_frames = frames;
+    FramesChanged(insideMoved);
+}
+
+#define KD_FRAME_SETTER(Name, Type, field, insideMoved) \
+    void TFrameProperties::Set##Name(Type value)        \
+    {                                                   \
+        TFrameSet frames = m_frames;                    \
+        frames.field = value;                           \
+        SetFrames(frames, insideMoved);                 \
+    }
+
+KD_FRAME_SETTER(BorderOuter, TFrameStyle, Outer, true)
+KD_FRAME_SETTER(BorderInner, TFrameStyle, Inner, true)
+KD_FRAME_SETTER(BorderSides, TSides, Sides, true)
+KD_FRAME_SETTER(FrameSides, TSides, FrameSides, true)
+KD_FRAME_SETTER(BorderColor, TColor, BorderColor, false)
+KD_FRAME_SETTER(BorderHighlight, TColor, BorderHighlight, false)
+KD_FRAME_SETTER(BorderShadow, TColor, BorderShadow, false)
+KD_FRAME_SETTER(FlatColor, TColor, FlatColor, false)
+#undef KD_FRAME_SETTER
+
+void TFrameProperties::SetBevelWidth(int width)
+{
+    TFrameSet frames = m_frames;
+    frames.BevelWidth = m_widthsInRange ? std::max(1, width) : width;
+    SetFrames(frames, true);
+}
+
+void TFrameProperties::SetBorderWidth(int width)
+{
+    TFrameSet frames = m_frames;
+    frames.BorderWidth = m_widthsInRange ? std::max(0, width) : width;
+    SetFrames(frames, true);
+}
+
+// ---- text look ---------------------------------------------------------------------------
+
+void PaintTextLook(const TTextLook& look, bool enabled, TColor textColor, int textDx,
+                   const std::function<void(int dx, int dy, TColor color)>& draw)
+{
+    if (!enabled) {
+        draw(1, 1, clBtnHighlight);
+        draw(0, 0, clGrayText);
+        return;
+    }
+    switch (look.Style) {
+    case TTextStyle::tsRaised:
+        if (!look.Light)
+            draw(1, 1, look.ShadowColor);
+        draw(-1, -1, look.HighlightColor);
+        break;
+    case TTextStyle::tsRecessed:
+        draw(1, 1, look.HighlightColor);
+        if (!look.Light)
+            draw(-1, -1, look.ShadowColor);
+        break;
+    case TTextStyle::tsShadow:
+        draw(textDx + look.ShadowDepth, look.ShadowDepth, look.ShadowColor);
+        break;
+    case TTextStyle::tsNormal:
+        break;
+    }
+    draw(textDx, 0, textColor);
+}
+
+TTextLookProperties::TTextLookProperties(TTextStyle style) { m_look.Style = style; }
+
+void TTextLookProperties::SetTextLook(const TTextLook& look)
+{
+    if (m_look == look)
+        return;
+    m_look = look;
+    TextLookChanged();
+}
+
+#define KD_TEXT_LOOK_SETTER(Name, Type, field) \
+    void TTextLookProperties::Set##Name(Type value) \
+    {                                               \
+        TTextLook look = m_look;                    \
+        look.field = value;                         \
+        SetTextLook(look);                          \
+    }
+
+KD_TEXT_LOOK_SETTER(TextStyle, TTextStyle, Style)
+KD_TEXT_LOOK_SETTER(LightTextStyle, bool, Light)
+KD_TEXT_LOOK_SETTER(HighlightColor, TColor, HighlightColor)
+KD_TEXT_LOOK_SETTER(ShadowColor, TColor, ShadowColor)
+KD_TEXT_LOOK_SETTER(ShadowDepth, int, ShadowDepth)
+#undef KD_TEXT_LOOK_SETTER

@@ -1,7 +1,5 @@
 #include "widgetkit/LxLabel.h"
 
-#include "widgetkit/LxPanel.h"
-
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,15 +82,23 @@ void UnregisterLabel(TLxLabel* label)
         list.reset();
 }
 
-TRect Offset(TRect r, int dx, int dy) { return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy); }
+// A label starts without frames; it keeps whatever widths it is given.
+TFrameSet LabelFrames()
+{
+    TFrameSet frames;
+    frames.Outer = TFrameStyle::fsNone;
+    return frames;
+}
 
 } // namespace
 
 TLxLabel::TLxLabel(QWidget* parent)
     : QWidget(parent)
+    , TFrameProperties(LabelFrames(), false)
+    , TTextLookProperties(TTextStyle::tsRecessed)
+    , TParentColorProperty(clBtnFace, true)
 {
     setFocusPolicy(Qt::NoFocus);
-    m_frames.Outer = TFrameStyle::fsNone;
     m_textColor = m_savedFontColor = m_font.Color;
     RegisterLabel(this);
 }
@@ -137,25 +143,6 @@ void TLxLabel::FontColorChanged()
     m_textColor = m_font.Color;
 }
 
-TColor TLxLabel::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TLxLabel::SetColor(TColor color)
-{
-    if (m_color == color && !m_parentColor)
-        return;
-    m_color = color;
-    m_parentColor = false;
-    update();
-}
-
-void TLxLabel::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
-    update();
-}
-
 #define KD_LABEL_SETTER(Name, Type, member, adjust) \
     void TLxLabel::Set##Name(Type value)            \
     {                                               \
@@ -172,11 +159,6 @@ KD_LABEL_SETTER(Layout, TLabelLayout, m_layout, false)
 KD_LABEL_SETTER(WordWrap, bool, m_wordWrap, true)
 KD_LABEL_SETTER(Transparent, bool, m_transparent, false)
 KD_LABEL_SETTER(ShowAccelChar, bool, m_showAccelChar, true)
-KD_LABEL_SETTER(TextStyle, TTextStyle, m_textStyle, false)
-KD_LABEL_SETTER(LightTextStyle, bool, m_lightTextStyle, false)
-KD_LABEL_SETTER(HighlightColor, TColor, m_highlightColor, false)
-KD_LABEL_SETTER(ShadowColor, TColor, m_shadowColor, false)
-KD_LABEL_SETTER(ShadowDepth, int, m_shadowDepth, false)
 KD_LABEL_SETTER(BlinkColor, TColor, m_blinkColor, false)
 KD_LABEL_SETTER(FlyByColor, TColor, m_flyByColor, false)
 #undef KD_LABEL_SETTER
@@ -188,34 +170,6 @@ void TLxLabel::SetAutoSize(bool autoSize)
     m_autoSize = autoSize;
     AdjustBounds();
 }
-
-void TLxLabel::SetFrames(const TFrameSet& frames)
-{
-    if (m_frames == frames)
-        return;
-    m_frames = frames;
-    update();
-}
-
-#define KD_LABEL_FRAME_SETTER(Name, Type, field) \
-    void TLxLabel::Set##Name(Type value)         \
-    {                                            \
-        TFrameSet frames = m_frames;             \
-        frames.field = value;                    \
-        SetFrames(frames);                       \
-    }
-
-KD_LABEL_FRAME_SETTER(BorderOuter, TFrameStyle, Outer)
-KD_LABEL_FRAME_SETTER(BorderInner, TFrameStyle, Inner)
-KD_LABEL_FRAME_SETTER(BorderSides, TSides, Sides)
-KD_LABEL_FRAME_SETTER(FrameSides, TSides, FrameSides)
-KD_LABEL_FRAME_SETTER(BevelWidth, int, BevelWidth)
-KD_LABEL_FRAME_SETTER(BorderWidth, int, BorderWidth)
-KD_LABEL_FRAME_SETTER(BorderColor, TColor, BorderColor)
-KD_LABEL_FRAME_SETTER(BorderHighlight, TColor, BorderHighlight)
-KD_LABEL_FRAME_SETTER(BorderShadow, TColor, BorderShadow)
-KD_LABEL_FRAME_SETTER(FlatColor, TColor, FlatColor)
-#undef KD_LABEL_FRAME_SETTER
 
 void TLxLabel::SetBlinking(bool blinking)
 {
@@ -269,7 +223,7 @@ void TLxLabel::SetFlyByEnabled(bool enabled)
 
 // ---- size --------------------------------------------------------------------------------
 
-TRect TLxLabel::InsetForBorders(TRect rect) const { return InsetFrameSet(rect, m_frames, true); }
+TRect TLxLabel::InsetForBorders(TRect rect) const { return InsetFrameSet(rect, Frames(), true); }
 
 unsigned TLxLabel::TextFlags() const
 {
@@ -303,13 +257,14 @@ void TLxLabel::AdjustBounds()
         if (sides & sdBottom)
             r.Bottom += by;
     };
-    grow(m_frames.FrameSides, 1);
-    grow(m_frames.Sides, FrameStyleWidth(m_frames.Outer, m_frames.BevelWidth));
-    grow(m_frames.Sides, m_frames.BorderWidth);
-    grow(m_frames.Sides, FrameStyleWidth(m_frames.Inner, m_frames.BevelWidth));
-    if (m_textStyle == TTextStyle::tsShadow) {
-        r.Right += m_shadowDepth;
-        r.Bottom += m_shadowDepth;
+    const TFrameSet& frames = Frames();
+    grow(frames.FrameSides, 1);
+    grow(frames.Sides, FrameStyleWidth(frames.Outer, frames.BevelWidth));
+    grow(frames.Sides, frames.BorderWidth);
+    grow(frames.Sides, FrameStyleWidth(frames.Inner, frames.BevelWidth));
+    if (TextStyle() == TTextStyle::tsShadow) {
+        r.Right += ShadowDepth();
+        r.Bottom += ShadowDepth();
     }
     int left = x();
     if (m_alignment == TAlignment::taRightJustify)
@@ -323,7 +278,7 @@ void TLxLabel::Paint(TCanvas& canvas) const { PaintLabel(canvas); }
 
 void TLxLabel::PaintLabel(TCanvas& canvas) const
 {
-    const TRect inside = PaintFrameSet(canvas, Rect(0, 0, width(), height()), m_frames);
+    const TRect inside = PaintFrameSet(canvas, Rect(0, 0, width(), height()), Frames());
     canvas.Brush.SetColor(Color());
     if (!m_transparent)
         canvas.FillRect(inside);
@@ -336,20 +291,20 @@ TRect TLxLabel::LaidOut(TCanvas& canvas, TRect r, unsigned flags) const
     if (m_layout != TLabelLayout::tlTop) {
         TRect measure = r;
         canvas.DrawText(m_caption, measure, flags | DT_CALCRECT);
-        const int d = height() - m_frames.BorderWidth - measure.Bottom;
-        r = Offset(r, 0, m_layout == TLabelLayout::tlBottom ? d : d / 2);
+        const int d = height() - BorderWidth() - measure.Bottom;
+        r = MoveRect(r, 0, m_layout == TLabelLayout::tlBottom ? d : d / 2);
     }
-    const int inset = m_textStyle == TTextStyle::tsShadow ? m_shadowDepth : 1;
+    const int inset = TextStyle() == TTextStyle::tsShadow ? ShadowDepth() : 1;
     if (m_alignment == TAlignment::taRightJustify)
-        r = Offset(r, -inset, 0);
+        r = MoveRect(r, -inset, 0);
     if (m_layout == TLabelLayout::tlBottom)
-        r = Offset(r, 0, -inset);
+        r = MoveRect(r, 0, -inset);
     return r;
 }
 
 void TLxLabel::DrawTextAt(TCanvas& canvas, TRect r, int dx, int dy, TColor color, unsigned flags) const
 {
-    r = Offset(LaidOut(canvas, r, flags), dx, dy);
+    r = MoveRect(LaidOut(canvas, r, flags), dx, dy);
     canvas.Font.Color = color;
     canvas.DrawText(m_caption, r, flags);
 }
@@ -362,29 +317,8 @@ void TLxLabel::PaintText(TCanvas& canvas) const
     const unsigned flags = TextFlags();
     canvas.Font = m_font;
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    if (!isEnabled()) {
-        DrawTextAt(canvas, r, 1, 1, clBtnHighlight, flags);
-        DrawTextAt(canvas, r, 0, 0, clGrayText, flags);
-        return;
-    }
-    switch (m_textStyle) {
-    case TTextStyle::tsRaised:
-        if (!m_lightTextStyle)
-            DrawTextAt(canvas, r, 1, 1, m_shadowColor, flags);
-        DrawTextAt(canvas, r, -1, -1, m_highlightColor, flags);
-        break;
-    case TTextStyle::tsRecessed:
-        DrawTextAt(canvas, r, 1, 1, m_highlightColor, flags);
-        if (!m_lightTextStyle)
-            DrawTextAt(canvas, r, -1, -1, m_shadowColor, flags);
-        break;
-    case TTextStyle::tsShadow:
-        DrawTextAt(canvas, r, m_shadowDepth, m_shadowDepth, m_shadowColor, flags);
-        break;
-    case TTextStyle::tsNormal:
-        break;
-    }
-    DrawTextAt(canvas, r, 0, 0, m_textColor, flags);
+    PaintTextLook(TextLook(), isEnabled(), m_textColor, 0,
+                  [&](int dx, int dy, TColor color) { DrawTextAt(canvas, r, dx, dy, color, flags); });
 }
 
 void TLxLabel::paintEvent(QPaintEvent*)

@@ -17,76 +17,54 @@ TColor ParentControlColor(const QWidget* parent)
     return color.isValid() ? TColor(color.toUInt()) : clBtnFace;
 }
 
+TParentColorProperty::TParentColorProperty(TColor color, bool parentColor)
+    : m_color(color)
+    , m_parentColor(parentColor)
+{
+}
+
+TColor TParentColorProperty::Color() const { return m_parentColor ? ParentControlColor(ColorParent()) : m_color; }
+
+void TParentColorProperty::SetColor(TColor color)
+{
+    if (m_color == color && !m_parentColor)
+        return;
+    m_color = color;
+    m_parentColor = false;
+    ColorChanged(true);
+}
+
+void TParentColorProperty::SetParentColor(bool parentColor)
+{
+    if (m_parentColor == parentColor)
+        return;
+    m_parentColor = parentColor;
+    ColorChanged(false);
+}
+
 TLxCustomPanel::TLxCustomPanel(QWidget* parent)
     : QWidget(parent)
+    , TFrameProperties(TFrameSet {}, true)
+    , TParentColorProperty(clBtnFace, false)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TLxCustomPanel::SetFrames(const TFrameSet& frames, bool realign)
+void TLxCustomPanel::FramesChanged(bool insideMoved)
 {
-    if (m_frames == frames)
-        return;
-    m_frames = frames;
-    if (realign)
+    if (insideMoved)
         Realign();
     Invalidate();
 }
 
-#define KD_PANEL_FRAME_SETTER(Name, Type, field, realign) \
-    void TLxCustomPanel::Set##Name(Type value)            \
-    {                                                     \
-        TFrameSet frames = m_frames;                      \
-        frames.field = value;                             \
-        SetFrames(frames, realign);                       \
-    }
-
-KD_PANEL_FRAME_SETTER(BorderOuter, TFrameStyle, Outer, true)
-KD_PANEL_FRAME_SETTER(BorderInner, TFrameStyle, Inner, true)
-KD_PANEL_FRAME_SETTER(BorderSides, TSides, Sides, true)
-KD_PANEL_FRAME_SETTER(FrameSides, TSides, FrameSides, true)
-KD_PANEL_FRAME_SETTER(BorderColor, TColor, BorderColor, false)
-KD_PANEL_FRAME_SETTER(BorderHighlight, TColor, BorderHighlight, false)
-KD_PANEL_FRAME_SETTER(BorderShadow, TColor, BorderShadow, false)
-KD_PANEL_FRAME_SETTER(FlatColor, TColor, FlatColor, false)
-#undef KD_PANEL_FRAME_SETTER
-
-void TLxCustomPanel::SetBevelWidth(int width)
+void TLxCustomPanel::ColorChanged(bool ownColor)
 {
-    TFrameSet frames = m_frames;
-    frames.BevelWidth = std::max(1, width);
-    SetFrames(frames, true);
-}
-
-void TLxCustomPanel::SetBorderWidth(int width)
-{
-    TFrameSet frames = m_frames;
-    frames.BorderWidth = std::max(0, width);
-    SetFrames(frames, true);
-}
-
-TColor TLxCustomPanel::Color() const { return m_parentColor ? ParentControlColor(parentWidget()) : m_color; }
-
-void TLxCustomPanel::SetColor(TColor color)
-{
-    if (m_color == color && !m_parentColor)
-        return;
-    // A colour of its own ends the parent's.
-    m_color = color;
-    m_parentColor = false;
     Invalidate();
-    // Children that take the parent's colour show the new one too.
+    if (!ownColor)
+        return;
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         child->update();
-}
-
-void TLxCustomPanel::SetParentColor(bool parentColor)
-{
-    if (m_parentColor == parentColor)
-        return;
-    m_parentColor = parentColor;
-    Invalidate();
 }
 
 void TLxCustomPanel::SetCaption(const std::string& caption)
@@ -130,13 +108,13 @@ void TLxCustomPanel::SetFullRepaint(bool fullRepaint)
 
 TRect TLxCustomPanel::InsetForBorders(TRect rect, bool includeBorderWidth) const
 {
-    return InsetFrameSet(rect, m_frames, includeBorderWidth);
+    return InsetFrameSet(rect, Frames(), includeBorderWidth);
 }
 
 TRect TLxCustomPanel::ChildArea() const
 {
     // The border band keeps a strip free on all four sides, even where it is not painted.
-    return InsetSides(InsetForBorders(ControlRect(), false), AllSides, m_frames.BorderWidth);
+    return InsetSides(InsetForBorders(ControlRect(), false), AllSides, BorderWidth());
 }
 
 void TLxCustomPanel::Realign()
@@ -160,7 +138,7 @@ void TLxCustomPanel::PaintPanel(TCanvas& canvas) const
 {
     const TRect area = Rect(-m_paintOrigin.x(), -m_paintOrigin.y(), width() - m_paintOrigin.x(),
                             height() - m_paintOrigin.y());
-    const TRect rect = PaintFrameSet(canvas, area, m_frames);
+    const TRect rect = PaintFrameSet(canvas, area, Frames());
     canvas.Brush.SetColor(Color());
     canvas.FillRect(rect);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
@@ -176,16 +154,11 @@ void TLxCustomPanel::PaintCaption(TCanvas& canvas, TRect rect) const
     const unsigned flags = DT_WORDBREAK | DT_EXPANDTABS | AlignmentFlags(m_alignment);
     TRect measure = rect;
     const int h = canvas.DrawText(m_caption, measure, flags | DT_CALCRECT);
-    if (m_alignmentVertical == TAlignmentVertical::avCenter) {
-        rect.Top = (rect.Top + rect.Bottom - h) / 2;
-        rect.Bottom = rect.Top + h;
-    } else if (m_alignmentVertical == TAlignmentVertical::avBottom) {
-        rect.Top = rect.Bottom - h - 1;
-    }
+    rect = AlignTextVertically(rect, h, m_alignmentVertical);
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     if (!isEnabled()) {
         // Embossed: a light copy one pixel down and right under the grey text.
-        TRect light = Rect(rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1);
+        TRect light = MoveRect(rect, 1, 1);
         canvas.Font.Color = clBtnHighlight;
         canvas.DrawText(m_caption, light, flags);
         canvas.Font.Color = clGrayText;

@@ -10,42 +10,39 @@
 #include <functional>
 #include <string>
 
-// A framed panel: a container whose outer frame, border band and inner frame are painted on
-// the chosen sides, filled with its colour inside; aligned children are laid out in the
-// rectangle the frames leave free.
-class TLxCustomPanel : public QWidget {
+// The colour a control with ParentColor takes from `parent`: a panel's colour, else the
+// window's background.
+TColor ParentControlColor(const QWidget* parent);
+
+// The colour of a panel, label or button, which can follow its parent's: with ParentColor the
+// control shows ParentControlColor of its parent, and a colour of its own ends that. A setter
+// given the current value does nothing; otherwise it stores the value and calls ColorChanged.
+class TParentColorProperty {
 public:
-    explicit TLxCustomPanel(QWidget* parent = nullptr);
-
-    TFrameStyle BorderOuter() const { return m_frames.Outer; }
-    void SetBorderOuter(TFrameStyle style);
-    TFrameStyle BorderInner() const { return m_frames.Inner; }
-    void SetBorderInner(TFrameStyle style);
-    TSides BorderSides() const { return m_frames.Sides; }
-    void SetBorderSides(TSides sides);
-    TSides FrameSides() const { return m_frames.FrameSides; }
-    void SetFrameSides(TSides sides);
-    // At least 1.
-    int BevelWidth() const { return m_frames.BevelWidth; }
-    void SetBevelWidth(int width);
-    // At least 0.
-    int BorderWidth() const { return m_frames.BorderWidth; }
-    void SetBorderWidth(int width);
-    TColor BorderColor() const { return m_frames.BorderColor; }
-    void SetBorderColor(TColor color);
-    TColor BorderHighlight() const { return m_frames.BorderHighlight; }
-    void SetBorderHighlight(TColor color);
-    TColor BorderShadow() const { return m_frames.BorderShadow; }
-    void SetBorderShadow(TColor color);
-    TColor FlatColor() const { return m_frames.FlatColor; }
-    void SetFlatColor(TColor color);
-    const TFrameSet& Frames() const { return m_frames; }
-
-    // The fill colour; with ParentColor the parent's colour.
     TColor Color() const;
     void SetColor(TColor color);
     bool ParentColor() const { return m_parentColor; }
     void SetParentColor(bool parentColor);
+
+protected:
+    TParentColorProperty(TColor color, bool parentColor);
+    virtual ~TParentColorProperty() = default;
+
+    virtual const QWidget* ColorParent() const = 0;
+    // `ownColor` when SetColor gave the control a colour of its own.
+    virtual void ColorChanged(bool ownColor) = 0;
+
+private:
+    TColor m_color;
+    bool m_parentColor;
+};
+
+// A framed panel: a container whose outer frame, border band and inner frame are painted on
+// the chosen sides, filled with its colour inside; aligned children are laid out in the
+// rectangle the frames leave free. BevelWidth stays at least 1 and BorderWidth at least 0.
+class TLxCustomPanel : public QWidget, public TFrameProperties, public TParentColorProperty {
+public:
+    explicit TLxCustomPanel(QWidget* parent = nullptr);
 
     std::string Caption() const { return m_caption; }
     void SetCaption(const std::string& caption);
@@ -90,14 +87,15 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    // Children are laid out again when the rectangle inside the frames may have moved.
+    void FramesChanged(bool insideMoved) override;
+    const QWidget* ColorParent() const override { return parentWidget(); }
+    // A colour of the panel's own shows in the children that take the parent's colour too.
+    void ColorChanged(bool ownColor) override;
 
 private:
-    void SetFrames(const TFrameSet& frames, bool realign);
     void NotifyResize();
 
-    TFrameSet m_frames;
-    TColor m_color { clBtnFace };
-    bool m_parentColor { false };
     std::string m_caption;
     TAlignment m_alignment { TAlignment::taCenter };
     TAlignmentVertical m_alignmentVertical { TAlignmentVertical::avCenter };
@@ -110,7 +108,3 @@ private:
 };
 
 using TLxPanel = TLxCustomPanel;
-
-// The colour a control with ParentColor takes from `parent`: a panel's colour, else the
-// window's background.
-TColor ParentControlColor(const QWidget* parent);

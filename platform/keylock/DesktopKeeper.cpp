@@ -1,5 +1,7 @@
 #include "platform/keylock/DesktopKeeper.h"
 
+#include "platform/keylock/LockWindows.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -21,12 +23,7 @@ bool Contains(const std::vector<Atom>& atoms, Atom atom)
 
 bool IsKeptWindow(const QWindow* window)
 {
-    if (!window || !window->isVisible() || !window->isTopLevel() || !window->handle())
-        return false;
-    if (window->flags() & Qt::X11BypassWindowManagerHint)
-        return false;
-    const auto type = window->type();
-    return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
+    return IsLockCandidate(window) && window->handle() && !(window->flags() & Qt::X11BypassWindowManagerHint);
 }
 
 bool CoversAMonitor(const QWindow* window)

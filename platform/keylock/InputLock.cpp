@@ -1,5 +1,7 @@
 #include "platform/keylock/InputLock.h"
 
+#include "platform/keylock/LockWindows.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
@@ -19,13 +21,8 @@ namespace {
 
 bool IsGrabCandidate(const QWindow* window)
 {
-    if (!window || !window->isVisible() || !window->isTopLevel() || !window->handle())
-        return false;
     // The windows that cover the other monitors never take the keyboard.
-    if (window->flags() & Qt::WindowDoesNotAcceptFocus)
-        return false;
-    const auto type = window->type();
-    return type != Qt::ToolTip && type != Qt::Popup && type != Qt::Desktop;
+    return IsLockCandidate(window) && window->handle() && !(window->flags() & Qt::WindowDoesNotAcceptFocus);
 }
 
 // The window that takes the grabs: the active one when the program is active, else a modal

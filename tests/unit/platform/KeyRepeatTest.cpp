@@ -1,6 +1,5 @@
 #include "platform/KeyRepeat.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -74,7 +73,8 @@ TEST(KeyRepeatFilterOffX, ReleasesWithoutNativeDataAreTakenAsTheyCome)
 }
 
 // A window that counts what the filter makes of real X key events, and is slow to handle
-// each, as the program is during a flood: the toolkit then misses auto-repeat pairs.
+// each, as the program is during a flood: the toolkit then misses auto-repeat pairs. F12 is
+// the marker that tells when every event sent before it has been handled.
 class TSlowKeyWindow : public QWidget {
 public:
     explicit TSlowKeyWindow(TKeyRepeatFilter::TKeyDownQuery query)
@@ -85,8 +85,14 @@ public:
     void keyReleaseEvent(QKeyEvent* event) override { Handle(*event); }
     void Handle(const QKeyEvent& event)
     {
+        if (event.key() == Qt::Key_F12) {
+            MarkerSeen = MarkerSeen || event.type() == QEvent::KeyPress;
+            return;
+        }
         if (event.type() == QEvent::KeyRelease)
             ++Releases;
+        else
+            ++Presses;
         for (TKeyEventKind kind : Filter.Filter({ event.type() == QEvent::KeyPress, event.isAutoRepeat(),
                                                   event.nativeScanCode(), event.timestamp() })) {
             if (kind == Up)
@@ -97,7 +103,8 @@ public:
         QThread::msleep(25);
     }
     TKeyRepeatFilter Filter;
-    int Releases { 0 }, Ups { 0 }, DownsBeforeUp { 0 };
+    int Presses { 0 }, Releases { 0 }, Ups { 0 }, DownsBeforeUp { 0 };
+    bool MarkerSeen { false };
 };
 
 bool HaveXServerAndXdotool()
@@ -106,13 +113,26 @@ bool HaveXServerAndXdotool()
            std::system("command -v xdotool >/dev/null 2>&1") == 0 && std::system("xset r on") == 0;
 }
 
-// Holds `key` for `ms` through XTest while the window handles events.
-void HoldKey(const char* key, int ms)
+// Shows `window` and waits until it has the keyboard.
+void ShowActive(QWidget& window)
+{
+    window.setGeometry(0, 0, 200, 200);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// Holds `key` through XTest until the window has handled `presses` presses of it (the
+// repeats of about a second and a half), lets it go, and waits until the window has handled
+// everything up to the release.
+void HoldKey(TSlowKeyWindow& window, const char* key, int presses)
 {
     ASSERT_EQ(std::system((std::string("xdotool keydown ") + key).c_str()), 0);
-    QTest::qWait(ms);
+    const bool repeated = QTest::qWaitFor([&window, presses] { return window.Presses >= presses; }, 10000);
     ASSERT_EQ(std::system((std::string("xdotool keyup ") + key).c_str()), 0);
-    QTest::qWait(400);
+    ASSERT_TRUE(repeated) << "the server did not repeat the key";
+    ASSERT_EQ(std::system("xdotool key F12"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window.MarkerSeen; }, 10000));
 }
 
 TEST(KeyRepeatXServerTest, HeldKeyUnderLoadGivesOneUpWithAndWithoutDetectableAutoRepeat)
@@ -122,23 +142,17 @@ TEST(KeyRepeatXServerTest, HeldKeyUnderLoadGivesOneUpWithAndWithoutDetectableAut
     {
         // Without detectable auto-repeat the server sends release + press pairs.
         TSlowKeyWindow window(TKeyRepeatFilter::IsKeyCodeDown);
-        window.setGeometry(0, 0, 200, 200);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        HoldKey("a", 1500);
-        EXPECT_GT(window.Releases, 5) << "the server did not repeat the key";
+        ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_NO_FATAL_FAILURE(HoldKey(window, "a", 20));
+        EXPECT_GT(window.Releases, 5) << "the server did not pair the repeats with releases";
         EXPECT_EQ(window.Ups, 1);
         EXPECT_GT(window.DownsBeforeUp, 5);
     }
     {
         TSlowKeyWindow window(TKeyRepeatFilter::IsKeyCodeDown);
         ASSERT_TRUE(TKeyRepeatFilter::RequestDetectableAutoRepeat());
-        window.setGeometry(0, 0, 200, 200);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        HoldKey("b", 1500);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_NO_FATAL_FAILURE(HoldKey(window, "b", 20));
         EXPECT_EQ(window.Releases, 1) << "with detectable auto-repeat only the real release comes";
         EXPECT_EQ(window.Ups, 1);
         EXPECT_GT(window.DownsBeforeUp, 5);

@@ -50,25 +50,33 @@ void AppendTag(std::vector<std::byte>& out, const char (&tag)[5])
         out.push_back(std::byte(tag[i]));
 }
 
-// A PCM WAV image: RIFF header, 16-byte fmt chunk, data chunk.
-std::vector<std::byte> MakeWav(int rate, int channels, int bits, const std::vector<std::byte>& data)
+// A WAV image: RIFF header, the fmt chunk holding `format`, the data chunk holding `data`.
+std::vector<std::byte> RiffWav(const std::vector<std::byte>& format, const std::vector<std::byte>& data)
 {
     std::vector<std::byte> wav;
     AppendTag(wav, "RIFF");
-    Append32(wav, std::uint32_t(4 + 8 + 16 + 8 + data.size()));
+    Append32(wav, std::uint32_t(4 + 8 + format.size() + 8 + data.size()));
     AppendTag(wav, "WAVE");
     AppendTag(wav, "fmt ");
-    Append32(wav, 16);
-    Append16(wav, 1); // PCM
-    Append16(wav, std::uint16_t(channels));
-    Append32(wav, std::uint32_t(rate));
-    Append32(wav, std::uint32_t(rate * channels * bits / 8)); // bytes per second
-    Append16(wav, std::uint16_t(channels * bits / 8));        // block align
-    Append16(wav, std::uint16_t(bits));
+    Append32(wav, std::uint32_t(format.size()));
+    wav.insert(wav.end(), format.begin(), format.end());
     AppendTag(wav, "data");
     Append32(wav, std::uint32_t(data.size()));
     wav.insert(wav.end(), data.begin(), data.end());
     return wav;
+}
+
+// A PCM WAV image with a 16-byte fmt chunk.
+std::vector<std::byte> MakeWav(int rate, int channels, int bits, const std::vector<std::byte>& data)
+{
+    std::vector<std::byte> format;
+    Append16(format, 1); // PCM
+    Append16(format, std::uint16_t(channels));
+    Append32(format, std::uint32_t(rate));
+    Append32(format, std::uint32_t(rate * channels * bits / 8)); // bytes per second
+    Append16(format, std::uint16_t(channels * bits / 8));        // block align
+    Append16(format, std::uint16_t(bits));
+    return RiffWav(format, data);
 }
 
 std::vector<std::byte> StereoWav(const std::vector<TFrame>& frames)
@@ -236,24 +244,16 @@ std::vector<std::byte> ConstantImaAdpcmWav(std::int16_t level, int blocks)
         data.push_back(std::byte(0));        // reserved
         data.insert(data.end(), blockAlign - 4, std::byte(0));
     }
-    std::vector<std::byte> wav;
-    AppendTag(wav, "RIFF");
-    Append32(wav, std::uint32_t(4 + 8 + 20 + 8 + data.size()));
-    AppendTag(wav, "WAVE");
-    AppendTag(wav, "fmt ");
-    Append32(wav, 20);
-    Append16(wav, 0x11); // IMA ADPCM
-    Append16(wav, 1);    // mono
-    Append32(wav, DeviceRate);
-    Append32(wav, DeviceRate * blockAlign / samplesPerBlock);
-    Append16(wav, blockAlign);
-    Append16(wav, 4);    // bits per sample
-    Append16(wav, 2);    // extra format bytes
-    Append16(wav, samplesPerBlock);
-    AppendTag(wav, "data");
-    Append32(wav, std::uint32_t(data.size()));
-    wav.insert(wav.end(), data.begin(), data.end());
-    return wav;
+    std::vector<std::byte> format;
+    Append16(format, 0x11); // IMA ADPCM
+    Append16(format, 1);    // mono
+    Append32(format, DeviceRate);
+    Append32(format, DeviceRate * blockAlign / samplesPerBlock);
+    Append16(format, blockAlign);
+    Append16(format, 4);    // bits per sample
+    Append16(format, 2);    // extra format bytes
+    Append16(format, samplesPerBlock);
+    return RiffWav(format, data);
 }
 
 TEST_F(SoundTest, ImaAdpcmIsDecoded)
@@ -387,14 +387,15 @@ TEST_F(SoundTest, QuietDeviceIsClosedAndOpenedAgainForTheNextSound)
     PlaySound(path.string(), 0, SND_FILENAME | SND_ASYNC);
     WaitForOutput(100ms);
     // The disk driver writes in real time while the device is open; once it is closed the
-    // file stops growing.
+    // file stops growing. An open device writes a buffer every 23 ms, so a file that stays the
+    // same for a quarter of a second (ten buffers, with room for a busy machine) is closed.
     std::error_code error;
     std::uintmax_t size = 0;
     const auto end = std::chrono::steady_clock::now() + 20s;
     bool still = false;
     while (!still && std::chrono::steady_clock::now() < end) {
         size = fs::file_size(FOutput, error);
-        std::this_thread::sleep_for(600ms);
+        std::this_thread::sleep_for(250ms);
         still = fs::file_size(FOutput, error) == size;
     }
     EXPECT_TRUE(still) << "the device stayed open in silence";

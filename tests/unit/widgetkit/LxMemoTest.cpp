@@ -161,17 +161,23 @@ TEST_F(MemoTest, RightClickOpensNoMenu)
 {
     memo.SetLines({ "licence" });
     memo.show();
-    // A menu would wait in its own loop: note it, and close it, so the test ends either way.
+    // A menu opens while the event is handled: one shown with popup() is up when sendEvent
+    // returns, so no wait is needed to see it. One run in its own loop would block sendEvent;
+    // the timer notes and closes it, so the test ends either way.
     bool popupShown = false;
-    QTimer::singleShot(200, [&popupShown] {
+    const auto closePopup = [&popupShown] {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             popupShown = true;
             popup->close();
         }
-    });
+    };
+    QTimer modalMenuGuard;
+    modalMenuGuard.setSingleShot(true);
+    QObject::connect(&modalMenuGuard, &QTimer::timeout, closePopup);
+    modalMenuGuard.start(200);
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10), memo.mapToGlobal(QPoint(10, 10)));
     QCoreApplication::sendEvent(memo.viewport(), &menu);
-    QTest::qWait(300);
+    closePopup();
     EXPECT_FALSE(popupShown);
 }
 
