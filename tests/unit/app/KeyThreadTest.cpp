@@ -95,7 +95,10 @@ TEST_F(KeyThreadTest, LeftKeyIsNotAskedWhileTheRightOneIsHeld)
     keyboard.RightDown = true;
     TCheckKeysThread thread(keyboard.Query());
     EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
-    std::this_thread::sleep_for(250ms); // a few more polls
+    EXPECT_TRUE(WaitFor([&] {
+        std::lock_guard lock(keyboard.Lock);
+        return keyboard.Queries.size() >= 3;
+    }));
     thread.Terminate();
     ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }));
 
@@ -138,7 +141,8 @@ TEST_F(KeyThreadTest, EndsSoonAfterTheRequestAndStopsPolling)
     // The body sleeps in a wait the request cuts short, so it ends well within one poll.
     EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }, 1s));
     keyboard.TakeQueries();
-    std::this_thread::sleep_for(250ms);
+    // Nothing may come after the end: a window of one and a half polls would show a poll.
+    std::this_thread::sleep_for(150ms);
     EXPECT_TRUE(keyboard.TakeQueries().empty());
 }
 
@@ -252,8 +256,9 @@ TEST_F(KeyThreadTest, XServerGoneEndsTheThreadAndLeavesTheProcessRunning)
     TAsyncKeyState keyState;
     ASSERT_TRUE(keyState.IsConnected());
     auto thread = std::make_unique<TCheckKeysThread>();
+    // A thread without a connection ends at once, so a thread still running after this window
+    // has reached the test's X server.
     std::this_thread::sleep_for(500ms);
-    // Without a connection the thread would have ended already.
     ASSERT_FALSE(thread->Finished()) << "the thread did not reach the test's X server";
     server.Kill();
     // Without its own handling the X library would end the process from the thread here.
