@@ -2,6 +2,7 @@
 
 #include "base/Exceptions.h"
 
+#include "tests/support/FileContents.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 std::size_t FileCount(const fs::path& folder)
 {

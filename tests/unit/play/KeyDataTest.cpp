@@ -2,6 +2,7 @@
 
 #include "base/IniFile.h"
 #include "paint/ColorData.h"
+#include "tests/support/FileContents.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,6 @@
 #include <fstream>
 #include <set>
 #include <sstream>
-
-namespace {
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 TEST(KeyIndex, FoldsEveryListedCode)
 {

@@ -1,5 +1,6 @@
 // The kdmodule command line, run as the build runs it.
 #include "resmodule/ResourceModule.h"
+#include "tests/support/FileContents.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 struct TRun {
     int Code { -1 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// A whole file's bytes; empty when it cannot be read.
+inline std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// Replaces the file with `text`, byte for byte.
+inline void WriteAll(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
