@@ -32,6 +32,10 @@ for run in $(seq 10); do
   statuses="$statuses $status"
   kill "$flood" "${E2E_PIDS[-3]}" 2>/dev/null || true # xdotool, openbox
   wait "$flood" 2>/dev/null || true
+  # A killed server leaves its lock and socket behind; they would keep its number from the
+  # next server and mislead others that look for a free one.
+  n=${DISPLAY#:}
+  if [ "$(tr -dc '0-9' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb" ]; then rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"; fi
   [ "$status" = 1 ] || fail "run $run: the program ended with status $status"
   lines=$(grep -c . "$E2E_TMP/program.log" || true)
   [ "$lines" = 1 ] || { cat "$E2E_TMP/program.log" >&2; fail "run $run: $lines lines of output, expected one"; }

@@ -15,17 +15,6 @@ start_program "$dist"
 xdotool mousemove $((4 + 100 + 16)) $((480 - 50 + 4 + 16)) click 1
 wait_for_change "$E2E_TMP/started.png" "$E2E_TMP/shape.png" 32x32+104+434 20 || fail "ShapeType was not selected"
 
-# button_point DIALOG yes|no: the screen point in the middle of the button. The question panel
-# (101 high) sits at the bottom of the client area; Yes at (80, 68), No at (164, 68), 75x25.
-button_point() {
-  local id=$1 which=$2 X Y H left
-  X=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { print $4 }')
-  Y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ { print $4 }')
-  H=$(xwininfo -id "$id" | awk '/Height:/ { print $2 }')
-  left=80; [ "$which" = no ] && left=164
-  echo "$((X + left + 37)) $((Y + H - 101 + 68 + 12))"
-}
-
 # The confirmation stands with its lower right corner at the surface's: open_exit_confirmation
 # waits until it stands at 352,274 with its frame, 256x128, and fails if it never does.
 dialog=$(open_exit_confirmation)
@@ -37,7 +26,7 @@ read -r ol ot ow oh < <(outer_geometry "$dialog")
 # it: its lower right corner turns from grey to black), and the window takes both moves only
 # after the keys.
 wait_for_rest "$E2E_TMP/up.png"
-read -r yx yy < <(button_point "$dialog" yes)
+read -r yx yy < <(exit_button_point "$dialog" yes)
 corner_x=$((yx - 37 + 74)); corner_y=$((yy - 12 + 24))
 [ "$(pixel "$E2E_TMP/up.png" $corner_x $corner_y)" = "128,128,128" ] || fail "Yes is not flat at rest"
 read -r rest_x rest_y < <(xdotool getmouselocation --shell | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }')
@@ -57,7 +46,7 @@ changed=$(pixels_changed "$E2E_TMP/up.png" "$E2E_TMP/keys.png" 608x402+16+16)
 
 # Pressing Yes and letting go away from it answers nothing. The pointer then goes on to No,
 # which lights up: the window has taken the release before that move.
-read -r nx ny < <(button_point "$dialog" no)
+read -r nx ny < <(exit_button_point "$dialog" no)
 xdotool mousemove "$yx" "$yy"
 wait_for_pixel "$E2E_TMP/hover.png" $corner_x $corner_y "0,0,0" || fail "Yes shows no 3-D edge under the pointer"
 xdotool mousedown 1 mousemove $((yx + 150)) $((yy - 60)) mouseup 1 mousemove "$nx" "$ny"
@@ -90,7 +79,7 @@ wait_for_drawing "$E2E_TMP/before-key.png" "$E2E_TMP/after-key.png" 100 ||
 
 # Yes ends the program with status 0 and the settings saved, in the same mode.
 dialog=$(open_exit_confirmation)
-read -r yx yy < <(button_point "$dialog" yes)
+read -r yx yy < <(exit_button_point "$dialog" yes)
 xdotool mousemove "$yx" "$yy" click 1
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 status=$(cat "$E2E_TMP/status")

@@ -49,8 +49,9 @@ kill "$STEAL_PID" 2>/dev/null || true
 wait_for 5 window_gone kdsteal2 || fail "the other program's window did not go"
 wait_for 5 window_active "$dialog" || fail "the exit confirmation lost the focus"
 xdotool key Return space y
-# The keys show nothing in the confirmation, so only time tells that they do not answer it.
-sleep 0.5
+# The keys show nothing in the confirmation; No lighting up under the pointer afterwards shows
+# that the confirmation has taken them.
+wait_for_lit_button "$dialog" no || fail "No does not light up under the pointer"
 program_alive || fail "a key press answered the exit confirmation"
 answer_confirmation "$dialog" yes
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell

@@ -50,23 +50,41 @@ fail() {
 
 # start_x [WIDTHxHEIGHT] [openbox-config]: a fresh display with openbox on it. The server
 # picks a free display number itself (-displayfd), so tests side by side never share one.
+# A display whose window manager cannot reach it (another server took over its number, as a
+# server that was killed leaves its number behind) is given up for a fresh one.
 start_x() {
-  local size=${1:-1024x768} config=${2:-}
+  local attempt
+  for attempt in 1 2 3; do
+    start_x_once "$@" && return 0
+    echo "note: display $DISPLAY or its window manager did not come up (attempt $attempt)" >&2
+  done
+  fail "openbox did not start"
+}
+
+start_x_once() {
+  local size=${1:-1024x768} config=${2:-} xvfb openbox
   : >"$E2E_TMP/display.num"
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display.num" \
     >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
+  xvfb=$!
+  E2E_PIDS+=($xvfb)
   wait_for 30 display_number_written || fail "Xvfb did not start"
   export DISPLAY=":$(tr -dc '0-9' <"$E2E_TMP/display.num")"
   if [ -n "$config" ]; then openbox --config-file "$config" >"$E2E_TMP/openbox.log" 2>&1 &
   else openbox >"$E2E_TMP/openbox.log" 2>&1 & fi
-  E2E_PIDS+=($!)
-  wait_for 30 window_manager_up || fail "openbox did not start"
+  openbox=$!
+  E2E_PIDS+=($openbox)
+  wait_for 30 window_manager_settled "$openbox" || true
+  window_manager_up && return 0
+  kill "$openbox" "$xvfb" 2>/dev/null || true
+  return 1
 }
 
 # display_number_written [FILE]: whether the server has written its display number.
 display_number_written() { [ -n "$(tr -dc '0-9' <"${1:-$E2E_TMP/display.num}")" ]; }
 window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# window_manager_settled PID: whether the window manager is up or its process PID has ended.
+window_manager_settled() { window_manager_up || ! kill -0 "$1" 2>/dev/null; }
 
 # copy_program: a private copy of the ready program folder in $E2E_TMP/dist.
 copy_program() {
@@ -233,6 +251,25 @@ answer_confirmation() {
   # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
   if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
   else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
+}
+
+# exit_button_point DIALOG yes|no: the screen point in the middle of the button. The question
+# panel (101 high) sits at the bottom of the client area; Yes at (80, 68), No at (164, 68), 75x25.
+exit_button_point() {
+  local X Y WIDTH HEIGHT left=80
+  window_geometry "$1"
+  [ "$2" = no ] && left=164
+  echo "$((X + left + 37)) $((Y + HEIGHT - 101 + 68 + 12))"
+}
+
+# wait_for_lit_button DIALOG yes|no: moves the pointer onto the button and waits until its
+# lower right corner turns black, the 3-D edge it shows under the pointer: the confirmation
+# has then taken every event that came before the move.
+wait_for_lit_button() {
+  local x y
+  read -r x y < <(exit_button_point "$1" "$2")
+  xdotool mousemove "$x" "$y"
+  wait_for_pixel "$E2E_TMP/lit.png" $((x - 37 + 74)) $((y - 12 + 24)) "0,0,0"
 }
 
 # outer_geometry WINDOW: "left top width height" of the window with the window manager's
