@@ -31,12 +31,12 @@ count_colour() {
 shape_hint="Click here to change to ShapeType play mode."
 pattern_hint="Click here to change to PatternType play mode."
 xdotool mousemove 600 300
-sleep 0.3
 screenshot "$E2E_TMP/plain.png"
 
 # Resting on the ShapeType picture: nothing at first, the balloon after about half a second.
 start=$(date +%s%N)
 xdotool mousemove 120 738
+# That the balloon does not come early only shows by waiting part of its pause.
 sleep 0.25
 [ -z "$(xdotool search --onlyvisible --name "^$shape_hint\$" 2>/dev/null)" ] || fail "the hint showed before its pause"
 hint=$(wait_for_hint "$shape_hint" 3)
@@ -44,14 +44,17 @@ hint=$(wait_for_hint "$shape_hint" 3)
 after=$(ms_since "$start")
 [ "$after" -ge 400 ] && [ "$after" -le 1500 ] || fail "the balloon came after $after ms, not about 500"
 echo "ok: ShapeType balloon after $after ms"
-sleep 0.2
-window_geometry "$hint"
 # Above and to the right of the pointer, the tail's tip next to it.
-[ "$X" = 121 ] && [ $((Y + HEIGHT)) = 738 ] || fail "balloon at $X,$Y ${WIDTH}x$HEIGHT, not above right of (120,738)"
-screenshot "$E2E_TMP/balloon.png"
+balloon_placed() { window_geometry "$hint"; [ "$X" = 121 ] && [ $((Y + HEIGHT)) = 738 ]; }
+wait_for 3 balloon_placed || fail "balloon at $X,$Y ${WIDTH}x$HEIGHT, not above right of (120,738)"
 region="${WIDTH}x$HEIGHT+$X+$Y"
-body=$(count_colour "$E2E_TMP/balloon.png" "$region" "255,255,153")
-[ "$body" -gt $(( (WIDTH - 24) * (HEIGHT - 24) / 2 )) ] || fail "only $body pixels of the balloon colour"
+balloon_drawn() {
+  screenshot "$E2E_TMP/balloon.png"
+  body=$(count_colour "$E2E_TMP/balloon.png" "$region" "255,255,153")
+  [ "$body" -gt $(( (WIDTH - 24) * (HEIGHT - 24) / 2 )) ]
+}
+wait_for 3 balloon_drawn || fail "only $body pixels of the balloon colour"
+wait_for_rest "$E2E_TMP/balloon.png"
 ink=$(count_colour "$E2E_TMP/balloon.png" "$region" "0,0,0")
 [ "$ink" -gt 100 ] || fail "no text in the balloon ($ink dark pixels)"
 # Shaped: the window's corners away from the tail show what is beneath it.
@@ -74,15 +77,13 @@ echo "ok: PatternType balloon after $after ms"
 # A key hides it, and draws.
 screenshot "$E2E_TMP/before-key.png"
 xdotool key a s d f
-sleep 0.4
-[ -z "$(xdotool search --onlyvisible --name "^$pattern_hint\$" 2>/dev/null)" ] || fail "a key did not hide the balloon"
-screenshot "$E2E_TMP/after-key.png"
-drawn=$(compare -metric AE -extract 992x560+16+16 "$E2E_TMP/before-key.png" "$E2E_TMP/after-key.png" null: 2>&1 || true)
-[ "${drawn%% *}" -gt 100 ] 2>/dev/null || fail "the key did not draw ($drawn pixels changed)"
+hint_gone() { ! window_shown "$pattern_hint"; }
+wait_for 3 hint_gone || fail "a key did not hide the balloon"
+wait_for_change "$E2E_TMP/before-key.png" "$E2E_TMP/after-key.png" 992x560+16+16 100 ||
+  fail "the key did not draw ($(pixels_changed "$E2E_TMP/before-key.png" "$E2E_TMP/after-key.png" 992x560+16+16) pixels changed)"
 
 # At the right edge the exit door's balloon opens above and to the left.
 xdotool mousemove 600 300
-sleep 0.3
 xdotool mousemove 1000 738
 exit_id=$(wait_for_hint "Click here to.Exit Kedoozle." 3)
 [ -n "$exit_id" ] || fail "no balloon for the exit door"

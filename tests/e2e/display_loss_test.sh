@@ -19,10 +19,11 @@ for run in $(seq 10); do
   xvfb=${E2E_PIDS[-2]}
   start_program "$dist"
   xdotool mousemove $((16 + 44 * 2 + 16)) 450 click 1 # ShapeType
-  sleep 0.2
+  wait_for_change "$E2E_TMP/started.png" "$E2E_TMP/shape.png" 32x32+104+434 20 || fail "run $run: ShapeType was not selected"
   xdotool type --delay 1 "$(printf 'abcdefghijklmnopqrstuvwxyz0123456789%.0s' $(seq 40))" 2>/dev/null &
   flood=$!
   E2E_PIDS+=($flood)
+  # Not a wait for anything: the server dies at a moment chosen at random in the flood.
   sleep "0.$((RANDOM % 5 + 2))"
   # Half the runs end the server at once, half let it go down in order.
   if [ $((run % 2)) = 0 ]; then kill -KILL "$xvfb"; else kill -TERM "$xvfb"; fi
@@ -31,6 +32,10 @@ for run in $(seq 10); do
   statuses="$statuses $status"
   kill "$flood" "${E2E_PIDS[-3]}" 2>/dev/null || true # xdotool, openbox
   wait "$flood" 2>/dev/null || true
+  # A killed server leaves its lock and socket behind; they would keep its number from the
+  # next server and mislead others that look for a free one.
+  n=${DISPLAY#:}
+  if [ "$(tr -dc '0-9' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb" ]; then rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"; fi
   [ "$status" = 1 ] || fail "run $run: the program ended with status $status"
   lines=$(grep -c . "$E2E_TMP/program.log" || true)
   [ "$lines" = 1 ] || { cat "$E2E_TMP/program.log" >&2; fail "run $run: $lines lines of output, expected one"; }

@@ -12,12 +12,15 @@ awk '/^\[1\]\r?$/ { print; print "PictureFile=broken.jpg\r"; skip = 1; next }
      /^\[/ { skip = 0 } { print }' "$dist/Kedoozle.ini" >"$dist/Kedoozle.new" && mv "$dist/Kedoozle.new" "$dist/Kedoozle.ini"
 start_program "$dist"
 surface="992x690+16+16"
+box_up() { box=$(dialog_window || true); [ -n "$box" ]; }
+box_settled() { window_active "$box" && [ -n "$(outer_geometry "$box")" ]; }
 for round in 1 2; do
+  wait_for_rest "$E2E_TMP/pre.png"
   xdotool key a
-  box=""
-  for _ in $(seq 50); do box=$(dialog_window || true); [ -n "$box" ] && break; sleep 0.1; done
-  [ -n "$box" ] || fail "round $round: the broken picture raised no error box"
-  sleep 0.4
+  wait_for 5 box_up || fail "round $round: the broken picture raised no error box"
+  # The window manager frames it and gives it the focus a moment after it maps; the click
+  # goes where it then stands.
+  wait_for 5 box_settled || fail "round $round: the error box got no frame or no focus"
   X=$(xwininfo -id "$box" | awk '/Absolute upper-left X/ { print $4 }')
   Y=$(xwininfo -id "$box" | awk '/Absolute upper-left Y/ { print $4 }')
   WIDTH=$(xwininfo -id "$box" | awk '/Width:/ { print $2 }')
@@ -25,15 +28,12 @@ for round in 1 2; do
   screenshot "$E2E_TMP/box.png"
   # The box's one button sits at the bottom right, as Qt lays it out.
   xdotool mousemove $((X + WIDTH - 50)) $((Y + HEIGHT - 25)) click 1
-  for _ in $(seq 30); do [ -z "$(dialog_window || true)" ] && break; sleep 0.1; done
-  [ -z "$(dialog_window || true)" ] || fail "round $round: a click did not close the error box"
-  sleep 0.3
-  screenshot "$E2E_TMP/before.png"
+  wait_for 3 dialog_gone || fail "round $round: a click did not close the error box"
+  # The surface is drawn again where the box was: as it was before the broken picture.
+  wait_for_match "$E2E_TMP/pre.png" "$E2E_TMP/before.png" "$surface" || fail "round $round: the surface was not drawn again after the box"
   xdotool key b
-  sleep 0.5
-  screenshot "$E2E_TMP/after.png"
-  n=$({ compare -metric AE -extract "$surface" "$E2E_TMP/before.png" "$E2E_TMP/after.png" null: 2>&1 || true; } | awk '{ print $1 }')
-  [ "$n" -gt 0 ] 2>/dev/null || fail "round $round: the press after the error box drew nothing"
+  wait_for_drawing "$E2E_TMP/before.png" "$E2E_TMP/after.png" || fail "round $round: the press after the error box drew nothing"
+  n=$(pixels_changed "$E2E_TMP/before.png" "$E2E_TMP/after.png" "$surface")
   echo "ok: round $round: the press after the error box changed $n pixels"
 done
 program_alive || fail "the program ended"

@@ -42,7 +42,6 @@ start_installed() {
   KD_PID=$!
   E2E_PIDS+=($KD_PID)
   wait_for_main_window
-  sleep 0.5
 }
 
 exit_installed() {
@@ -58,14 +57,12 @@ cmp -s "$user/Kedoozle.ini" "$program/Kedoozle.ini" || fail "the user's settings
 
 # PictureType, and the default pictures draw.
 pictures_mode="32x32+148+722"
-screenshot "$E2E_TMP/start.png"
-xdotool mousemove 164 738 click 1
-sleep 0.4
-for k in a b c d e f; do xdotool key "$k"; sleep 0.1; done
-sleep 0.5
-screenshot "$E2E_TMP/played.png"
-changed=$(compare -metric AE -extract 992x690+16+16 "$E2E_TMP/start.png" "$E2E_TMP/played.png" null: 2>&1 || true)
-[ "${changed%% *}" -gt 1000 ] 2>/dev/null || fail "the default pictures did not draw ($changed pixels changed)"
+cp "$E2E_TMP/started.png" "$E2E_TMP/start.png"
+xdotool mousemove 164 738 click 1 mousemove 600 300
+wait_for_change "$E2E_TMP/start.png" "$E2E_TMP/played.png" "$pictures_mode" 20 || fail "PictureType was not selected"
+xdotool key --delay 100 a b c d e f
+wait_for_drawing "$E2E_TMP/start.png" "$E2E_TMP/played.png" 1000 ||
+  fail "the default pictures did not draw ($(pixels_changed "$E2E_TMP/start.png" "$E2E_TMP/played.png" 992x690+16+16) pixels changed)"
 exit_installed
 
 grep -q '^PlayMode=3' "$user/Kedoozle.ini" || fail "PlayMode 3 not saved in the user's settings"
@@ -83,11 +80,13 @@ screenshot "$E2E_TMP/second.png"
 mode_diff=$(compare -metric AE -extract "$pictures_mode" "$E2E_TMP/played.png" "$E2E_TMP/second.png" null: 2>&1 || true)
 [ "${mode_diff%% *}" = 0 ] || fail "the second start is not in PictureType ($mode_diff pixels differ)"
 xdotool key a
-sleep 0.6
-screenshot "$E2E_TMP/green.png"
-green=$(convert "$E2E_TMP/green.png" -crop 992x690+16+16 +repage -fill black +opaque '#00ff00' -fill white -opaque '#00ff00' \
-  -format '%[fx:int(mean*w*h+0.5)]' info:)
-[ "$green" -gt 1000 ] 2>/dev/null || fail "the user's Pictures.dll was not used for A ($green green pixels)"
+green_shown() {
+  screenshot "$E2E_TMP/green.png"
+  green=$(convert "$E2E_TMP/green.png" -crop 992x690+16+16 +repage -fill black +opaque '#00ff00' -fill white -opaque '#00ff00' \
+    -format '%[fx:int(mean*w*h+0.5)]' info:)
+  [ "$green" -gt 1000 ] 2>/dev/null
+}
+wait_for 10 green_shown || fail "the user's Pictures.dll was not used for A ($green green pixels)"
 exit_installed
 
 prefix_state >"$E2E_TMP/prefix.after"

@@ -40,25 +40,24 @@ clear_markers() { rm -f "$MARKERS"/marker-*; }
 
 # send_key_combinations: presses every combination once, as a keyboard would.
 send_key_combinations() {
-  local entry name keys
-  for entry in "${KEY_COMBINATIONS[@]}"; do
-    IFS='|' read -r name _ keys <<<"$entry"
-    xdotool key --delay 30 "$keys"
-    sleep 0.15
-  done
-  sleep 0.5
+  local entry keys=()
+  for entry in "${KEY_COMBINATIONS[@]}"; do keys+=("${entry##*|}"); done
+  xdotool key --delay 60 "${keys[@]}"
 }
 
 # wait_for_key_bindings: presses the combinations until the window manager acts on them (it
 # takes its key grabs a moment after it announces itself), then clears the markers.
 wait_for_key_bindings() {
-  for _ in 1 2 3 4 5; do
+  for _ in $(seq 10); do
     send_key_combinations
-    [ -z "$(markers_present)" ] || break
-    sleep 1
+    wait_for 1 any_marker && break
   done
+  any_marker || fail "the window manager's bindings do not act even without the program"
+  # The last round's markers may still be on their way.
+  wait_for 5 all_markers || true
   clear_markers
 }
+any_marker() { [ -n "$(markers_present)" ]; }
 
 # markers_present: the names of the combinations whose marker exists.
 markers_present() {
@@ -73,20 +72,32 @@ markers_present() {
 # expect_no_markers WHEN / expect_all_markers WHEN: checks after send_key_combinations.
 expect_no_markers() {
   local present
+  # Nothing shows that a binding will not act but time: the window manager runs a binding's
+  # command within a few tens of milliseconds of the key, so half a second without a marker
+  # proves it did not get the keys. Callers that can first see the keys arrive (a drawing)
+  # do so.
+  sleep 0.5
   present=$(markers_present | tr '\n' ' ')
   [ -z "$present" ] || fail "$1: the window manager acted on: $present"
   echo "ok: $1: no binding acted"
 }
 
 expect_all_markers() {
-  local entry name missing=""
-  for entry in "${KEY_COMBINATIONS[@]}"; do
-    IFS='|' read -r name _ _ <<<"$entry"
-    [ -e "$MARKERS/marker-$name" ] || missing="$missing $name"
-  done
-  [ -z "$missing" ] || fail "$1: bindings did not act:$missing"
+  wait_for 10 all_markers || fail "$1: bindings did not act:$(missing_markers)"
   echo "ok: $1: every binding acted"
 }
+
+all_markers() { [ -z "$(missing_markers)" ]; }
+missing_markers() {
+  local entry name
+  for entry in "${KEY_COMBINATIONS[@]}"; do
+    IFS='|' read -r name _ _ <<<"$entry"
+    [ -e "$MARKERS/marker-$name" ] || echo -n " $name"
+  done
+  return 0
+}
+
+window_named() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
 
 # main_window: the id of Kedoozle's main window: of its mapped windows the one as large as
 # the screen (Qt also keeps an unmapped leader window of the same name).
@@ -103,19 +114,9 @@ main_window() {
 # open_exit_confirmation: clicks the exit door and waits until the confirmation is the active
 # window; prints its id.
 open_exit_confirmation() {
-  local w h dialog=""
-  read -r w h < <(screen_size)
-  xdotool mousemove $((w - 4 - 148 + 108 + 16)) $((h - 4 - 46 + 4 + 16)) click 1
-  for _ in $(seq 50); do
-    dialog=$(dialog_window)
-    [ -n "$dialog" ] && break; sleep 0.1
-  done
-  [ -n "$dialog" ] || fail "the exit confirmation did not appear"
-  for _ in $(seq 50); do
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] && break; sleep 0.1
-  done
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] || fail "the exit confirmation is not active"
-  echo "$dialog"
+  open_exit_dialog
+  wait_for 5 window_active "$EXIT_DIALOG" || fail "the exit confirmation is not active"
+  echo "$EXIT_DIALOG"
 }
 
 # steal_focus EXPECTED NAME: opens another program's window (xmessage titled NAME), which takes
@@ -126,8 +127,7 @@ steal_focus() {
   xmessage -name "$name" -title "$name" "a window that takes the focus" >/dev/null 2>&1 &
   STEAL_PID=$!
   E2E_PIDS+=($STEAL_PID)
-  for _ in $(seq 100); do xdotool search --name "^$name\$" >/dev/null 2>&1 && break; sleep 0.02; done
-  xdotool search --name "^$name\$" >/dev/null 2>&1 || fail "xmessage did not open"
+  wait_for 5 window_named "$name" || fail "xmessage did not open"
   start=$(date +%s%N)
   while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt 2000 ]; do
     if [ "$(xdotool getactivewindow 2>/dev/null)" = "$expected" ]; then
@@ -137,7 +137,9 @@ steal_focus() {
   done
   [ -n "$back" ] || fail "$name: the focus did not come back from another program"
   [ "$back" -le 500 ] || fail "$name: the focus came back only after $back ms"
-  sleep 1
+  # That the focus stays can only be shown by time passing: a window manager that gives the
+  # new window the focus once more does so within a few tenths of a second.
+  sleep 0.5
   [ "$(xdotool getactivewindow)" = "$expected" ] || fail "$name: the focus was lost again"
   echo "ok: $name: focus back ${back} ms after another program opened a window"
 }

@@ -46,11 +46,7 @@ start_sway() {
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$E2E_TMP/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
   E2E_PIDS+=($!)
-  for _ in $(seq 100); do
-    grep -q '^SWAYSOCK=' "$SWAY_DIR/session.env" 2>/dev/null && break
-    sleep 0.1
-  done
-  grep -q '^SWAYSOCK=' "$SWAY_DIR/session.env" 2>/dev/null || { tail "$E2E_TMP/sway.log" >&2; fail "sway did not start"; }
+  wait_for 10 grep -q '^SWAYSOCK=' "$SWAY_DIR/session.env" 2>/dev/null || { tail "$E2E_TMP/sway.log" >&2; fail "sway did not start"; }
   SWAY_ENV=($(grep -E '^(WAYLAND_DISPLAY|SWAYSOCK|DISPLAY)=' "$SWAY_DIR/session.env"))
 }
 
@@ -63,17 +59,19 @@ send_sway_combinations() {
   as_user wtype -M ctrl -s 150 -k Escape -s 150 -m ctrl
   as_user wtype -M logo -s 150 -k Return -s 150 -m logo
   as_user wtype -M alt -s 150 -k F4 -s 150 -m alt
-  sleep 0.5
 }
 
 sway_markers() { ls "$SWAY_MARKERS" | tr '\n' ' '; }
+sway_marker_count() { ls "$SWAY_MARKERS" | wc -l; }
+all_sway_markers() { [ "$(sway_marker_count)" = 5 ]; }
 clear_sway_markers() { rm -f "$SWAY_MARKERS"/*; }
 expect_sway_markers() {
-  local count
-  count=$(ls "$SWAY_MARKERS" | wc -l)
-  [ "$count" = 5 ] || fail "$1: only $count of 5 bindings acted ($(sway_markers))"
+  wait_for 10 all_sway_markers || fail "$1: only $(sway_marker_count) of 5 bindings acted ($(sway_markers))"
 }
 expect_no_sway_markers() {
+  # Only time shows that a binding does not act: the compositor runs a binding's command
+  # within a few tens of milliseconds of the key, so half a second without a marker proves it.
+  sleep 0.5
   [ -z "$(sway_markers)" ] || fail "$1: bindings acted: $(sway_markers)"
 }
 
@@ -82,8 +80,7 @@ expect_no_sway_markers() {
 sway_control() {
   for _ in 1 2 3 4 5; do
     send_sway_combinations
-    [ "$(ls "$SWAY_MARKERS" | wc -l)" = 5 ] && break
-    sleep 0.5
+    wait_for 1 all_sway_markers && break
   done
   expect_sway_markers "before the program runs"
   clear_sway_markers
@@ -104,14 +101,17 @@ start_sway_program() {
      "${SWAY_ENV[@]}" SDL_AUDIODRIVER=dummy "$@" "$folder/Kedoozle" >"$E2E_TMP/program.log" 2>&1) &
   KD_PID=$!
   E2E_PIDS+=($KD_PID)
-  for _ in $(seq 100); do
-    state=$(sway_tree 'select(.name == "Kedoozle" and .fullscreen_mode == 1) | .shell' | jq -r '.[0] // empty')
-    [ -n "$state" ] && break
-    sleep 0.1
-  done
-  [ -n "$state" ] || fail "the Kedoozle window did not come up full-screen"
-  SWAY_PROGRAM_SHELL=$state
-  sleep 0.5
+  SWAY_PROGRAM_SHELL=""
+  wait_for 10 sway_program_up || fail "the Kedoozle window did not come up full-screen"
+  wait_for 10 sway_program_focused || fail "the Kedoozle window did not get the keyboard"
+  E2E_SHOT=sway_screenshot wait_for_rest "$E2E_TMP/started.png" || fail "the Kedoozle window did not finish drawing"
+}
+sway_program_up() {
+  SWAY_PROGRAM_SHELL=$(sway_tree 'select(.name == "Kedoozle" and .fullscreen_mode == 1) | .shell' | jq -r '.[0] // empty')
+  [ -n "$SWAY_PROGRAM_SHELL" ]
+}
+sway_program_focused() {
+  [ "$(sway_tree 'select(.focused == true) | .name' | jq -r '.[0] // empty')" = Kedoozle ]
 }
 
 # copy_sway_program: a private copy of the program folder that the compositor's user owns.
@@ -139,20 +139,16 @@ sway_click() {
 # sway_open_exit_confirmation: clicks the exit door and waits for the confirmation; its
 # client area's upper-left corner and height go to SWAY_DIALOG ("X Y HEIGHT").
 sway_open_exit_confirmation() {
-  local seen=""
   SWAY_DIALOG=""
   sway_click $((SWAY_W - 28)) $((SWAY_H - 30))
-  for _ in $(seq 50); do
-    seen=$(sway_tree 'select(.name == "Kedoozle" and .fullscreen_mode == 0) | .id' | jq -r '.[0] // empty')
-    [ -n "$seen" ] && break
-    sleep 0.1
-  done
-  [ -n "$seen" ] || fail "the exit confirmation did not appear"
   # The window waits two seconds for a window manager's frame, which a Wayland compositor
-  # never reports, before it takes its full size.
-  sleep 2.3
+  # never reports, before it takes its full size, 128 high.
+  wait_for 10 sway_dialog_full || fail "the exit confirmation did not appear at its full size ('$SWAY_DIALOG')"
+}
+sway_dialog_full() {
   SWAY_DIALOG=$(sway_tree 'select(.name == "Kedoozle" and .fullscreen_mode == 0)
     | "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y) \(.window_rect.height)"' | jq -r '.[0] // empty')
+  [ "${SWAY_DIALOG##* }" = 128 ]
 }
 
 # sway_answer yes|no: clicks Yes or No in the open confirmation.

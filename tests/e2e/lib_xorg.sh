@@ -5,7 +5,6 @@
 # start_xorg: a fresh Xorg display with one 1024x768 monitor (DUMMY0) and openbox on it.
 # Ctrl+Alt+Backspace ends this server when its keymap carries the server-kill key.
 start_xorg() {
-  local n=""
   cat >"$E2E_TMP/xorg.conf" <<'CONF'
 Section "ServerFlags"
   Option "AutoAddDevices" "false"
@@ -39,18 +38,11 @@ CONF
     -logfile "$E2E_TMP/xorg.log" 3>"$E2E_TMP/display.num" >"$E2E_TMP/xorg.out" 2>&1 &
   E2E_PIDS+=($!)
   XORG_PID=$!
-  for _ in $(seq 100); do
-    n=$(tr -dc '0-9' <"$E2E_TMP/display.num")
-    [ -n "$n" ] && break; sleep 0.05
-  done
-  [ -n "$n" ] || fail "Xorg did not start"
-  export DISPLAY=":$n"
+  wait_for 30 display_number_written || fail "Xorg did not start"
+  export DISPLAY=":$(tr -dc '0-9' <"$E2E_TMP/display.num")"
   openbox >"$E2E_TMP/openbox.log" 2>&1 &
   E2E_PIDS+=($!)
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.05
-  done
-  fail "openbox did not start"
+  wait_for 30 window_manager_up || fail "openbox did not start"
 }
 
 xorg_alive() { kill -0 "$XORG_PID" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }

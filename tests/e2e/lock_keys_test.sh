@@ -14,9 +14,8 @@ dist=$(copy_program)
 start_program "$dist"
 xdotool key Caps_Lock
 xdotool key Num_Lock
-sleep 0.3
-during=$(lock_state)
-[ "$during" = "on off" ] || fail "the child's Caps Lock and Num Lock did not act during play ('$during')"
+locks_toggled() { during=$(lock_state); [ "$during" = "on off" ]; }
+wait_for 5 locks_toggled || fail "the child's Caps Lock and Num Lock did not act during play ('$during')"
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"

@@ -18,22 +18,19 @@ folder=$(copy_program)
 start_program "$folder"
 main=$(xdotool search --onlyvisible --name '^Kedoozle$' | head -1)
 
-# wait_covers N: waits up to a second for N cover windows.
+# wait_covers N: waits for N cover windows.
 wait_covers() {
-  local count=""
-  for _ in $(seq 20); do
-    count=$(cover_windows | wc -l)
-    [ "$count" = "$1" ] && return 0; sleep 0.05
-  done
-  fail "$count cover windows instead of $1 ($(monitors | tr '\n' ' '))"
+  wait_for 10 cover_count_is "$1" || fail "$(cover_windows | wc -l) cover windows instead of $1 ($(monitors | tr '\n' ' '))"
 }
+cover_count_is() { [ "$(cover_windows | wc -l)" = "$1" ]; }
 
-# covers_match_monitors: every monitor but the first has a cover of exactly its area.
+# covers_match_monitors: waits until every monitor but the first has a cover of exactly its
+# area.
 covers_match_monitors() {
-  local areas id
-  areas=$(for id in $(cover_windows); do window_area "$id"; done | sort)
-  [ "$areas" = "$(monitors | tail -n +2 | sort)" ] || fail "covers at $(echo $areas) for monitors $(monitors | tr '\n' ' ')"
+  wait_for 10 covers_match || fail "covers at $(echo $(cover_areas)) for monitors $(monitors | tr '\n' ' ')"
 }
+cover_areas() { local id; for id in $(cover_windows); do window_area "$id"; done | sort; }
+covers_match() { [ "$(cover_areas)" = "$(monitors | tail -n +2 | sort)" ]; }
 
 # green_pixels FILE: how many desktop pixels show on the monitors.
 green_pixels() {
@@ -59,14 +56,15 @@ region_changed() {
 check_play() {
   local monitor
   covers_match_monitors
-  screenshot "$E2E_TMP/before.png"
-  [ "$(green_pixels "$E2E_TMP/before.png")" = 0 ] || fail "part of the desktop shows with $(monitors | wc -l) monitors"
+  # A cover just mapped may not have drawn itself yet.
+  wait_for 10 desktop_hidden || fail "part of the desktop shows with $(monitors | wc -l) monitors"
   xdotool key a s d f g h j k
-  sleep 0.4
+  wait_for 10 every_monitor_drawn || fail "key presses drew nothing on $monitor"
+}
+desktop_hidden() { screenshot "$E2E_TMP/before.png"; [ "$(green_pixels "$E2E_TMP/before.png")" = 0 ]; }
+every_monitor_drawn() {
   screenshot "$E2E_TMP/after.png"
-  for monitor in $(monitors); do
-    region_changed "$E2E_TMP/before.png" "$E2E_TMP/after.png" "$monitor" || fail "key presses drew nothing on $monitor"
-  done
+  for monitor in $(monitors); do region_changed "$E2E_TMP/before.png" "$E2E_TMP/after.png" "$monitor" || return 1; done
 }
 
 # Two monitors.
@@ -75,21 +73,20 @@ check_play
 
 # The wheel on a cover does nothing; clicks and a drag there draw on that cover alone (mouse
 # play), and the main window keeps the focus.
-screenshot "$E2E_TMP/before.png"
+wait_for_rest "$E2E_TMP/before.png"
 xdotool mousemove 1500 400 click 4 click 5
-sleep 0.4
+# The wheel has nothing to show for it, so only time tells that it does nothing.
+sleep 0.3
 screenshot "$E2E_TMP/wheel.png"
 region_changed "$E2E_TMP/before.png" "$E2E_TMP/wheel.png" 2048x768+0+0 && fail "the wheel on a cover changed the screen"
 xdotool mousemove 1500 400 click 1 click 3 click 2 mousedown 1 mousemove 1700 600 mouseup 1
-sleep 0.4
-screenshot "$E2E_TMP/after.png"
+wait_for_change "$E2E_TMP/wheel.png" "$E2E_TMP/after.png" 1024x768+1024+0 || fail "a click on a cover drew nothing there"
+wait_for_rest "$E2E_TMP/after.png"
 region_changed "$E2E_TMP/wheel.png" "$E2E_TMP/after.png" 1024x768+0+0 && fail "a click on a cover drew on the main monitor"
 region_changed "$E2E_TMP/wheel.png" "$E2E_TMP/after.png" 1024x768+1024+0 || fail "a click on a cover drew nothing there"
 [ "$(xdotool getactivewindow)" = "$main" ] || fail "a click on a cover took the focus from the main window"
 xdotool key z
-sleep 0.3
-screenshot "$E2E_TMP/after2.png"
-region_changed "$E2E_TMP/after.png" "$E2E_TMP/after2.png" 1024x768+0+0 || fail "the key after a click on a cover did not draw"
+wait_for_change "$E2E_TMP/after.png" "$E2E_TMP/after2.png" 1024x768+0+0 || fail "the key after a click on a cover did not draw"
 
 # A third monitor comes while the program runs.
 add_monitor DUMMY2 800x600 DUMMY1
@@ -100,7 +97,6 @@ check_play
 remove_monitor DUMMY2
 wait_covers 1
 add_monitor DUMMY1 800x600 DUMMY0
-sleep 1
 covers_match_monitors
 xdotool key q w e r t y
 # Back to one monitor: nothing is left of the covers.

@@ -9,10 +9,13 @@ source "$(dirname "$0")/lib_keys.sh"
 write_stock_config "$E2E_TMP/rc.xml"
 start_x_unique 1024x768 "$E2E_TMP/rc.xml"
 
-# Control: without Kedoozle, Alt+wheel switches the desktop and the key bindings act.
-for _ in $(seq 20); do
-  xdotool mousemove 500 400 keydown alt click 5 keyup alt; sleep 0.2
-  [ "$(xdotool get_desktop)" = 1 ] && break
+desktop_is() { [ "$(xdotool get_desktop)" = "$1" ]; }
+
+# Control: without Kedoozle, Alt+wheel switches the desktop and the key bindings act (openbox
+# takes its grabs a moment after it announces itself).
+for _ in $(seq 10); do
+  xdotool mousemove 500 400 keydown alt click 5 keyup alt
+  wait_for 1 desktop_is 1 && break
 done
 [ "$(xdotool get_desktop)" = 1 ] || fail "Alt+wheel does not switch the desktop without the program"
 xdotool set_desktop 0
@@ -24,18 +27,25 @@ folder=$(copy_program)
 start_program "$folder"
 main=$(main_window)
 [ -n "$main" ] || fail "no Kedoozle window"
-for _ in $(seq 30); do xprop -id "$main" _NET_WM_STATE | grep -q FULLSCREEN && break; sleep 0.1; done
+wait_for 5 eval 'xprop -id "$main" _NET_WM_STATE | grep -q FULLSCREEN' || true
 xprop -id "$main" _NET_WM_STATE | grep -q '_NET_WM_STATE_FULLSCREEN' || fail "the window is not full-screen"
 xprop -id "$main" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE' || fail "the window is not above others"
 [ "$(xprop -id "$main" _NET_WM_DESKTOP | awk '{ print $3 }')" = 4294967295 ] || fail "the window is not on all desktops"
 
 # Every change of the current desktop and of the active window, even one soon undone.
 main_hex=$(printf '0x%x' "$main")
-xprop -root -spy _NET_CURRENT_DESKTOP >>"$E2E_TMP/desktop.spy" 2>/dev/null &
-E2E_PIDS+=($!)
-xprop -root -spy _NET_ACTIVE_WINDOW >>"$E2E_TMP/active.spy" 2>/dev/null &
-E2E_PIDS+=($!)
-sleep 0.3
+# spy NAME PROPERTY: (re)starts a record of the root window's property in NAME.spy; a spy
+# starts by writing the value as it is, and only changes after that follow.
+declare -A SPIES
+spy() {
+  [ -z "${SPIES[$1]:-}" ] || { kill "${SPIES[$1]}" 2>/dev/null || true; wait "${SPIES[$1]}" 2>/dev/null || true; }
+  xprop -root -spy "$2" >"$E2E_TMP/$1.spy" 2>/dev/null &
+  SPIES[$1]=$!
+  E2E_PIDS+=($!)
+  wait_for 5 test -s "$E2E_TMP/$1.spy" || fail "the $1 spy did not start"
+}
+spy desktop _NET_CURRENT_DESKTOP
+spy active _NET_ACTIVE_WINDOW
 
 # unchanged WHAT: the session stayed on desktop 0 with the program's window active, mapped
 # over the whole screen.
@@ -53,6 +63,8 @@ unchanged() {
   echo "ok: $1: desktop, mapping, position and size unchanged"
 }
 
+# Nothing shows that the window manager will not act on an attempt but time: it would switch,
+# move or resize within a few frames.
 attempt() { local what=$1; shift; xdotool "$@"; sleep 0.3; unchanged "$what"; }
 attempt "Alt+wheel down" mousemove 500 300 keydown alt click 5 keyup alt
 attempt "Alt+wheel up" mousemove 500 300 keydown alt click 4 keyup alt
@@ -78,8 +90,7 @@ until [ "$(xdotool get_desktop)" = 0 ]; do
   sleep 0.02
 done
 echo "ok: a desktop switch by another client was undone after $(( ($(date +%s%N) - start) / 1000000 )) ms"
-sleep 0.3
-: >"$E2E_TMP/desktop.spy"
+spy desktop _NET_CURRENT_DESKTOP
 unchanged "after the forced desktop switch"
 send_key_combinations
 expect_no_markers "after the forced desktop switch"
@@ -87,10 +98,11 @@ expect_no_markers "after the forced desktop switch"
 # The program's own controls still answer clicks: a play mode, the sound switch, the exit door.
 # region FILE X Y: a fingerprint of the 32x32 control at (X, Y).
 region() { convert "$1" -crop "32x32+$2+$3" -depth 8 rgb:- | md5sum; }
-screenshot "$E2E_TMP/before.png"
-xdotool mousemove 76 738 click 1 sleep 0.6 mousemove 948 738 click 1 sleep 0.6 mousemove 500 300
-sleep 0.3
-screenshot "$E2E_TMP/after.png"
+wait_for_rest "$E2E_TMP/before.png"
+xdotool mousemove 76 738 click 1
+wait_for_change "$E2E_TMP/before.png" "$E2E_TMP/after.png" 32x32+60+722 || fail "a click on the PatternType image did not select it"
+xdotool mousemove 948 738 click 1 mousemove 500 300
+wait_for_change "$E2E_TMP/before.png" "$E2E_TMP/after.png" 32x32+932+722 || fail "a click on the sound switch did not turn it"
 [ "$(region "$E2E_TMP/before.png" 60 722)" != "$(region "$E2E_TMP/after.png" 60 722)" ] \
   || fail "a click on the PatternType image did not select it"
 [ "$(region "$E2E_TMP/before.png" 16 722)" != "$(region "$E2E_TMP/after.png" 16 722)" ] \
@@ -100,10 +112,9 @@ screenshot "$E2E_TMP/after.png"
 echo "ok: the play-mode images and the sound switch answer clicks"
 
 click_exit_and_answer no
-sleep 0.5
-[ -z "$(dialog_window)" ] || fail "No did not close the exit confirmation"
-[ "$(xdotool getactivewindow)" = "$main" ] || fail "the main window is not active after No"
-: >"$E2E_TMP/active.spy" # the confirmation was active while it was open
+wait_for 5 dialog_gone || fail "No did not close the exit confirmation"
+wait_for 5 window_active "$main" || fail "the main window is not active after No"
+spy active _NET_ACTIVE_WINDOW # the confirmation was active while it was open
 unchanged "after No in the exit confirmation"
 send_key_combinations
 expect_no_markers "after No in the exit confirmation"
@@ -116,7 +127,7 @@ grep -q '^Sound=0' "$folder/Kedoozle.ini" || fail "the clicked sound switch was 
 echo "ok: the exit confirmation answers clicks; the clicked settings were saved"
 send_key_combinations
 expect_all_markers "after the confirmed exit"
-xdotool mousemove 500 400 keydown alt click 5 keyup alt; sleep 0.3
-[ "$(xdotool get_desktop)" = 1 ] || fail "Alt+wheel does not switch the desktop after the program ended"
+xdotool mousemove 500 400 keydown alt click 5 keyup alt
+wait_for 5 desktop_is 1 || fail "Alt+wheel does not switch the desktop after the program ended"
 echo "ok: after the program ended, Alt+wheel switches the desktop again"
 echo "PASS"

@@ -19,15 +19,17 @@ lit() {
 
 start_program "$dist"
 
+# lit_now X Y: a screenshot into clicked.png shows a drawing near (X, Y).
+lit_now() { screenshot "$E2E_TMP/clicked.png"; lit "$E2E_TMP/clicked.png" "$1" "$2"; }
+
 # The surface spans (16,16)-(1007,705) at 1024 x 768.
-screenshot "$E2E_TMP/before.png"
+cp "$E2E_TMP/started.png" "$E2E_TMP/before.png"
 for at in "20 20" "1003 20" "20 700" "1003 700"; do
   set -- $at
   lit "$E2E_TMP/before.png" "$1" "$2" && fail "the surface is not black near $1,$2 before the click"
   xdotool mousemove "$1" "$2" click 1
-  sleep 0.4
+  wait_for 10 lit_now "$1" "$2" || fail "a click at $1,$2 drew nothing there"
 done
-screenshot "$E2E_TMP/clicked.png"
 for at in "20 20" "1003 20" "20 700" "1003 700"; do
   set -- $at
   lit "$E2E_TMP/clicked.png" "$1" "$2" || fail "a click at $1,$2 drew nothing there"
@@ -37,20 +39,29 @@ done
 xdotool mousemove 300 380 mousedown 1
 for x in $(seq 310 20 700); do xdotool mousemove "$x" 380; done
 xdotool mouseup 1
-sleep 0.4
-screenshot "$E2E_TMP/dragged.png"
-colour=$(pixel "$E2E_TMP/dragged.png" 500 380)
-[ "$colour" != "0,0,0" ] || fail "the drag left no trail"
-for x in 340 420 580 660; do
-  [ "$(pixel "$E2E_TMP/dragged.png" "$x" 380)" = "$colour" ] || fail "the trail is broken at $x"
-done
+# The trail is drawn frame by frame: wait until it is whole.
+trail_whole() {
+  local x
+  screenshot "$E2E_TMP/dragged.png"
+  colour=$(pixel "$E2E_TMP/dragged.png" 500 380)
+  [ "$colour" != "0,0,0" ] || return 1
+  for x in 340 420 580 660; do [ "$(pixel "$E2E_TMP/dragged.png" "$x" 380)" = "$colour" ] || return 1; done
+}
+if ! wait_for 10 trail_whole; then
+  [ "$colour" != "0,0,0" ] || fail "the drag left no trail"
+  for x in 340 420 580 660; do
+    [ "$(pixel "$E2E_TMP/dragged.png" "$x" 380)" = "$colour" ] || fail "the trail is broken at $x"
+  done
+fi
+wait_for_rest "$E2E_TMP/dragged.png"
 program_alive || fail "the program ended"
 xdotool search --onlyvisible --name '^Kedoozle$' >/dev/null || fail "the window went away"
 
 # The wheel draws nothing (a held Alt would draw as a key).
 before=$(md5sum <"$E2E_TMP/dragged.png")
 xdotool mousemove 500 200 click 4 click 5 click 4 click 6 click 7
-sleep 0.4
+# The wheel has nothing to show for it, so only time tells that it draws nothing.
+sleep 0.3
 screenshot "$E2E_TMP/wheel.png"
 convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composite -crop 992x690+16+16 \
   -format '%[fx:maxima]' info: >"$E2E_TMP/wheel.diff"
@@ -62,9 +73,10 @@ click_exit_and_answer yes
 # MousePlay=0: clicks draw nothing.
 sed -i 's/^\[Settings\]/[Settings]\r\nMousePlay=0/' "$dist/Kedoozle.ini"
 start_program "$dist"
-screenshot "$E2E_TMP/off-before.png"
+cp "$E2E_TMP/started.png" "$E2E_TMP/off-before.png"
 xdotool mousemove 400 300 click 1 click 3
-sleep 0.4
+# Clicks that draw nothing show nothing: only time tells.
+sleep 0.3
 screenshot "$E2E_TMP/off-after.png"
 [ "$(pixel "$E2E_TMP/off-after.png" 400 300)" = "$(pixel "$E2E_TMP/off-before.png" 400 300)" ] \
   || fail "with MousePlay=0 a click drew"

@@ -27,8 +27,14 @@ grep -q '^PictureResType=2' <(sed -n '/^\[7\]/,/^\[/p' "$dist/Kedoozle.ini") || 
 sed -i -e 's/^PlayMode=0/PlayMode=3/' -e 's/^EraseLimit=25/EraseLimit=1/' "$dist/Kedoozle.ini"
 start_program "$dist"
 area="992x690+16+16" # the play surface inside its frame, above the control panel
-for key in g g; do xdotool key "$key"; sleep 0.4; done
-screenshot "$E2E_TMP/shown.png"
+xdotool key g
+wait_for_drawing "$E2E_TMP/started.png" "$E2E_TMP/first.png" || fail "key G drew nothing"
+wait_for_rest "$E2E_TMP/first.png"
+xdotool key g
+# The second drawing blanks the first; it may land just where the first was, and then nothing
+# changes, so a deadline that passes is no failure here.
+wait_for_drawing "$E2E_TMP/first.png" "$E2E_TMP/shown.png" 0 3 || true
+wait_for_rest "$E2E_TMP/shown.png"
 [ -z "$(dialog_window)" ] || fail "an error box came up"
 
 box=$(convert "$E2E_TMP/shown.png" -crop "$area" +repage -fuzz 8% -format '%@' info:)
@@ -44,8 +50,9 @@ error=${error#*(}; error=${error%)*}
 awk -v e="$error" 'BEGIN { exit !(e < 0.06) }' || fail "the picture shown differs from the photo (RMSE $error)"
 
 # Another key still shows its picture from the module that was there before.
-xdotool key a; sleep 0.4
-screenshot "$E2E_TMP/other.png"
+xdotool key a
+wait_for_drawing "$E2E_TMP/shown.png" "$E2E_TMP/other.png" || fail "key A drew nothing after the pack"
+wait_for_rest "$E2E_TMP/other.png"
 colours=$(convert "$E2E_TMP/other.png" -crop "$area" +repage -format %k info:)
 [ "$colours" -gt 20 ] || fail "key A drew nothing after the pack ($colours colours)"
 program_alive || fail "the program ended"

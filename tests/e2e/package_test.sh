@@ -73,9 +73,8 @@ start_x 1024x768
 KD_PID=$!
 E2E_PIDS+=($KD_PID)
 wait_for_main_window
-sleep 0.5
 xdotool key a s d
-sleep 0.3
+wait_for_drawing "$E2E_TMP/started.png" "$E2E_TMP/drawn.png" || fail "the installed program does not draw"
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the installed program exited with $(cat "$E2E_TMP/status")"

@@ -15,7 +15,10 @@ chmod 444 "$folder/Kedoozle.ini"
 cp -p "$folder/Kedoozle.ini" "$E2E_TMP/original.ini"
 start_program "$folder"
 # Play changes what would be saved: another play mode, the sound switch.
-xdotool mousemove 76 738 click 1 sleep 0.6 mousemove 948 738 click 1 sleep 0.6 mousemove 500 300
+xdotool mousemove 76 738 click 1
+wait_for_change "$E2E_TMP/started.png" "$E2E_TMP/clicked.png" 32x32+60+722 || fail "a click on the PatternType image did not select it"
+xdotool mousemove 948 738 click 1 mousemove 500 300
+wait_for_change "$E2E_TMP/started.png" "$E2E_TMP/clicked.png" 32x32+932+722 || fail "a click on the sound switch did not turn it"
 xdotool key a b c
 click_exit_and_answer yes
 
@@ -28,13 +31,10 @@ message_box() {
   done
   return 0
 }
-box=""
-for _ in $(seq 50); do
-  box=$(message_box | tail -1)
-  [ -n "$box" ] && break; sleep 0.1
-done
-[ -n "$box" ] || fail "no message about the failed save"
-sleep 0.5
+box_up() { box=$(message_box | tail -1); [ -n "$box" ] && [ "$box" != "$EXIT_DIALOG" ]; }
+wait_for 10 box_up || fail "no message about the failed save"
+# The box has taken the focus: it is up and the program with it, waiting.
+wait_for 5 window_active "$box" || fail "the message about the failed save did not get the focus"
 program_alive || fail "the program ended without waiting for the message"
 echo "ok: the failed save is shown"
 xdotool windowactivate --sync "$box" 2>/dev/null || true

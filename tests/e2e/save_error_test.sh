@@ -12,12 +12,11 @@ mkdir "$dist/Kedoozle.ini"
 touch "$dist/Kedoozle.ini/kept"
 xdotool key a
 click_exit_and_answer yes
-box=""
-for _ in $(seq 50); do box=$(dialog_window || true); [ -n "$box" ] && break; sleep 0.1; done
-[ -n "$box" ] || fail "no box told of the failed save"
-sleep 0.4
-screenshot "$E2E_TMP/box.png"
-[ "$(xdotool getwindowfocus)" = "$box" ] || fail "the box does not have the keyboard"
+box_up() { box=$(dialog_window || true); [ -n "$box" ] && [ "$box" != "$EXIT_DIALOG" ]; }
+wait_for 10 box_up || fail "no box told of the failed save"
+box_focused() { [ "$(xdotool getwindowfocus)" = "$box" ]; }
+wait_for 5 box_focused || fail "the box does not have the keyboard"
+wait_for_rest "$E2E_TMP/box.png"
 xdotool key Return
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end after the box (status $(cat "$E2E_TMP/status"))"

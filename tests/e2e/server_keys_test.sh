@@ -18,6 +18,7 @@ expect_locked() {
   [ "$(server_keys_in "$E2E_TMP/now.xkb")" = 0 ] || fail "server keys left in the keymap $1"
   xprop -root _KEDOOZLE_SERVER_KEYS | grep -q '=' || fail "nothing recorded on the server $1"
 }
+server_keys_out() { keymap_dump "$E2E_TMP/now.xkb"; [ "$(server_keys_in "$E2E_TMP/now.xkb")" = 0 ]; }
 
 # expect_original WHEN: the keymap is byte for byte the one before the program ran.
 expect_original() {
@@ -38,7 +39,9 @@ end_by() {
 start_program "$folder"
 expect_locked "while the program runs"
 xdotool key ctrl+alt+BackSpace ctrl+alt+F1 ctrl+alt+F2 ctrl+alt+F12 ctrl+alt+shift+BackSpace
-sleep 0.5
+# The server acts on its own keys before any client sees them: once the program has drawn
+# them, the server has let them pass.
+wait_for_drawing "$E2E_TMP/started.png" "$E2E_TMP/drawn.png" || fail "the keys did not reach the program"
 xorg_alive || fail "Ctrl+Alt+Backspace ended the X server while the program ran"
 program_alive || fail "the program ended on Ctrl+Alt+Backspace"
 click_exit_and_answer yes
@@ -78,7 +81,7 @@ expect_original "after the run that followed SIGKILL"
 # as well, and after exit the keymap is exactly that layout's.
 start_program "$folder"
 setxkbmap -layout de -option terminate:ctrl_alt_bksp
-sleep 0.5
+wait_for 10 server_keys_out || true
 expect_locked "after the desktop loaded a layout"
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"
@@ -91,6 +94,8 @@ cmp -s "$E2E_TMP/after.xkb" "$E2E_TMP/layout.xkb" || {
 # A single key the desktop changes while the program runs keeps that change too.
 start_program "$folder"
 xmodmap -e 'keycode 38 = q Q'
+# A change that touches no way out shows nothing of the program's answer: a short pause gives
+# it the chance to (wrongly) take the change back before it is ended.
 sleep 0.3
 end_by TERM
 key38=$(xmodmap -pke | grep '^keycode  38 =' || true)

@@ -27,13 +27,9 @@ no_display "a toolkit platform that does not start" QT_QPA_PLATFORM=no-such-plat
 surface="992x690+16+16"
 # draws_on_key: a key press changes the play surface.
 draws_on_key() {
-  screenshot "$E2E_TMP/before.png"
+  wait_for_rest "$E2E_TMP/before.png"
   xdotool key "$1"
-  sleep 0.5
-  screenshot "$E2E_TMP/after.png"
-  local n
-  n=$({ compare -metric AE -extract "$surface" "$E2E_TMP/before.png" "$E2E_TMP/after.png" null: 2>&1 || true; } | awk '{ print $1 }')
-  [ "$n" -gt 0 ] 2>/dev/null
+  wait_for_change "$E2E_TMP/before.png" "$E2E_TMP/after.png" "$surface"
 }
 
 start_x 1024x768
@@ -61,10 +57,13 @@ one=$!
 two=$!
 E2E_PIDS+=($one $two)
 wait_for_main_window
-sleep 1.5
 alive=""
-for pid in $one $two; do kill -0 "$pid" 2>/dev/null && alive="$alive $pid"; done
-[ "$(echo $alive | wc -w)" = 1 ] || fail "programs running after two starts:$alive"
+one_alive() {
+  alive=""
+  for pid in $one $two; do kill -0 "$pid" 2>/dev/null && alive="$alive $pid"; done
+  [ "$(echo $alive | wc -w)" = 1 ]
+}
+wait_for 10 one_alive || fail "programs running after two starts:$alive"
 for pid in $one $two; do
   [ " $pid" = "$alive" ] && continue
   status=0; wait "$pid" || status=$?

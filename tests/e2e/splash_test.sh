@@ -12,10 +12,9 @@ dist=$(copy_program)
 export KD_KEEP_SPLASH=1
 
 # Control: without Kedoozle the bindings act (openbox takes its grabs a moment after start).
-for _ in 1 2 3 4 5; do
-  xdotool key --delay 30 Print; sleep 0.3
-  [ -e "$MARKERS/marker-print" ] && break
-  sleep 0.7
+for _ in $(seq 10); do
+  xdotool key --delay 30 Print
+  wait_for 1 test -e "$MARKERS/marker-print" && break
 done
 [ -e "$MARKERS/marker-print" ] || fail "the window manager's bindings do not act even without the program"
 clear_markers
@@ -28,6 +27,8 @@ restart() {
   SPLASH=$(splash_window)
   [ -n "$SPLASH" ] || fail "no title window at start"
   window_geometry "$SPLASH"
+  # Drawn: its frame's highlight shows at the top left.
+  wait_for_pixel "$E2E_TMP/splash.png" "$X" "$Y" "153,102,255" 5 || true
 }
 
 # gone_within MS: whether the title window is gone within MS milliseconds.
@@ -46,18 +47,16 @@ gone_within() {
 (cd "$dist" && SDL_AUDIODRIVER=dummy exec ./Kedoozle >"$E2E_TMP/program.log" 2>&1) &
 KD_PID=$!
 E2E_PIDS+=($KD_PID)
-for _ in $(seq 500); do [ -n "$(splash_window)" ] && break; sleep 0.01; done
-[ -n "$(splash_window)" ] || fail "no title window at start"
+splash_up() { [ -n "$(splash_window)" ]; }
+wait_for 10 splash_up || fail "no title window at start"
 for entry in "${KEY_COMBINATIONS[@]}"; do
   IFS='|' read -r _ _ keys <<<"$entry"
   xdotool key --delay 20 "$keys"
 done
-sleep 0.8
 expect_no_markers "from the moment the title window shows"
 program_alive || fail "the program ended during the key combinations"
 
 restart
-screenshot "$E2E_TMP/splash.png"
 main=$(screen_window)
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
 [ -n "$(splash_window)" ] || fail "the title window went $(( ($(date +%s%N) - STARTED) / 1000000 )) ms after the start"
@@ -86,19 +85,19 @@ done
 restart
 xdotool key a
 gone_within 400 || fail "the first key did not end the title window"
-sleep 0.3
-screenshot "$E2E_TMP/key.png"
-lit=$(convert "$E2E_TMP/key.png" -crop 992x690+16+16 +repage -fill white +opaque black -format '%[fx:int(mean*w*h)]' info:)
-[ "$lit" -gt 20 ] || fail "the first key did not draw ($lit pixels lit)"
+key_drawn() {
+  screenshot "$E2E_TMP/key.png"
+  lit=$(convert "$E2E_TMP/key.png" -crop 992x690+16+16 +repage -fill white +opaque black -format '%[fx:int(mean*w*h)]' info:)
+  [ "$lit" -gt 20 ]
+}
+wait_for 10 key_drawn || fail "the first key did not draw ($lit pixels lit)"
 
 # A play-mode click ends it and picks the mode.
 restart
-screenshot "$E2E_TMP/modes-before.png"
+wait_for_rest "$E2E_TMP/modes-before.png"
 xdotool mousemove 120 738 click 1
 gone_within 400 || fail "a play-mode click did not end the title window"
-sleep 0.3
-screenshot "$E2E_TMP/modes-after.png"
-d=$(compare -metric AE -extract 32x32+104+722 "$E2E_TMP/modes-before.png" "$E2E_TMP/modes-after.png" null: 2>&1 || true)
-[ "${d%% *}" -gt 20 ] 2>/dev/null || fail "the ShapeType picture was not selected ($d)"
+wait_for_change "$E2E_TMP/modes-before.png" "$E2E_TMP/modes-after.png" 32x32+104+722 20 ||
+  fail "the ShapeType picture was not selected ($(pixels_changed "$E2E_TMP/modes-before.png" "$E2E_TMP/modes-after.png" 32x32+104+722))"
 program_alive || fail "the program ended"
 echo "PASS"

@@ -22,8 +22,7 @@ layout_shot() {
   start_program "$folder"
   xdotool mousemove 32 738 click 1
   xdotool mousemove 512 300
-  sleep 1
-  screenshot "$1"
+  wait_for_rest "$1" || fail "the screen did not come to rest"
   kill "$KD_PID"
   program_exit_status 10 >/dev/null
 }
@@ -56,18 +55,17 @@ logo() { convert "$1" -crop 639x46+233+718 -depth 8 rgb:- | md5sum; }
 python3 "$(dirname "$0")/keyboard_grabber.py" 7 >"$E2E_TMP/grabber.log" 2>&1 &
 grabber=$!
 E2E_PIDS+=($grabber)
-for _ in $(seq 50); do grep -q '^grab' "$E2E_TMP/grabber.log" && break; sleep 0.1; done
+wait_for 5 grep -q '^grab' "$E2E_TMP/grabber.log" || true
 grep -q '^grab 0$' "$E2E_TMP/grabber.log" || fail "the other client could not grab the keyboard"
 start_program "$folder"
 xdotool mousemove 32 738 click 1 mousemove 512 300
-sleep 4
+# The message comes once the lock has failed for a few seconds.
+wait_for_change "$E2E_TMP/plain.png" "$E2E_TMP/unlocked.png" 639x46+233+718 0 6 || true
 kill -0 "$grabber" 2>/dev/null || fail "the other client let go too early for this test"
-screenshot "$E2E_TMP/unlocked.png"
 [ "$(logo "$E2E_TMP/unlocked.png")" != "$(logo "$E2E_TMP/plain.png")" ] || fail "the keys are not locked, but the logo shows"
 [ "$(pixel "$E2E_TMP/unlocked.png" 16 738)" = "$(pixel "$E2E_TMP/plain.png" 16 738)" ] || fail "the play modes are hidden"
 wait "$grabber" || true
-sleep 1.5
-screenshot "$E2E_TMP/locked.png"
+wait_for_match "$E2E_TMP/plain.png" "$E2E_TMP/locked.png" 639x46+233+718 || true
 [ "$(logo "$E2E_TMP/locked.png")" = "$(logo "$E2E_TMP/plain.png")" ] || fail "the logo did not come back once the keys were locked"
 echo "ok: a keyboard held by another client is said in the message area, until the lock holds"
 echo "PASS"

@@ -6,21 +6,13 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_sway.sh"
 
 # wait_for_log TEXT SECONDS: whether the program wrote TEXT within the time.
-wait_for_log() {
-  for _ in $(seq $(($2 * 10))); do
-    grep -q "$1" "$E2E_TMP/program.log" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_for_log() { wait_for "$2" grep -q "$1" "$E2E_TMP/program.log"; }
 
 # expect_play: a key draws on the surface.
 expect_play() {
   sway_screenshot "$E2E_TMP/before.png"
   as_user wtype -s 300 -k space -s 150 -k a -s 150
-  sleep 0.5
-  sway_screenshot "$E2E_TMP/after.png"
-  [ "$(pixels_differ "$E2E_TMP/before.png" "$E2E_TMP/after.png")" -gt 0 ] || fail "$1: a key drew nothing"
+  E2E_SHOT=sway_screenshot wait_for_change "$E2E_TMP/before.png" "$E2E_TMP/after.png" || fail "$1: a key drew nothing"
 }
 
 exit_through_yes() {
@@ -40,6 +32,7 @@ start_sway_program "$folder"
 wait_for_log "the desktop has not allowed Kedoozle" 8 || fail "no notice when the compositor refused"
 expect_play "refused"
 send_sway_combinations
+wait_for 2 all_sway_markers || true
 echo "refused: $(ls "$SWAY_MARKERS" | wc -l) of 5 bindings acted, as the notice says"
 [ "$(grep -c "not locked" "$E2E_TMP/program.log")" = 1 ] || fail "the notice was not given exactly once"
 sway_screenshot "$E2E_TMP/refused.png"
@@ -53,6 +46,7 @@ start_sway_program "$folder" QT_QPA_PLATFORM=xcb
 wait_for_log "this desktop does not let Kedoozle" 5 || fail "no notice on XWayland"
 expect_play "XWayland"
 send_sway_combinations
+wait_for 2 all_sway_markers || true
 echo "XWayland: $(ls "$SWAY_MARKERS" | wc -l) of 5 bindings acted despite the X keyboard grab"
 sway_screenshot "$E2E_TMP/xwayland.png"
 cp "$E2E_TMP/xwayland.png" /tmp/wayland_fallback_xwayland.png 2>/dev/null || true

@@ -20,11 +20,8 @@ grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette.log" || { cat "$E2E_TMP/palett
 : >"$E2E_TMP/display8.num"
 Xvfb -displayfd 3 -screen 0 640x480x8 -nolisten tcp 3>"$E2E_TMP/display8.num" >"$E2E_TMP/xvfb8.log" 2>&1 &
 E2E_PIDS+=($!)
-for _ in $(seq 100); do
-  n8=$(tr -dc '0-9' <"$E2E_TMP/display8.num")
-  [ -n "$n8" ] && break; sleep 0.05
-done
-[ -n "${n8:-}" ] || fail "the 8-bit Xvfb did not start"
+wait_for 30 display_number_written "$E2E_TMP/display8.num" || fail "the 8-bit Xvfb did not start"
+n8=$(tr -dc '0-9' <"$E2E_TMP/display8.num")
 DISPLAY=":$n8" KD_SCREEN_DEPTH=8 QT_QPA_PLATFORM=xcb "$tests/ScreenPaletteTest" --gtest_filter='*XServer*' \
   >"$E2E_TMP/palette8.log" 2>&1 || { cat "$E2E_TMP/palette8.log"; fail "the palette of an 8-bit screen"; }
 grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/palette8.log" || { cat "$E2E_TMP/palette8.log"; fail "the 8-bit palette test did not run"; }
