@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // A whole file's bytes; empty when it cannot be read.
 inline std::string ReadAll(const std::filesystem::path& path)
@@ -18,4 +19,14 @@ inline std::string ReadAll(const std::filesystem::path& path)
 inline void WriteAll(const std::filesystem::path& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Replaces the file with `bytes`; false when it cannot be written.
+template <typename TByte>
+bool WriteAll(const std::filesystem::path& path, const std::vector<TByte>& bytes)
+{
+    static_assert(sizeof(TByte) == 1);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(out);
 }

@@ -12,7 +12,8 @@
 
 // Compresses a picture with the JPEG library itself, a row at a time, so tests and benchmarks
 // can make pictures of any size without holding their pixels. `row(y, samples)` fills row y:
-// `components` samples a pixel (3 for RGB, 1 for grayscale).
+// `components` samples a pixel (3 for RGB, 1 for grayscale, 4 for CMYK, which the library
+// writes with an Adobe marker, as print software does).
 inline std::vector<std::byte> EncodeJPEGRows(int width, int height, int components, int quality, bool progressive,
                                              const std::function<void(int y, JSAMPLE* samples)>& row)
 {
@@ -26,7 +27,7 @@ inline std::vector<std::byte> EncodeJPEGRows(int width, int height, int componen
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
     info.input_components = components;
-    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     if (progressive)

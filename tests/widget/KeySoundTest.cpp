@@ -11,6 +11,7 @@
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/PlayState.h"
+#include "tests/support/LittleEndian.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/KDCtrls.h"
 
@@ -34,16 +35,6 @@ using namespace std::chrono_literals;
 constexpr int Rate = 44100;
 constexpr std::int16_t SoundA = 1111, KeyA = 2222, DefaultLevel = 3333, SoundB = 4444;
 
-void Put16(std::vector<std::byte>& out, std::uint32_t v)
-{
-    out.push_back(std::byte(v & 0xFF));
-    out.push_back(std::byte((v >> 8) & 0xFF));
-}
-void Put32(std::vector<std::byte>& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // A 16-bit stereo PCM WAV at the device's rate holding one level for `seconds`.
 std::vector<std::byte> LevelWav(std::int16_t level, double seconds)

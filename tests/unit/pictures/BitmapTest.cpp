@@ -3,6 +3,8 @@
 #include "base/Exceptions.h"
 #include "base/Stream.h"
 #include "paint/Canvas.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/LittleEndian.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,16 +24,6 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-void Put16(TBytes& out, std::uint32_t v)
-{
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-void Put32(TBytes& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // Builds bitmap files field by field: file header, one of the info headers, optional masks
 // after a 40-byte header, colour table, then pixel data exactly as given.
@@ -559,10 +551,7 @@ TEST(BitmapTest, RegisteredExtensionsLoadBitmaps)
     const std::vector<std::byte> bytes = b.Build();
     for (const char* name : { "picture.BMP", "picture.dib" }) {
         const std::string path = QDir(dir.path()).filePath(name).toStdString();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        ASSERT_TRUE(WriteAll(path, bytes));
         TPicture picture;
         picture.LoadFromFile(path);
         ASSERT_NE(picture.Graphic(), nullptr);

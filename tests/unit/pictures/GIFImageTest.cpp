@@ -4,6 +4,7 @@
 #include "base/Stream.h"
 #include "paint/Canvas.h"
 #include "paint/ColorData.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/GIFTestData.h"
 
 #include <gtest/gtest.h>
@@ -731,13 +732,7 @@ TEST(GIFImage, LoadsThroughThePictureHolderByExtension)
 {
     TGIFImage::RegisterFileFormat();
     const std::string path = testing::TempDir() + "/Sample.Gif";
-    {
-        const TBytes data = TwoByTwo();
-        FILE* file = std::fopen(path.c_str(), "wb");
-        ASSERT_TRUE(file);
-        std::fwrite(data.data(), 1, data.size(), file);
-        std::fclose(file);
-    }
+    ASSERT_TRUE(WriteAll(path, TwoByTwo()));
     TPicture picture;
     picture.LoadFromFile(path);
     ASSERT_TRUE(picture.Graphic());

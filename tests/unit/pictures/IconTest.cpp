@@ -4,6 +4,7 @@
 #include "base/Stream.h"
 #include "paint/Canvas.h"
 
+#include "tests/support/LittleEndian.h"
 #include "tests/support/TempDir.h"
 
 #include <QBuffer>
@@ -20,16 +21,6 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-void Put16(TBytes& out, std::uint32_t v)
-{
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-void Put32(TBytes& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // One image of an icon file: a bitmap (info header with doubled height, colour table, colour
 // rows and mask rows, both bottom-up) or PNG bytes.

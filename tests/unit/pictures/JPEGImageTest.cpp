@@ -4,6 +4,7 @@
 #include "base/Stream.h"
 #include "paint/Canvas.h"
 #include "paint/ColorData.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/JPEGEncode.h"
 
 #include <QDir>
@@ -162,40 +163,17 @@ TEST(JPEGImageTest, GrayscaleIsQuantisedEvenOnDeepScreens)
 // red, right half blue.
 std::vector<std::byte> EncodeAdobeCMYK(int width, int height)
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr error {};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 4);
-    for (int x = 0; x < width; ++x) {
-        // Inverted C, M, Y, K: red is M and Y full, blue is C and M full.
-        const bool red = x < width / 2;
-        JSAMPLE* p = &row[std::size_t(x) * 4];
-        p[0] = red ? 255 : 0;
-        p[1] = 0;
-        p[2] = red ? 0 : 255;
-        p[3] = 255;
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW pointer = row.data();
-        jpeg_write_scanlines(&info, &pointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::byte> bytes(size);
-    std::memcpy(bytes.data(), buffer, size);
-    std::free(buffer);
-    return bytes;
+    return EncodeJPEGRows(width, height, 4, 95, false, [width](int, JSAMPLE* row) {
+        for (int x = 0; x < width; ++x) {
+            // Inverted C, M, Y, K: red is M and Y full, blue is C and M full.
+            const bool red = x < width / 2;
+            JSAMPLE* p = &row[std::size_t(x) * 4];
+            p[0] = red ? 255 : 0;
+            p[1] = 0;
+            p[2] = red ? 0 : 255;
+            p[3] = 255;
+        }
+    });
 }
 
 TEST(JPEGImageTest, CMYKFilesShowTheirColours)
@@ -394,10 +372,7 @@ TEST(JPEGImageTest, RegisteredExtensionsLoadJPEGPictures)
     const std::vector<std::byte> bytes = EncodeJPEG(TestPicture(10, 6));
     for (const char* name : { "photo.JPG", "photo.Jpeg", "photo.jpg" }) {
         const std::string path = QDir(dir.path()).filePath(name).toStdString();
-        FILE* f = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        ASSERT_TRUE(WriteAll(path, bytes));
         TPicture picture;
         picture.LoadFromFile(path);
         ASSERT_NE(picture.Graphic(), nullptr);
