@@ -5,6 +5,7 @@
 #include "base/Stream.h"
 #include "paint/Canvas.h"
 #include "pictures/Metafile.h"
+#include "tests/support/SurfacePixels.h"
 #include "tools/common/MetafileBuilder.h"
 
 #include <QDir>
@@ -436,17 +437,6 @@ protected:
     static inline std::map<std::string, TFeatureScore> s_scores;
     static inline std::map<std::string, std::pair<QImage, QImage>> s_images;
 };
-
-// The box of the pixels darker than mid-grey inside `area`.
-QRect InkBox(const QImage& image, const QRect& area)
-{
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 TEST_F(MetafileDifferential, Rectangles) { Expect("rectangles", 35, 0.001); }
 TEST_F(MetafileDifferential, TextSpacing) { Expect("text-dx", 30, 0.005); }

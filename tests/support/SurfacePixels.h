@@ -15,3 +15,14 @@ inline QRect LitBounds(const QImage& image)
     }
     return bounds;
 }
+
+// The box of the pixels darker than mid-grey inside `area`: where ink went on a white page.
+inline QRect InkBox(const QImage& image, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}

@@ -5,6 +5,7 @@
 #include "base/Stream.h"
 #include "paint/Canvas.h"
 #include "pictures/Metafile.h"
+#include "tests/support/SurfacePixels.h"
 #include "tools/common/MetafileBuilder.h"
 
 #include <gtest/gtest.h>
@@ -39,16 +40,6 @@ int CountColour(const QImage& image, const QRect& area, QRgb colour)
         for (int x = area.left(); x <= area.right(); ++x)
             n += At(image, x, y) == colour;
     return n;
-}
-
-QRect InkBox(const QImage& image, const QRect& area)
-{
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                box |= QRect(x, y, 1, 1);
-    return box;
 }
 
 TEST(MetafileDrawing, BinaryRasterOperationsCombinePenAndBrushWithThePixels)
