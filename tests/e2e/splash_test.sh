@@ -56,10 +56,17 @@ done
 expect_no_markers "from the moment the title window shows"
 program_alive || fail "the program ended during the key combinations"
 
-restart
-main=$(screen_window)
-stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
-[ -n "$(splash_window)" ] || fail "the title window went $(( ($(date +%s%N) - STARTED) / 1000000 )) ms after the start"
+# On a loaded machine the main window can take most of the title window's three seconds to
+# come up; a start whose title window went before it could be looked at is tried again.
+for attempt in 1 2 3; do
+  restart
+  main=$(screen_window)
+  stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  [ -n "$(splash_window)" ] && break
+  lasted=$(( ($(date +%s%N) - STARTED) / 1000000 ))
+  [ "$lasted" -ge 2900 ] || fail "the title window went $lasted ms after the start"
+  [ "$attempt" = 3 ] && fail "the title window was gone before it could be looked at, three starts running"
+done
 above=$(printf '%s\n' $stacking | awk -v s="$(printf '0x%x' "$SPLASH")" -v m="$(printf '0x%x' "$main")" \
   '$1 == m { seen = 1 } $1 == s && seen { print "yes" }')
 [ "$above" = yes ] || fail "the title window is not stacked above the main window ($stacking)"
