@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +58,70 @@ TEST(FileReplace, AFailureLeavesWhatWasThereAndNoTemporaryFile)
     std::ofstream(folder / "inside") << "kept";
     EXPECT_FALSE(ReplaceFileWhole(folder.string(), "x", 0644));
     EXPECT_EQ(Read(folder / "inside"), "kept");
+    EXPECT_EQ(Entries(dir.Path()), 1u);
+}
+
+TEST(FileReplace, AStartRemovesOnlyTheTemporaryFilesThatNoSaveHolds)
+{
+    TTempDir dir;
+    const auto folder = dir.Path();
+    const auto ini = folder / "Kedoozle.ini";
+    std::ofstream(ini) << "[Settings]\n";
+    // Left by saves that were killed: a part and a whole copy.
+    std::ofstream(folder / ".Kedoozle.ini.a1B2c3") << "[Sett";
+    std::ofstream(folder / ".Kedoozle.ini.ZZZZZZ") << "[Settings]\n";
+    // Another instance's save in progress holds its file locked (a second descriptor's lock
+    // conflicts as another process's does).
+    const auto held = folder / ".Kedoozle.ini.held01";
+    std::ofstream(held) << "[Se";
+    const int holder = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    // Not this program's temporary files of this settings file.
+    const char* others[] = { ".Kedoozle.ini.abc12", ".Kedoozle.ini.abc1234", ".Kedoozle.ini.ab-de_",
+                             "Kedoozle.ini.abcdef", ".Other.ini.abcdef", ".Kedoozle.ini.abcdef.bak" };
+    for (const char* name : others)
+        std::ofstream(folder / name) << "x";
+    std::filesystem::create_directory(folder / ".Kedoozle.ini.folder");
+    std::filesystem::create_directory(folder / "sub");
+    std::ofstream(folder / "sub" / ".Kedoozle.ini.qwerty") << "x";
+    std::ofstream(folder / "target") << "x";
+    std::filesystem::create_symlink(folder / "target", folder / ".Kedoozle.ini.link00");
+
+    EXPECT_EQ(RemoveStaleReplaceFiles(ini.string()), 2);
+    EXPECT_FALSE(std::filesystem::exists(folder / ".Kedoozle.ini.a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(folder / ".Kedoozle.ini.ZZZZZZ"));
+    EXPECT_EQ(Read(held), "[Se") << "a save in progress lost its file";
+    EXPECT_EQ(Read(ini), "[Settings]\n");
+    for (const char* name : others)
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ".Kedoozle.ini.folder"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "sub" / ".Kedoozle.ini.qwerty"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / ".Kedoozle.ini.link00"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "target"));
+
+    // Once its save has died, the file goes too.
+    ::close(holder);
+    EXPECT_EQ(RemoveStaleReplaceFiles(ini.string()), 1);
+    EXPECT_FALSE(std::filesystem::exists(held));
+}
+
+TEST(FileReplace, ASaveBesideAnotherStartsCleanupAlwaysLands)
+{
+    TTempDir dir;
+    const auto ini = dir.Path() / "Kedoozle.ini";
+    std::atomic<bool> saving { true };
+    std::thread cleanup([&] {
+        while (saving)
+            RemoveStaleReplaceFiles(ini.string());
+    });
+    int failed = 0;
+    for (int i = 0; i < 200; ++i)
+        failed += ReplaceFileWhole(ini.string(), "[Settings]\nPlayMode=" + std::to_string(i) + "\n", 0644) ? 0 : 1;
+    saving = false;
+    cleanup.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(Read(ini), "[Settings]\nPlayMode=199\n");
     EXPECT_EQ(Entries(dir.Path()), 1u);
 }
 
