@@ -116,6 +116,7 @@ void TFrmKedoozle::FormCreate()
     PbxDisplay()->OnMessage = [this](TKDPaintBox*, const std::string& text) { PbxDisplayMessage(text); };
     PbxDisplay()->OnClearMessage = [this](TKDPaintBox*) { PbxDisplayClearMessage(); };
     m_ui->ShowStartPictures();
+    TPlaySettings::RemoveStaleSaveFiles();
     LoadSettings();
     if (m_settings.MousePlay) {
         m_mousePlayer = new TMousePlay(this, [this](std::uint16_t key) { PlayKeySound(key); });

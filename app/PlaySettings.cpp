@@ -1,6 +1,7 @@
 #include "app/PlaySettings.h"
 
 #include "app/ProgramPaths.h"
+#include "base/FileReplace.h"
 #include "base/IniFile.h"
 #include "play/KeyData.h"
 
@@ -36,6 +37,8 @@ void TPlaySettings::Save(const TPlayState& state) const
     KeyTable->SaveToIni(iniFile);
     iniFile.UpdateFile();
 }
+
+void TPlaySettings::RemoveStaleSaveFiles() { RemoveStaleReplaceFiles(SettingsFilePath()); }
 
 void TPlaySettings::LoadModules(const TIniFile& iniFile, TContentModules& modules)
 {

@@ -18,6 +18,9 @@ public:
     void Read(const TIniFile& iniFile, TPlayState& state);
     // Writes what changes in play, and the key table, to the settings file.
     void Save(const TPlayState& state) const;
+    // Removes the temporary files that saves killed halfway left beside the settings file;
+    // a save another instance is making keeps its file.
+    static void RemoveStaleSaveFiles();
 
     // Loads the modules [Modules] names (from the program's module folder).
     static void LoadModules(const TIniFile& iniFile, TContentModules& modules);
