@@ -11,6 +11,7 @@
 #include "platform/Foreground.h"
 #include "platform/KeyRepeat.h"
 #include "platform/Sound.h"
+#include "platform/Termination.h"
 #include "platform/VirtualKeys.h"
 #include "platform/keylock/kdkbhook.h"
 #include "play/KDPaintBox.h"
@@ -33,6 +34,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <cstdio>
 #include <exception>
 
 TFrmKedoozle::TFrmKedoozle(QWidget* parent)
@@ -133,6 +135,12 @@ void TFrmKedoozle::FormCreate()
 
 void TFrmKedoozle::FormDestroy()
 {
+    // Ended by a signal (a logout, a closed terminal, Ctrl+C), the process may be killed
+    // outright a moment later and nobody may be there to answer a box: the keyboard and the
+    // console keys go back first, and a failed save is told on the error output.
+    const bool signalled = TerminationSignal() != 0;
+    if (signalled)
+        EnableWindowKeys();
     if (m_monitorCovers)
         m_monitorCovers->CloseAll();
     m_lockNotice->StopWatching();
@@ -140,7 +148,10 @@ void TFrmKedoozle::FormDestroy()
         m_checkKeysThread->Terminate();
     // A failed save is reported, and shutdown goes on: the modules are freed and the
     // system keys are always given back.
-    HandleExceptions([this] { SaveSettings(); });
+    if (signalled)
+        SaveSettingsOrSay();
+    else
+        HandleExceptions([this] { SaveSettings(); });
     TPlaySettings::FreeModules(m_state->Modules);
     EnableWindowKeys(); // the last thing the window does
 }
@@ -156,6 +167,17 @@ void TFrmKedoozle::LoadSettings()
 }
 
 void TFrmKedoozle::SaveSettings() { m_settings.Save(*m_state); }
+
+void TFrmKedoozle::SaveSettingsOrSay()
+{
+    try {
+        SaveSettings();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "Kedoozle: the settings could not be saved: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "Kedoozle: the settings could not be saved.\n");
+    }
+}
 
 void TFrmKedoozle::PlayModeClick(TImage* sender)
 {

@@ -82,6 +82,8 @@ public:
     // modules it names and the key table; writes back what changes in play.
     void LoadSettings();
     void SaveSettings();
+    // Saves; a failure goes to the error output instead of a box.
+    void SaveSettingsOrSay();
 
 protected:
     bool event(QEvent* event) override;
