@@ -35,7 +35,13 @@ void TPlaySettings::Save(const TPlayState& state) const
     iniFile.WriteInteger("Settings", "EraseLimit", state.EraseLimit());
     iniFile.WriteBool("Settings", "Sound", SoundOn);
     KeyTable->SaveToIni(iniFile);
-    iniFile.UpdateFile();
+    try {
+        iniFile.UpdateFile();
+    } catch (...) {
+        // The failure is told once; the file's release would only try the same write again.
+        iniFile.DiscardChanges();
+        throw;
+    }
 }
 
 void TPlaySettings::RemoveStaleSaveFiles() { RemoveStaleReplaceFiles(SettingsFilePath()); }

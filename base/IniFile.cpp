@@ -389,6 +389,8 @@ void TIniFile::UpdateFile()
     m_impl->Dirty = false;
 }
 
+void TIniFile::DiscardChanges() { m_impl->Dirty = false; }
+
 // Decimal, "$" hex or "0x"/"0X" hex (only when longer than two characters, so "0x" alone is
 // not a number), with an optional sign and leading blanks. Decimal must fit in 32 signed
 // bits. Hex takes up to 32 bits and wraps as a 32-bit conversion does: $FFFFFFFF is -1,

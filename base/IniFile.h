@@ -45,6 +45,8 @@ public:
     // Writes pending changes now; raises EIniFileException on failure (the changes stay
     // pending, so the destructor tries once more without throwing).
     void UpdateFile();
+    // Forgets the pending changes: the file stays as it is, also when the object is released.
+    void DiscardChanges();
 
 private:
     struct TImpl;

@@ -276,6 +276,12 @@ TEST_F(IniFileTest, FailedWriteNamesTheFullPathAndKeepsChangesPending)
     }
     fs::current_path(previous);
     EXPECT_EQ(ReadAll(File()), "[Settings]\nPlayMode=2\n");
+    {
+        TIniFile ini(File().string());
+        ini.WriteInteger("Settings", "PlayMode", 3);
+        ini.DiscardChanges();
+    }
+    EXPECT_EQ(ReadAll(File()), "[Settings]\nPlayMode=2\n") << "discarded changes were written at release";
 
     const fs::path missingFolder = m_dir.Path() / "no" / "such" / "Kedoozle.ini";
     TIniFile ini(missingFolder.string());
