@@ -1,9 +1,11 @@
 #include "base/FileReplace.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -15,9 +17,10 @@ namespace {
 
 // mkstemp's six random letters and digits.
 constexpr std::size_t RandomPartLength = 6;
-// A save whose temporary file a cleanup took first starts over with a new name; a cleanup
-// takes a file only in the moment between its creation and its lock, so this is plenty.
-constexpr int CreateAttempts = 3;
+// A save waits this long for another save or a start's cleanup in the same folder; both take
+// far less.
+constexpr auto FolderWait = std::chrono::seconds(2);
+constexpr auto FolderPoll = std::chrono::milliseconds(10);
 
 std::filesystem::path FolderOf(const std::filesystem::path& target)
 {
@@ -40,67 +43,61 @@ bool IsTemporaryName(const std::string& name, const std::string& prefix)
     return true;
 }
 
-bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-int LockNow(int fd)
-{
-    int result = 0;
-    do
-        result = ::flock(fd, LOCK_EX | LOCK_NB);
-    while (result != 0 && errno == EINTR);
-    return result;
-}
-
-// Locks a temporary file just made against the cleanup of another process. False when such a
-// cleanup came between the file's creation and the lock and took the file.
-bool HoldTemporary(int fd)
-{
-    if (LockNow(fd) != 0)
-        return errno != EWOULDBLOCK; // no locks on this file system: no cleanup removes anything there
-    struct stat info {};
-    return ::fstat(fd, &info) == 0 && info.st_nlink > 0;
-}
-
-bool RemoveIfStale(const std::string& file)
-{
-    struct stat named {};
-    if (::lstat(file.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
-        return false;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool removed = false;
-    struct stat opened {};
-    // A save holds its file locked until it is renamed into place: a lock we get means
-    // nobody writes the file any more.
-    if (::fstat(fd, &opened) == 0 && SameFile(opened, named) && LockNow(fd) == 0) {
-        // Still that file under that name now that it is ours: it was not renamed into place.
-        struct stat now {};
-        removed = ::lstat(file.c_str(), &now) == 0 && SameFile(now, opened) && ::unlink(file.c_str()) == 0;
+// The folder a file is replaced in, open for its lock and its sync. Saves and cleanups of
+// one folder take turns through the lock, so a cleanup never meets a save's file before the
+// save has renamed or removed it. The lock goes with the object, or with the process.
+class TFolder {
+public:
+    explicit TFolder(const std::filesystem::path& folder)
+        : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
     }
-    ::close(fd);
-    return removed;
-}
+    ~TFolder()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TFolder(const TFolder&) = delete;
+    TFolder& operator=(const TFolder&) = delete;
+
+    // EWOULDBLOCK while another holds it; any other failure means no locks here.
+    int TryLock() const
+    {
+        if (m_fd < 0)
+            return EBADF;
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EINTR)
+                return errno;
+        }
+        return 0;
+    }
+    void LockOrWait() const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + FolderWait;
+        while (TryLock() == EWOULDBLOCK && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(FolderPoll);
+    }
+    // A failure to sync the folder loses nothing: the file is in place either way.
+    void Sync() const
+    {
+        if (m_fd >= 0)
+            ::fsync(m_fd);
+    }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
 bool ReplaceFileWhole(const std::string& path, const std::string& content, unsigned mode)
 {
     const std::filesystem::path target(path);
-    const std::filesystem::path folder = FolderOf(target);
-    const std::string pattern = (folder / (TemporaryPrefix(target) + std::string(RandomPartLength, 'X'))).string();
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < CreateAttempts && fd < 0; ++attempt) {
-        temporary = pattern;
-        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        if (!HoldTemporary(fd)) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
+    const TFolder folder(FolderOf(target));
+    folder.LockOrWait();
+    std::string temporary =
+        (FolderOf(target) / (TemporaryPrefix(target) + std::string(RandomPartLength, 'X'))).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
     bool ok = true;
@@ -115,36 +112,32 @@ bool ReplaceFileWhole(const std::string& path, const std::string& content, unsig
     }
     ok = ok && ::fchmod(fd, mode_t(mode)) == 0;
     ok = ok && ::fsync(fd) == 0;
-    // The file stays open, and so locked, until it has its final name.
+    ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
-        ::close(fd);
         return false;
     }
-    ::close(fd); // the sync above has reported any write error
-    // A failure to sync the folder loses nothing: the file is in place either way.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
+    folder.Sync();
     return true;
 }
 
 int RemoveStaleReplaceFiles(const std::string& path)
 {
     const std::filesystem::path target(path);
-    const std::filesystem::path folder = FolderOf(target);
+    const TFolder folder(FolderOf(target));
+    if (folder.TryLock() != 0)
+        return 0;
     const std::string prefix = TemporaryPrefix(target);
-    std::vector<std::string> candidates;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        if (IsTemporaryName(entry->path().filename().string(), prefix))
-            candidates.push_back(entry->path().string());
-    }
     int removed = 0;
-    for (const std::string& file : candidates)
-        removed += RemoveIfStale(file) ? 1 : 0;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(FolderOf(target), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::filesystem::path file = entry->path();
+        struct stat info {};
+        if (IsTemporaryName(file.filename().string(), prefix) && ::lstat(file.c_str(), &info) == 0 &&
+            S_ISREG(info.st_mode) && ::unlink(file.c_str()) == 0)
+            ++removed;
+    }
     return removed;
 }
