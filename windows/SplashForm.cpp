@@ -115,6 +115,8 @@ TFrmSplash::TFrmSplash(QWidget* owner)
 
     m_tmrSplash = new QTimer(this);
     m_tmrSplash->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the title window stays its full three seconds.
+    m_tmrSplash->setTimerType(Qt::PreciseTimer);
     m_tmrSplash->setInterval(SplashMilliseconds);
     connect(m_tmrSplash, &QTimer::timeout, this, [this] { DismissSplash(); });
     m_tmrSplash->start();
