@@ -21,6 +21,7 @@ constexpr QEvent::Type ToolkitExpose = QEvent::Expose;
 #include <cstdint>
 #include <limits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -127,6 +128,8 @@ private:
     int m_repaintDepth { 0 };
     // Inside a render into a window's image: paint events go to the widgets.
     bool m_rendering { false };
+    // The repaint or exposure being delivered on its usual way.
+    QEvent* m_forwarded { nullptr };
     // Presents paint events that came outside a repaint.
     QTimer m_late;
 };
@@ -145,7 +148,7 @@ QWidget* TPalettePresenter::WidgetOf(QObject* watched) const
 
 bool TPalettePresenter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_rendering)
+    if (m_rendering || event == m_forwarded)
         return false;
     switch (event->type()) {
     case QEvent::Paint: {
@@ -179,11 +182,15 @@ bool TPalettePresenter::eventFilter(QObject* watched, QEvent* event)
 bool TPalettePresenter::RunAndPresent(QWidget* window, QObject* watched, QEvent* event, bool wholeWindow)
 {
     QPointer<QWidget> guard(window);
+    // The event goes its usual way, past the other filters too (the title window watches the
+    // main window's exposure); the window is presented once the toolkit has repainted it.
+    QEvent* outer = std::exchange(m_forwarded, event);
     ++m_repaintDepth;
     ++ToolkitRepaints;
-    watched->event(event);
+    QCoreApplication::instance()->notify(watched, event);
     --ToolkitRepaints;
     --m_repaintDepth;
+    m_forwarded = outer;
     if (guard)
         Present(guard, wholeWindow);
     return true;
