@@ -28,6 +28,8 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -40,7 +42,13 @@ void InitializeUnits()
     const TScreenPaletteCaps palette = ScreenPaletteCaps();
     InitColorData(depth, palette.PaletteEntries, palette.RasterCaps);
     // On an 8-bit screen the program draws its windows itself, in the palette's colours.
-    DrawWindowsThroughPalette(WindowColors(), PaletteColors(DisplayPalette));
+    const auto rgb = [](std::span<const TColor> colors) {
+        std::vector<QRgb> plain;
+        for (const TColor color : colors)
+            plain.push_back(qRgb(GetRValue(color), GetGValue(color), GetBValue(color)));
+        return plain;
+    };
+    DrawWindowsThroughPalette(rgb(WindowColors()), rgb(PaletteColors(DisplayPalette)));
     InitKeyData();
     RegisterKDCursor();
     RegisterPictureFormats();

@@ -297,17 +297,17 @@ void TPalettePresenter::Put(QWidget* window, TWindowImage& image, const QRegion&
 // The cells the windows may draw with. On a screen whose map programs fill, the colours wanted
 // are allocated, in order; when the map is full (a window manager may hold half of it), the
 // cells of the whole map are the choice. A fixed map offers every cell it has.
-TCellMap ChooseCells(Display* display, const Visual* visual, std::span<const TColor> wanted)
+TCellMap ChooseCells(Display* display, const Visual* visual, std::span<const QRgb> wanted)
 {
     TCellMap cells;
     const Colormap map = DefaultColormap(display, DefaultScreen(display));
     if (visual->c_class == PseudoColor || visual->c_class == DirectColor) {
         bool full = false;
-        for (const TColor colour : wanted) {
+        for (const QRgb colour : wanted) {
             XColor cell {};
-            cell.red = std::uint16_t(GetRValue(colour) * 257);
-            cell.green = std::uint16_t(GetGValue(colour) * 257);
-            cell.blue = std::uint16_t(GetBValue(colour) * 257);
+            cell.red = std::uint16_t(qRed(colour) * 257);
+            cell.green = std::uint16_t(qGreen(colour) * 257);
+            cell.blue = std::uint16_t(qBlue(colour) * 257);
             cell.flags = DoRed | DoGreen | DoBlue;
             if (XAllocColor(display, map, &cell))
                 cells.Add(cell.pixel, cell);
@@ -346,7 +346,7 @@ void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString&
 
 } // namespace
 
-bool DrawWindowsThroughPalette(std::span<const TColor> first, std::span<const TColor> palette)
+bool DrawWindowsThroughPalette(std::span<const QRgb> first, std::span<const QRgb> palette)
 {
     if (PaletteDrawing || !qApp || QGuiApplication::platformName() != QLatin1String("xcb"))
         return PaletteDrawing;
@@ -359,7 +359,7 @@ bool DrawWindowsThroughPalette(std::span<const TColor> first, std::span<const TC
     // The toolkit paints 8-bit grey screens itself, and every deeper screen.
     if (!visual || DefaultDepth(display, screen) != 8 || visual->c_class == GrayScale)
         return false;
-    std::vector<TColor> wanted(first.begin(), first.end());
+    std::vector<QRgb> wanted(first.begin(), first.end());
     wanted.insert(wanted.end(), palette.begin(), palette.end());
     auto* presenter = new TPalettePresenter(display, ChooseCells(display, visual, wanted));
     presenter->setParent(qApp);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paint/KDTypes.h"
+#include <QRgb>
 
 #include <span>
 
@@ -13,7 +13,7 @@
 // the map had no free cell left, shows as the nearest cell the map holds.
 // Returns whether the program draws its windows itself (false on every other screen, where the
 // toolkit paints as usual). Call once, after the application object exists.
-bool DrawWindowsThroughPalette(std::span<const TColor> first, std::span<const TColor> palette);
+bool DrawWindowsThroughPalette(std::span<const QRgb> first, std::span<const QRgb> palette);
 
 // Whether the program draws its windows itself (DrawWindowsThroughPalette took over).
 bool WindowsDrawnThroughPalette();
