@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Mouse play on a real X server: clicks at the four corners of the play surface draw there, a
-# drag leaves a trail, and with MousePlay=0 the mouse draws nothing.
+# drag leaves a trail, a click's random figure paints the very pixel under the pointer, and with
+# MousePlay=0 the mouse draws nothing.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1024x768
@@ -66,6 +67,22 @@ screenshot "$E2E_TMP/wheel.png"
 convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composite -crop 992x690+16+16 \
   -format '%[fx:maxima]' info: >"$E2E_TMP/wheel.diff"
 [ "$(cat "$E2E_TMP/wheel.diff")" = "0" ] || fail "the wheel changed the surface"
+
+# ClassicType: each click's figure paints the pixel under the pointer. Only spots still black
+# tell, so the clicks go where the drawings so far left the surface black.
+xdotool mousemove 32 738 click 1 mousemove 500 200
+wait_for_change "$E2E_TMP/wheel.png" "$E2E_TMP/classic.png" 32x32+16+722 20 || fail "ClassicType was not selected"
+painted() { screenshot "$E2E_TMP/figure.png"; [ "$(pixel "$E2E_TMP/figure.png" "$1" "$2")" != 0,0,0 ]; }
+checked=0
+for at in "150 150" "870 150" "150 560" "870 560" "500 640" "60 380" "960 380"; do
+  set -- $at
+  screenshot "$E2E_TMP/unpainted.png"
+  [ "$(pixel "$E2E_TMP/unpainted.png" "$1" "$2")" = 0,0,0 ] || continue
+  xdotool mousemove "$1" "$2" click 1
+  wait_for 10 painted "$1" "$2" || fail "a ClassicType click at $1,$2 left the pixel under the pointer black"
+  checked=$((checked + 1))
+done
+[ "$checked" -ge 3 ] || fail "only $checked spots were still black for the ClassicType clicks"
 
 click_exit_and_answer yes
 [ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
