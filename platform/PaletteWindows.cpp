@@ -92,11 +92,12 @@ public:
         m_late.setInterval(0);
         connect(&m_late, &QTimer::timeout, this, [this] { PresentAll(); });
     }
+    // Goes with the application object, after its connection to the display has closed: the
+    // graphics context went with the connection, only the images' own memory is left to free.
     ~TPalettePresenter() override
     {
         for (auto& [window, image] : m_windows)
             ReleaseXImage(image);
-        XFreeGC(m_display, m_gc);
     }
 
 protected:
@@ -368,5 +369,3 @@ bool DrawWindowsThroughPalette(std::span<const QRgb> first, std::span<const QRgb
     PaletteDrawing = true;
     return true;
 }
-
-bool WindowsDrawnThroughPalette() { return PaletteDrawing; }

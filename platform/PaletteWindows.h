@@ -14,6 +14,3 @@
 // Returns whether the program draws its windows itself (false on every other screen, where the
 // toolkit paints as usual). Call once, after the application object exists.
 bool DrawWindowsThroughPalette(std::span<const QRgb> first, std::span<const QRgb> palette);
-
-// Whether the program draws its windows itself (DrawWindowsThroughPalette took over).
-bool WindowsDrawnThroughPalette();
