@@ -23,18 +23,20 @@ expect() {
   [ "$got" = "$4" ] || fail "$5 at $2,$3 is $got, not $4"
 }
 
-KD_KEEP_SPLASH=1 start_program "$dist"
+# The title window is looked at as soon as it is up: on a loaded machine the main window may
+# come only near the end of its three seconds.
+(cd "$dist" && SDL_AUDIODRIVER=dummy exec "$dist/Kedoozle" >"$E2E_TMP/program.log" 2>&1) &
+KD_PID=$!
+E2E_PIDS+=($KD_PID)
 splash_up() { [ -n "$(splash_window)" ]; }
-wait_for 10 splash_up || fail "the title window did not come up"
+wait_for 30 splash_up || fail "the title window did not come up"
 id=$(splash_window)
 window_geometry "$id"
 # The title window's purple frame and the lavender message strip at its foot.
 wait_for_pixel "$E2E_TMP/splash.png" $((X + 6)) $((Y + 6)) 102,51,153 || fail "the title window's frame is $(pixel "$E2E_TMP/splash.png" $((X + 6)) $((Y + 6)))"
 expect "$E2E_TMP/splash.png" $((X + 12)) $((Y + 414)) 153,153,204 "the title window's message strip"
 save "$E2E_TMP/splash.png" splash
-dismiss_splash
-wait_for 10 main_window_active || fail "the main window did not get the focus"
-wait_for_rest "$E2E_TMP/started.png" || fail "the main window did not finish drawing"
+wait_for_main_window
 
 # The control panel's frame: highlight, face and shadow of the purples; the black surface.
 shot="$E2E_TMP/started.png"
