@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPointer>
 #include <QRegion>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -78,9 +77,9 @@ private:
 int ToolkitRepaints = 0;
 
 // Draws the program's top-level windows on a colour-map screen. The toolkit still decides what
-// to repaint and when: its repaints are run as usual, but the paint events they send are only
-// noted; then the noted part of the window is rendered into the window's own image and put on
-// the screen as cells.
+// to repaint and when: its repaints (update requests and exposures) run as usual, but the paint
+// events they send are only noted; then the noted part of the window is rendered into the
+// window's own image and put on the screen as cells.
 class TPalettePresenter : public QObject {
 public:
     TPalettePresenter(Display* display, TCellMap cells)
@@ -88,9 +87,6 @@ public:
         , m_cells(std::move(cells))
     {
         m_gc = XCreateGC(m_display, DefaultRootWindow(m_display), 0, nullptr);
-        m_late.setSingleShot(true);
-        m_late.setInterval(0);
-        connect(&m_late, &QTimer::timeout, this, [this] { PresentAll(); });
     }
     // Goes with the application object, after its connection to the display has closed: the
     // graphics context went with the connection, only the images' own memory is left to free.
@@ -115,7 +111,6 @@ private:
     bool RunAndPresent(QWidget* window, QObject* watched, QEvent* event, bool wholeWindow);
     void Note(QWidget* widget, const QRegion& region);
     void Present(QWidget* window, bool wholeWindow);
-    void PresentAll();
     TWindowImage& ImageOf(QWidget* window);
     void ReleaseXImage(TWindowImage& image);
     void Convert(TWindowImage& image, const QRegion& region);
@@ -131,8 +126,6 @@ private:
     bool m_rendering { false };
     // The repaint or exposure being delivered on its usual way.
     QEvent* m_forwarded { nullptr };
-    // Presents paint events that came outside a repaint.
-    QTimer m_late;
 };
 
 QWidget* TPalettePresenter::WidgetOf(QObject* watched) const
@@ -153,13 +146,13 @@ bool TPalettePresenter::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::Paint: {
+        // Paint events of the toolkit's own repaint would paint on its own paint device,
+        // which paints nothing: the part is rendered once the repaint is over. Any other
+        // render (a grab) paints as usual.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget)
+        if (!widget || m_repaintDepth == 0)
             return false;
-        // The toolkit's own paint device would paint nothing: the part is rendered later.
         Note(widget, static_cast<QPaintEvent*>(event)->region());
-        if (m_repaintDepth == 0)
-            m_late.start();
         return true;
     }
     case QEvent::UpdateRequest: {
@@ -226,19 +219,6 @@ void TPalettePresenter::ReleaseXImage(TWindowImage& image)
     image.Image->data = nullptr;
     XDestroyImage(image.Image);
     image.Image = nullptr;
-}
-
-void TPalettePresenter::PresentAll()
-{
-    std::vector<QPointer<QWidget>> windows;
-    for (auto& [window, image] : m_windows) {
-        if (!image.Noted.isEmpty())
-            windows.emplace_back(window);
-    }
-    for (const QPointer<QWidget>& window : windows) {
-        if (window)
-            Present(window, false);
-    }
 }
 
 void TPalettePresenter::Present(QWidget* window, bool wholeWindow)
