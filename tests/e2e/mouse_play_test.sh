@@ -69,7 +69,8 @@ convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composi
 [ "$(cat "$E2E_TMP/wheel.diff")" = "0" ] || fail "the wheel changed the surface"
 
 click_exit_and_answer yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
 
 # ClassicType: each click's figure paints the very pixel under the pointer. With EraseLimit=0
 # only the newest figure stands; a spot the figure before covers tells nothing and is passed.
@@ -87,7 +88,8 @@ for at in "150 150" "870 150" "150 560" "870 560" "500 640" "60 380" "960 380" "
 done
 [ "$checked" -ge 4 ] || fail "only $checked spots were black before their ClassicType click"
 click_exit_and_answer yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
 
 # MousePlay=0: clicks draw nothing.
 sed -i 's/^\[Settings\]/[Settings]\r\nMousePlay=0/' "$dist/Kedoozle.ini"

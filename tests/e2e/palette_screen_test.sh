@@ -83,6 +83,7 @@ wait_for_pixel "$E2E_TMP/exit.png" $((x - 30)) "$y" 153,153,204 || fail "the Yes
 expect "$E2E_TMP/exit.png" $((x - 37 - 8)) "$y" 192,192,192 "the exit question"
 save "$E2E_TMP/exit.png" exit
 answer_confirmation "$EXIT_DIALOG" yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
 ! grep -q 'engine == 0\|Should no longer be called' "$E2E_TMP/program.log" || fail "the toolkit could not paint: $(head -3 "$E2E_TMP/program.log")"
 echo "palette screen: ok"
