@@ -1,11 +1,13 @@
 #include "app/MainForm.h"
 #include "base/StringTable.h"
 #include "paint/ColorData.h"
+#include "paint/KDPalette.h"
 #include "pictures/PictureFormats.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DisplayLoss.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/Foreground.h"
+#include "platform/PaletteWindows.h"
 #include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
@@ -26,6 +28,8 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -37,6 +41,14 @@ void InitializeUnits()
     const int depth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 24;
     const TScreenPaletteCaps palette = ScreenPaletteCaps();
     InitColorData(depth, palette.PaletteEntries, palette.RasterCaps);
+    // On an 8-bit screen the program draws its windows itself, in the palette's colours.
+    const auto rgb = [](std::span<const TColor> colors) {
+        std::vector<QRgb> plain;
+        for (const TColor color : colors)
+            plain.push_back(qRgb(GetRValue(color), GetGValue(color), GetBValue(color)));
+        return plain;
+    };
+    DrawWindowsThroughPalette(rgb(WindowColors()), rgb(PaletteColors(DisplayPalette)));
     InitKeyData();
     RegisterKDCursor();
     RegisterPictureFormats();

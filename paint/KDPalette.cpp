@@ -6,6 +6,16 @@
 
 HPALETTE KDGetPalette() { return PaletteDisplay ? DisplayPalette : nullptr; }
 
+std::span<const TColor> WindowColors()
+{
+    static constexpr TColor colors[] = {
+        PaletteDisplayPurple & 0xFFFFFF, PaletteLavender & 0xFFFFFF, PaletteDarkPurple & 0xFFFFFF,
+        PaletteLightLavender & 0xFFFFFF, RGB(0xCC, 0xCC, 0xFF), RGB(0x99, 0x99, 0x99), RGB(0xCC, 0xCC, 0xCC),
+        clBlack, clWhite, clSilver, clGray, clYellow, RGB(0, 0, 128),
+    };
+    return colors;
+}
+
 std::span<const TColor> PaletteColors(HPALETTE palette)
 {
     // One palette for the whole program: its colours are worked out once, not at every paint.

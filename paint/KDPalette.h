@@ -13,6 +13,10 @@ constexpr TColor PaletteLavender = 0x02FF6699;
 constexpr TColor PaletteDarkPurple = 0x02660033;
 constexpr TColor PaletteLightLavender = 0x02CC9999;
 
+// The plain colours the program's windows are drawn in, the purples first: a screen whose
+// colour map cannot take the whole palette shows these exactly.
+std::span<const TColor> WindowColors();
+
 // The palette a KD control or window names: the shared display palette while the display is
 // a palette display, otherwise none (null).
 HPALETTE KDGetPalette();

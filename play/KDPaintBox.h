@@ -45,8 +45,8 @@ public:
     void DrawKey(std::uint16_t key, bool erase);
 
     // Mouse play. A click draws for the key as a key press does, placed so that the drawing
-    // covers `at`: its middle there, kept inside the surface; a random figure of ClassicType
-    // gets one corner there. The mode draws its random numbers as for a key.
+    // paints the pixel at `at`: its middle there, kept inside the surface as far as it can be.
+    // The mode draws its random numbers as for a key.
     void MousePressed(std::uint16_t key, TPoint at);
     // A drag leaves a trail of small filled circles in one random colour along the path; the
     // whole trail counts as one drawing, made when it begins.

@@ -101,6 +101,56 @@ void DrawFigure(TCanvas& canvas, TFigureKind kind, const TRandomFigure& figure)
     }
 }
 
+// A transparent mask on which drawings paint opaque: the pixels a drawing would paint.
+QImage BlankMask(int width, int height)
+{
+    QImage mask(std::max(1, width), std::max(1, height), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    return mask;
+}
+
+bool Painted(const QImage& mask, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < mask.width() && y < mask.height() && qAlpha(mask.pixel(x, y)) >= 128;
+}
+
+// Moves a drawing whose pixels are the painted ones of `mask`, with the mask's top-left corner
+// at (x, y), the least distance that puts one of them under `point`. A drawing that paints
+// nothing stays.
+void LandOnPoint(const QImage& mask, TPoint point, int& x, int& y)
+{
+    if (Painted(mask, point.X - x, point.Y - y))
+        return;
+    long long best = -1;
+    int bestX = 0, bestY = 0;
+    for (int my = 0; my < mask.height(); ++my) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
+        for (int mx = 0; mx < mask.width(); ++mx) {
+            if (qAlpha(row[mx]) < 128)
+                continue;
+            const long long dx = x + mx - point.X, dy = y + my - point.Y;
+            if (best < 0 || dx * dx + dy * dy < best) {
+                best = dx * dx + dy * dy;
+                bestX = mx;
+                bestY = my;
+            }
+        }
+    }
+    if (best < 0)
+        return;
+    x = point.X - bestX;
+    y = point.Y - bestY;
+}
+
+void ShiftFigure(TRandomFigure& figure, int dx, int dy)
+{
+    for (TPoint& p : figure.P) {
+        p.X += dx;
+        p.Y += dy;
+    }
+    figure.R = Rect(figure.R.Left + dx, figure.R.Top + dy, figure.R.Right + dx, figure.R.Bottom + dy);
+}
+
 } // namespace
 
 TPlayModes::TPlayModes(TCanvas& canvas, int width, int height, const TPlayState& state)
@@ -186,12 +236,62 @@ void TPlayModes::MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle)
     const int middleY = triangle ? int(sumY / 3) : (top + bottom) / 2;
     const int dx = std::clamp(m_playPoint->X - middleX, -left, std::max(-left, m_width - 1 - right));
     const int dy = std::clamp(m_playPoint->Y - middleY, -top, std::max(-top, m_height - 1 - bottom));
-    for (TPoint& p : figure.P) {
-        p.X += dx;
-        p.Y += dy;
-    }
-    figure.R = Rect(figure.R.Left + dx, figure.R.Top + dy, figure.R.Right + dx, figure.R.Bottom + dy);
+    ShiftFigure(figure, dx, dy);
     Touch(Rect(left + dx, top + dy, right + dx + 1, bottom + dy + 1), m_canvas.Pen.Width + 1);
+}
+
+void TPlayModes::LandFigureOnPlayPoint(TRandomFigure& figure, int kind)
+{
+    const bool triangle = TFigureKind(kind) == TFigureKind::Triangle;
+    // A figure as thin as a line would paint nothing to land on: a click's figure is at
+    // least two pixels across.
+    TPoint& p1 = figure.P[1];
+    p1.X = std::max(p1.X, figure.P[0].X + 2);
+    p1.Y = std::max(p1.Y, figure.P[0].Y + 2);
+    figure.R = Rect(figure.P[0].X, figure.P[0].Y, p1.X, p1.Y);
+    MoveFigureOverPlayPoint(figure, triangle);
+    // The middle of an ellipse's pie or of a thin triangle may lie outside the paint: the
+    // figure's own pixels, drawn on a mask, say where the nearest painted one is.
+    const int margin = m_canvas.Pen.Width + 1;
+    int left = figure.R.Left, top = figure.R.Top, right = figure.R.Right, bottom = figure.R.Bottom;
+    if (triangle) {
+        for (int i = 0; i < 3; ++i) {
+            left = std::min(left, figure.P[i].X);
+            top = std::min(top, figure.P[i].Y);
+            right = std::max(right, figure.P[i].X);
+            bottom = std::max(bottom, figure.P[i].Y);
+        }
+    }
+    const int x0 = left - margin, y0 = top - margin;
+    QImage mask = BlankMask(right - left + 2 * margin + 1, bottom - top + 2 * margin + 1);
+    {
+        TCanvas canvas(&mask);
+        canvas.Pen.Color = clWhite;
+        canvas.Pen.Width = m_canvas.Pen.Width;
+        canvas.Brush.SetColor(clWhite);
+        TRandomFigure local = figure;
+        ShiftFigure(local, -x0, -y0);
+        DrawFigure(canvas, TFigureKind(kind), local);
+    }
+    int x = x0, y = y0;
+    LandOnPoint(mask, *m_playPoint, x, y);
+    if (x == x0 && y == y0)
+        return;
+    ShiftFigure(figure, x - x0, y - y0);
+    Touch(Rect(x, y, x + mask.width(), y + mask.height()), 1);
+}
+
+void TPlayModes::LandOnPlayPoint(int& x, int& y, int width, int height,
+                                 const std::function<void(TCanvas&)>& paint) const
+{
+    if (!m_playPoint)
+        return;
+    QImage mask = BlankMask(width, height);
+    {
+        TCanvas canvas(&mask);
+        paint(canvas);
+    }
+    LandOnPoint(mask, *m_playPoint, x, y);
 }
 
 int TPlayModes::TrailRadius(int width) { return std::max(4, width / 160); }
@@ -227,8 +327,6 @@ TRandomFigure TPlayModes::ChooseRandomFigure()
         p.Y = Random(m_height); // a point's y is always drawn before its x
         p.X = Random(m_width);
     }
-    if (m_playPoint && m_state.PlayMode() == ClassicType)
-        figure.P[0] = *m_playPoint; // a click puts one corner of the figure under the pointer
     TPoint& p0 = figure.P[0];
     TPoint& p1 = figure.P[1];
     if (p0.X > p1.X)
@@ -248,8 +346,11 @@ TRandomFigure TPlayModes::ChooseRandomFigure()
 
 void TPlayModes::DrawClassicType()
 {
-    const TRandomFigure figure = ChooseRandomFigure();
-    DrawFigure(m_canvas, TFigureKind(Random(5)), figure);
+    TRandomFigure figure = ChooseRandomFigure();
+    const int kind = Random(5);
+    if (m_playPoint)
+        LandFigureOnPlayPoint(figure, kind);
+    DrawFigure(m_canvas, TFigureKind(kind), figure);
 }
 
 void TPlayModes::DrawShapeType(std::uint16_t key)
@@ -266,27 +367,37 @@ void TPlayModes::DrawShapeType(std::uint16_t key)
     if (shape > 13)
         return;
     const TShape& geometry = ShapeGeometry(shape);
+    const auto paintShape = [&geometry](TCanvas& on, int x, int y) {
+        switch (geometry.Kind) {
+        case TShape::Ellipse:
+            on.Ellipse(Bounds(x, y, geometry.Width, geometry.Height));
+            break;
+        case TShape::Rectangle:
+            on.Rectangle(Bounds(x, y, geometry.Width, geometry.Height));
+            break;
+        case TShape::Polygon: {
+            std::vector<TPoint> points = geometry.Points;
+            for (TPoint& point : points) {
+                point.X += x;
+                point.Y += y;
+            }
+            on.Polygon(points);
+            break;
+        }
+        }
+    };
     int y = Random(m_height - geometry.Height);
     int x = Random(m_width - geometry.Width);
     CoverPlayPoint(x, y, geometry.Width, geometry.Height);
+    // At the surface's corner a diamond's middle is far from the click: it moves out over
+    // the edge until the click is on it.
+    LandOnPlayPoint(x, y, geometry.Width + 1, geometry.Height + 1, [&](TCanvas& mask) {
+        mask.Brush.SetColor(clWhite);
+        mask.Pen.Color = clWhite;
+        paintShape(mask, 0, 0);
+    });
     Touch(Bounds(x, y, geometry.Width + 1, geometry.Height + 1), 1);
-    switch (geometry.Kind) {
-    case TShape::Ellipse:
-        canvas.Ellipse(Bounds(x, y, geometry.Width, geometry.Height));
-        break;
-    case TShape::Rectangle:
-        canvas.Rectangle(Bounds(x, y, geometry.Width, geometry.Height));
-        break;
-    case TShape::Polygon: {
-        std::vector<TPoint> points = geometry.Points;
-        for (TPoint& point : points) {
-            point.X += x;
-            point.Y += y;
-        }
-        canvas.Polygon(points);
-        break;
-    }
-    }
+    paintShape(canvas, x, y);
 }
 
 void TPlayModes::DrawKeyType(std::uint16_t key)
@@ -305,6 +416,18 @@ void TPlayModes::DrawKeyType(std::uint16_t key)
     int y = Random(m_height - extent.cy);
     int x = Random(m_width - extent.cx);
     CoverPlayPoint(x, y, extent.cx, extent.cy);
+    // The middle of an "O" is its hole, and italic letters reach past their box: the letters'
+    // own pixels say where the click lands.
+    const int reach = extent.cy / 2 + 2;
+    int maskX = x - reach, maskY = y - reach;
+    LandOnPlayPoint(maskX, maskY, extent.cx + 2 * reach, extent.cy + 2 * reach, [&](TCanvas& mask) {
+        mask.Font = canvas.Font;
+        mask.Font.Color = clWhite;
+        mask.Brush.SetStyle(TBrushStyle::bsClear);
+        mask.TextOut(reach, reach, text);
+    });
+    x = maskX + reach;
+    y = maskY + reach;
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     canvas.TextRect(Rect(0, 0, m_width, m_height), x, y, text);
     // Italic and some typefaces reach past the measured box.
@@ -335,8 +458,9 @@ void TPlayModes::DrawPatternType(std::uint16_t key)
     const QImage bitmap = picture.Graphic()->ToImage();
 
     const int figure = Random(4);
+    const TFigureKind kind = figure == 3 ? TFigureKind::Triangle : TFigureKind(figure);
     if (m_playPoint)
-        MoveFigureOverPlayPoint(random, figure == 3);
+        LandFigureOnPlayPoint(random, int(kind));
     // The triangle's tiles line up with the surface's corner, so two triangles with the same
     // pattern continue one wallpaper; the other figures start the wallpaper at their corner.
     const TRect t = figure == 3 ? Rect(0, 0, m_width, m_height) : r;
@@ -361,7 +485,7 @@ void TPlayModes::DrawPatternType(std::uint16_t key)
     canvas.SetClipRegion(nullptr);
 
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
-    DrawFigure(canvas, figure == 3 ? TFigureKind::Triangle : TFigureKind(figure), random);
+    DrawFigure(canvas, kind, random);
     canvas.Brush.SetStyle(TBrushStyle::bsSolid);
 }
 
@@ -386,6 +510,8 @@ void TPlayModes::DrawPictureType(std::uint16_t key)
     int y = Random(m_height - h);
     int x = Random(m_width - w);
     CoverPlayPoint(x, y, w, h);
+    // A picture's transparent parts leave the surface as it was.
+    LandOnPlayPoint(x, y, w, h, [&](TCanvas& mask) { mask.StretchDraw(Bounds(0, 0, w, h), *picture.Graphic()); });
     m_canvas.StretchDraw(Bounds(x, y, w, h), *picture.Graphic());
     Touch(Bounds(x, y, w, h), 1);
 }

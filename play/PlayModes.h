@@ -32,8 +32,9 @@ public:
     // PictureType's sizes; by default the steps of the canvas's own size.
     void SetPictureSizes(const std::array<int, 3>& widths, const std::array<int, 3>& heights);
 
-    // Mouse play: the drawing covers `point` (its middle there, kept inside the surface; a
-    // random figure of ClassicType gets one corner there). None for a key press.
+    // Mouse play: the drawing paints the pixel at `point`: its middle there, kept inside the
+    // surface as far as it can be while one of its painted pixels stays under the point. None
+    // for a key press.
     void SetPlayPoint(std::optional<TPoint> point) { m_playPoint = point; }
 
     // Trace texts of failed pattern and picture loads.
@@ -61,6 +62,12 @@ private:
     void CoverPlayPoint(int& x, int& y, int w, int h) const;
     // Moves a random figure (P0..P3 and R) so that its middle lies under the play point.
     void MoveFigureOverPlayPoint(TRandomFigure& figure, bool triangle);
+    // Moves a random figure of the given kind over the play point so that the point falls on
+    // a pixel it paints.
+    void LandFigureOnPlayPoint(TRandomFigure& figure, int kind);
+    // Moves a drawing placed at (x, y), whose painted pixels are those `paint` paints on a
+    // mask with its top-left corner at (0, 0), so that one of them lies under the play point.
+    void LandOnPlayPoint(int& x, int& y, int width, int height, const std::function<void(TCanvas&)>& paint) const;
     // Four random points, the rectangle of the first two, and random brush, pen colour and
     // pen width: the start of ClassicType and PatternType drawings.
     TRandomFigure ChooseRandomFigure();

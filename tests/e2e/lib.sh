@@ -48,7 +48,8 @@ fail() {
   exit 1
 }
 
-# start_x [WIDTHxHEIGHT] [openbox-config]: a fresh display with openbox on it. The server
+# start_x [WIDTHxHEIGHT] [openbox-config] [DEPTH]: a fresh display with openbox on it, 24 bits
+# deep unless DEPTH says otherwise (8: a colour-map screen). The server
 # picks a free display number itself (-displayfd), so tests side by side never share one.
 # A display whose window manager cannot reach it (another server took over its number, as a
 # server that was killed leaves its number behind) is given up for a fresh one.
@@ -62,9 +63,9 @@ start_x() {
 }
 
 start_x_once() {
-  local size=${1:-1024x768} config=${2:-} xvfb openbox
+  local size=${1:-1024x768} config=${2:-} depth=${3:-24} xvfb openbox
   : >"$E2E_TMP/display.num"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_TMP/display.num" \
+  Xvfb -displayfd 3 -screen 0 "${size}x$depth" -nolisten tcp 3>"$E2E_TMP/display.num" \
     >"$E2E_TMP/xvfb.log" 2>&1 &
   xvfb=$!
   E2E_PIDS+=($xvfb)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Mouse play on a real X server: clicks at the four corners of the play surface draw there, a
-# drag leaves a trail, and with MousePlay=0 the mouse draws nothing.
+# drag leaves a trail, a click's random figure paints the very pixel under the pointer, and with
+# MousePlay=0 the mouse draws nothing.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1024x768
@@ -68,7 +69,27 @@ convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composi
 [ "$(cat "$E2E_TMP/wheel.diff")" = "0" ] || fail "the wheel changed the surface"
 
 click_exit_and_answer yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
+
+# ClassicType: each click's figure paints the very pixel under the pointer. With EraseLimit=0
+# only the newest figure stands; a spot the figure before covers tells nothing and is passed.
+sed -i 's/^PlayMode=.*/PlayMode=0/; s/^EraseLimit=.*/EraseLimit=0/' "$dist/Kedoozle.ini"
+start_program "$dist"
+painted() { screenshot "$E2E_TMP/figure.png"; [ "$(pixel "$E2E_TMP/figure.png" "$1" "$2")" != 0,0,0 ]; }
+checked=0
+for at in "150 150" "870 150" "150 560" "870 560" "500 640" "60 380" "960 380" "500 30"; do
+  set -- $at
+  wait_for_rest "$E2E_TMP/unpainted.png"
+  [ "$(pixel "$E2E_TMP/unpainted.png" "$1" "$2")" = 0,0,0 ] || continue
+  xdotool mousemove "$1" "$2" click 1
+  wait_for 10 painted "$1" "$2" || fail "a ClassicType click at $1,$2 left the pixel under the pointer black"
+  checked=$((checked + 1))
+done
+[ "$checked" -ge 4 ] || fail "only $checked spots were black before their ClassicType click"
+click_exit_and_answer yes
+program_exit_status 10 >"$E2E_TMP/status"
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
 
 # MousePlay=0: clicks draw nothing.
 sed -i 's/^\[Settings\]/[Settings]\r\nMousePlay=0/' "$dist/Kedoozle.ini"

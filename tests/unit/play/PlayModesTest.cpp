@@ -4,16 +4,21 @@
 #include "paint/ColorData.h"
 #include "play/KeyData.h"
 #include "play/PlayState.h"
+#include "pictures/PictureFormats.h"
 
+#include "tests/support/GIFTestData.h"
 #include "tests/support/SurfacePixels.h"
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <random>
 
 namespace {
 
@@ -42,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(PlayModesTest, AShapeCoversThePlayPointAndStaysInsideTheSurface)
+TEST_F(PlayModesTest, AShapeLandsOnThePlayPointLeavingTheSurfaceOnlyAsFarAsItMust)
 {
     state.SetPlayMode(ShapeType);
     KeyTable->Entry(1).Shape = 7; // the diamond, 76 x 150
@@ -55,11 +60,14 @@ TEST_F(PlayModesTest, AShapeCoversThePlayPointAndStaysInsideTheSurface)
         modes.SetPlayPoint(TPoint { at.x(), at.y() });
         modes.Draw(VK_A);
         const QRect lit = LitBounds(surface);
-        EXPECT_TRUE(QRect(0, 0, 640, 400).contains(lit)) << at.x() << "," << at.y();
+        EXPECT_EQ(surface.pixel(at) & 0xFFFFFF, 0xFF0000u) << at.x() << "," << at.y();
         EXPECT_TRUE(modes.Touched().contains(lit)) << at.x() << "," << at.y();
-        // The middle lies on the point, moved only as far as the surface's edges ask.
-        EXPECT_LE(std::abs(lit.center().x() - std::clamp(at.x(), 38, 640 - 38)), 1) << at.x();
-        EXPECT_LE(std::abs(lit.center().y() - std::clamp(at.y(), 75, 400 - 75)), 1) << at.y();
+        // The middle lies on the point, as far as the surface's edges allow; at a corner the
+        // diamond's point reaches out just far enough to take the click.
+        const QPoint kept(std::clamp(at.x(), 38, 640 - 38), std::clamp(at.y(), 75, 400 - 75));
+        const int slack = at == kept ? 1 : 40;
+        EXPECT_LE(std::abs(lit.center().x() - kept.x()), slack) << at.x();
+        EXPECT_LE(std::abs(lit.center().y() - kept.y()), slack) << at.y();
     }
 }
 
@@ -96,4 +104,59 @@ TEST_F(PlayModesTest, ClassicTypeDrawsTheFigureTheGeneratorChose)
         return;
     }
     FAIL() << "no seed gave a rectangle";
+}
+
+TEST_F(PlayModesTest, AClickAlwaysLandsOnItsDrawing)
+{
+    // Each click on a fresh surface of a colour no drawing uses; the pixel under the pointer
+    // must be drawn, in every mode: figures of every kind and size, shapes with the point at
+    // a corner of the surface, captions with hollow letters, a picture that is only a ring.
+    RegisterPictureFormats();
+    QTemporaryDir dir;
+    QImage tile(16, 16, QImage::Format_RGB32);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            tile.setPixel(x, y, (x + y) % 8 < 4 ? qRgb(250, 40, 40) : qRgb(40, 40, 250));
+    const std::string pattern = dir.filePath("stripes.bmp").toStdString();
+    ASSERT_TRUE(tile.save(QString::fromStdString(pattern), "BMP"));
+    giftest::TGiflibFrame ring { 0, 0, 60, 60, false, 0, 0, std::vector<std::uint8_t>(60 * 60, 0) };
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const int d2 = (x - 30) * (x - 30) + (y - 30) * (y - 30);
+            if (d2 >= 22 * 22 && d2 <= 29 * 29)
+                ring.Pixels[std::size_t(y * 60 + x)] = 1;
+        }
+    const std::string picture = dir.filePath("ring.gif").toStdString();
+    const auto gif = giftest::GiflibEncode(60, 60, 4, { ring });
+    std::ofstream(picture, std::ios::binary).write(reinterpret_cast<const char*>(gif.data()), std::streamsize(gif.size()));
+
+    const QRgb ground = qRgb(1, 2, 3);
+    const char* const captions[] = { "O", "8", "Enter", "W", "@" };
+    std::mt19937 clicks(27);
+    for (const std::uint8_t mode : { ClassicType, PatternType, ShapeType, PictureType, KeyType }) {
+        state.SetPlayMode(mode);
+        int missed = 0;
+        const int count = 200;
+        for (int click = 0; click < count; ++click) {
+            TKeyEntry& entry = KeyTable->Entry(1);
+            entry.Shape = std::uint8_t(click % 14);
+            entry.ShapeColorIndex = std::uint8_t(click * 37 % ColorTableSize);
+            entry.KeyName = captions[click % 5];
+            entry.PatternFile = pattern;
+            entry.PictureFile = picture;
+            // A quarter of the clicks on the surface's edges and corners.
+            TPoint at { int(clicks() % 640), int(clicks() % 400) };
+            if (click % 4 == 0)
+                at = { click % 8 == 0 ? 0 : 639, click % 16 < 8 ? int(clicks() % 400) : 399 };
+            QImage surface(640, 400, QImage::Format_RGB32);
+            surface.fill(ground);
+            TCanvas canvas(&surface);
+            TPlayModes modes(canvas, 640, 400, state);
+            modes.SetPlayPoint(at);
+            modes.Draw(VK_A);
+            if (surface.pixel(at.X, at.Y) == ground)
+                ++missed;
+        }
+        EXPECT_EQ(missed, 0) << "mode " << int(mode) << ": " << missed << " of " << count << " clicks left the pointer's pixel bare";
+    }
 }
