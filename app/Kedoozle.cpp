@@ -101,7 +101,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "Kedoozle: a copy already running on this display does not answer and could not be ended.\n");
             return 1;
         }
-        std::fprintf(stderr, "Kedoozle: the copy already running on this display did not answer; it was ended.\n");
+        std::fprintf(stderr, "Kedoozle: the copy already running on this display did not answer; this start takes its place.\n");
     }
     WatchForDisplayLoss();
     // The keyboard is locked before anything shows, so no key a child presses while the

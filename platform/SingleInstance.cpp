@@ -64,7 +64,10 @@ TProcessInfo ProcessInfo(int pid)
 }
 
 // A process that is stopped, or gone but not yet reaped, cannot answer.
-bool CanAnswer(const TProcessInfo& info) { return info.State != 'T' && info.State != 't' && info.State != 'Z' && info.State != 'X' && info.State != ' '; }
+bool CanAnswer(const TProcessInfo& info)
+{
+    return info.State != 'T' && info.State != 't' && info.State != 'Z' && info.State != 'X' && info.State != ' ';
+}
 
 // A folder only this user can reach: the session's runtime folder, else one of our own under
 // /tmp. Empty when neither is safe to use.
