@@ -72,9 +72,12 @@ while [ $presses -lt 7 ]; do
     presses=$((presses + 1)); last=$(ms_now)
     [ $presses = 1 ] && { wait_for 5 has_stream || fail "the first key opened no stream"; }
   fi
-  ids=$(streams | tr '\n' ' ')
-  [ -n "$ids" ] || gaps=$((gaps + 1))
-  for id in $ids; do [[ " $seen " == *" $id "* ]] || seen="$seen $id"; done
+  # A look the server did not answer in time (a loaded machine) counts neither way.
+  if list=$(timeout 2 pactl list short sink-inputs); then
+    ids=$(awk '{ print $1 }' <<<"$list")
+    [ -n "$ids" ] || gaps=$((gaps + 1))
+    for id in $ids; do [[ " $seen " == *" $id "* ]] || seen="$seen $id"; done
+  fi
   sleep 0.2
 done
 echo "keys 4.5 s apart: streams seen:$seen; samples without a stream: $gaps"
@@ -92,11 +95,11 @@ echo "ok: a FIFO as a sound file plays the default sound; the next key sounds"
 # The server restarts, with a key pressed while it is away: the next key sounds.
 wait_for 5 has_stream || fail "no stream before the server restarts"
 kill -9 "$PA_PID"
-wait_for 5 pids_gone "$PA_PID" || fail "the sound server did not end"
+wait "$PA_PID" 2>/dev/null || true
 xdotool key e
 wait_for_rest "$E2E_TMP/away.png" || fail "the key pressed without a sound server did not draw"
 start_pulse
-key_heard c 3 || fail "the first key after the server restarted did not sound"
+key_heard c || fail "the first key after the server restarted did not sound"
 echo "ok: the first key after the server restarted sounds"
 
 # The server freezes: Yes ends the program within 2 s, with the settings saved.
@@ -125,6 +128,8 @@ kill -STOP "$frozen"
 KD_PID=$!
 E2E_PIDS+=($KD_PID)
 wait_for 30 pids_gone "$frozen" || fail "the frozen copy still runs after a second start"
+status=0; wait "$frozen" 2>/dev/null || status=$?
+echo "the frozen copy ended with status $status"
 program_alive || fail "the second start ended: $(cat "$E2E_TMP/second.log")"
 wait_for_main_window
 key_heard b || fail "the second start does not sound"
