@@ -101,13 +101,19 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kedoozle.Kedoozle"));
 
     // One program per user and display: a second start brings the first to the front before
-    // it takes the keyboard, and ends.
+    // it takes the keyboard, and ends. A first that does not answer is stopped or hung: the
+    // second ends it and plays in its place.
     TSingleInstance instance;
     if (!instance.Acquire()) {
-        const bool answered = instance.ActivateRunning();
-        std::printf("Kedoozle is already running on this display%s\n",
-                    answered ? "; it has been brought to the front." : ".");
-        return 0;
+        if (instance.ActivateRunning()) {
+            std::printf("Kedoozle is already running on this display; it has been brought to the front.\n");
+            return 0;
+        }
+        if (!instance.TakeOver()) {
+            std::fprintf(stderr, "Kedoozle: a copy already running on this display does not answer and could not be ended.\n");
+            return 1;
+        }
+        std::fprintf(stderr, "Kedoozle: the copy already running on this display did not answer; this start takes its place.\n");
     }
     WatchForDisplayLoss();
     // The keyboard is locked before anything shows, so no key a child presses while the

@@ -3,9 +3,11 @@
 #include "base/Exceptions.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::vector<std::byte> TStream::ReadRemaining()
 {
@@ -40,22 +42,43 @@ TFileStream::TFileStream(const std::string& path)
 
 std::vector<std::byte> TFileStream::ReadFile(const std::string& path)
 {
-    // A folder, a pipe or a device is not a file that can be read whole: reading a pipe would
-    // wait for a writer, and a folder's size is meaningless.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    auto bytes = ReadRegularFile(path);
+    if (!bytes)
         RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());
-    std::vector<std::byte> bytes;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0)
-        RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());
-    bytes.resize(std::size_t(size));
-    file.seekg(0);
-    if (size > 0 && !file.read(reinterpret_cast<char*>(bytes.data()), size))
-        RaiseRes<EFOpenError>(Str::FOpenError, path.c_str());
+    return std::move(*bytes);
+}
+
+std::optional<std::vector<std::byte>> ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    // Only a regular file is opened at all: opening a pipe waits for a writer, and a device may
+    // act on being opened.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    // Opened without waiting, and looked at again once open: the name may have been given to a
+    // pipe in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const struct TCloser {
+        int Fd;
+        ~TCloser() { ::close(Fd); }
+    } closer { fd };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 || std::uintmax_t(info.st_size) > maxBytes)
+        return std::nullopt;
+    std::vector<std::byte> bytes(std::size_t(info.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        // At the end of a file that shrank while it was read, what is there is the file.
+        if (got == 0)
+            break;
+        done += std::size_t(got);
+    }
+    bytes.resize(done);
     return bytes;
 }

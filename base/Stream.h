@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,6 +67,11 @@ public:
 private:
     std::vector<std::byte> m_bytes;
 };
+
+// A regular file's bytes, read whole; none when `path` names no regular file (a folder; a pipe
+// or a device, whose reading could wait for ever or never end), cannot be read, or holds more
+// than `maxBytes`.
+std::optional<std::vector<std::byte>> ReadRegularFile(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 
 // A whole file read into memory. Raises EFOpenError "Cannot open file %s" when the file
 // cannot be opened or read.

@@ -9,16 +9,65 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr char ActivateRequest[] = "activate\n";
 constexpr char ActivateAnswer[] = "ok\n";
+// How long a running program gets to answer; it answers from its event loop at once.
+constexpr int AnswerWaitMs = 3000;
+// A program younger than this may still be setting up before its event loop runs.
+constexpr double StartupSeconds = 20;
+// How long a program asked to end gets before it is forced, and how long the forced end may
+// take to free the lock.
+constexpr int EndWaitMs = 2000;
+constexpr int KillWaitMs = 3000;
+
+// What /proc tells of a process: its state letter (' ' when it is gone) and its age in seconds.
+struct TProcessInfo {
+    char State { ' ' };
+    double AgeSeconds { 0 };
+};
+
+TProcessInfo ProcessInfo(int pid)
+{
+    TProcessInfo info;
+    std::ifstream statFile("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(statFile, stat))
+        return info;
+    // "pid (name) state ..." where the name may hold spaces and parentheses.
+    const auto nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos)
+        return info;
+    std::istringstream fields(stat.substr(nameEnd + 1));
+    std::string field;
+    fields >> info.State;
+    // The start time is field 22; the state was field 3.
+    for (int n = 4; n <= 22 && fields >> field; ++n) { }
+    double uptime = 0;
+    std::ifstream("/proc/uptime") >> uptime;
+    const long ticks = ::sysconf(_SC_CLK_TCK);
+    if (ticks > 0 && !field.empty())
+        info.AgeSeconds = uptime - std::strtod(field.c_str(), nullptr) / double(ticks);
+    return info;
+}
+
+// A process that is stopped, or gone but not yet reaped, cannot answer.
+bool CanAnswer(const TProcessInfo& info)
+{
+    return info.State != 'T' && info.State != 't' && info.State != 'Z' && info.State != 'X' && info.State != ' ';
+}
 
 // A folder only this user can reach: the session's runtime folder, else one of our own under
 // /tmp. Empty when neither is safe to use.
@@ -131,25 +180,84 @@ bool TSingleInstance::Acquire()
     return true;
 }
 
-bool TSingleInstance::ActivateRunning(int timeoutMs)
+bool TSingleInstance::ActivateRunning()
 {
     if (m_socketName.empty())
         return false;
+    const int holder = LockHolder();
     QElapsedTimer clock;
     clock.start();
-    // Started together, the running program may not listen yet: try again for a while.
-    while (clock.elapsed() < timeoutMs) {
+    const auto waitMore = [&] {
+        if (holder <= 0)
+            return clock.elapsed() < AnswerWaitMs;
+        const TProcessInfo info = ProcessInfo(holder);
+        return CanAnswer(info) && (clock.elapsed() < AnswerWaitMs || info.AgeSeconds < StartupSeconds);
+    };
+    // Started together, the running program may not listen yet, and while it sets up it does
+    // not answer: try again for a while.
+    while (waitMore()) {
         QLocalSocket socket;
         socket.connectToServer(QString::fromStdString(m_socketName));
-        if (socket.waitForConnected(100)) {
-            socket.write(ActivateRequest);
-            socket.flush();
-            const int left = std::max(1, int(timeoutMs - clock.elapsed()));
-            while (socket.bytesAvailable() < 3 && socket.waitForReadyRead(left))
-                ;
-            return socket.readAll().startsWith("ok");
+        if (!socket.waitForConnected(100)) {
+            QThread::msleep(50);
+            continue;
         }
-        QThread::msleep(50);
+        socket.write(ActivateRequest);
+        socket.flush();
+        while (socket.bytesAvailable() < 3 && socket.state() == QLocalSocket::ConnectedState && waitMore())
+            socket.waitForReadyRead(100);
+        return socket.readAll().startsWith("ok");
     }
     return false;
+}
+
+int TSingleInstance::LockHolder() const
+{
+    struct stat lockFile {};
+    if (m_lockFileName.empty() || ::stat(m_lockFileName.c_str(), &lockFile) != 0)
+        return 0;
+    // "1: FLOCK  ADVISORY  WRITE 1234 fe:00:56789 0 EOF"; a waiting request has "->" after
+    // the number.
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x:%llu", ::major(lockFile.st_dev), ::minor(lockFile.st_dev),
+                  static_cast<unsigned long long>(lockFile.st_ino));
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, file;
+        int pid = 0;
+        if (fields >> number >> kind >> mode >> access >> pid >> file && kind == "FLOCK" && file == wanted)
+            return pid;
+    }
+    return 0;
+}
+
+bool TSingleInstance::AcquireWithin(int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (Acquire())
+            return true;
+        if (clock.elapsed() >= timeoutMs)
+            return false;
+        QThread::msleep(50);
+    }
+}
+
+bool TSingleInstance::TakeOver()
+{
+    if (Acquire())
+        return true;
+    const int holder = LockHolder();
+    if (holder <= 0 || holder == ::getpid())
+        return AcquireWithin(EndWaitMs);
+    // A stopped program hears the request once it is let go on.
+    ::kill(holder, SIGTERM);
+    ::kill(holder, SIGCONT);
+    if (AcquireWithin(EndWaitMs))
+        return true;
+    ::kill(holder, SIGKILL);
+    return AcquireWithin(KillWaitMs);
 }

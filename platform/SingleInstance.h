@@ -9,7 +9,9 @@ class QLocalServer;
 
 // One running program per user and display. The first start holds a lock file in the user's
 // runtime folder (the lock goes with the process, however it ends) and listens beside it; a
-// later start finds the lock taken and asks the running program to come to the front.
+// later start finds the lock taken and asks the running program to come to the front. A
+// program that holds the lock but does not answer (stopped, or hung) is ended, and the later
+// start takes its place.
 class TSingleInstance : public QObject {
 public:
     // `displayKey` names the display; empty: the display the toolkit is connected to.
@@ -20,8 +22,14 @@ public:
     // usable runtime folder): a start is never refused for that.
     bool Acquire();
     // For a start that did not acquire: asks the running program to come to the front and
-    // waits up to `timeoutMs` for its answer; whether it answered.
-    bool ActivateRunning(int timeoutMs = 800);
+    // waits for its answer; whether it answered. A program that has run for a while gets a
+    // few seconds, one that has just started the time a start takes; a stopped one cannot
+    // answer and is not waited for.
+    bool ActivateRunning();
+    // For a start whose request went unanswered: ends the program that holds the lock (asked
+    // to end first, so it gives the keys back and writes its settings; forced when it does not)
+    // and takes the lock. Whether this process is now the one to run.
+    bool TakeOver();
 
     // Runs in the program that holds the lock when a later start asks for it.
     std::function<void()> OnActivate;
@@ -31,6 +39,11 @@ public:
     const std::string& LockFileName() const { return m_lockFileName; }
 
 private:
+    // The process that holds the lock; 0 when none does or it cannot be told.
+    int LockHolder() const;
+    // Tries to acquire until `timeoutMs` have passed.
+    bool AcquireWithin(int timeoutMs);
+
     std::string m_lockFileName;
     std::string m_socketName;
     int m_lockFd { -1 };

@@ -1,5 +1,7 @@
 #include "platform/Sound.h"
 
+#include "base/Stream.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -10,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include <SDL.h>
 
@@ -29,14 +32,19 @@ constexpr Uint8 DeviceChannels = 2;
 constexpr Uint16 DeviceSamples = 1024;
 // How much of the source the callback converts at a time.
 constexpr std::size_t SourceChunkFrames = 1024;
-// A device that failed to open is tried again at most this often.
-constexpr auto ReopenInterval = 5s;
+// Every audio driver in turn is tried at most this often.
+constexpr auto FullTryInterval = 5s;
+// A sound file larger than this (six minutes of CD sound) is not read: it plays the default.
+constexpr std::size_t MaxSoundFileBytes = std::size_t(64) << 20;
+// How long the end waits for the worker: a sound server that stopped answering can keep it
+// inside SDL for good, and the program must end all the same.
+constexpr auto ShutdownWait = 1s;
 // An open device is closed after this long without sound.
 std::atomic<std::chrono::milliseconds::rep> IdleCloseAfter { 10000 };
 
 std::chrono::milliseconds IdleClose() { return std::chrono::milliseconds(IdleCloseAfter.load()); }
-// How often an open device is looked at: a few times within the idle time, at most once a
-// second.
+// How often an open device is looked at while it plays: a few times within the idle time, at
+// most once a second.
 std::chrono::milliseconds IdleCheckInterval() { return std::min<std::chrono::milliseconds>(1000ms, IdleClose() / 4 + 1ms); }
 
 struct TSoundRequest {
@@ -84,6 +92,7 @@ struct TVoice {
     std::size_t Position { 0 };
     bool Flushed { false };
     bool Done { false };
+    std::chrono::steady_clock::time_point DoneAt;
     std::uint64_t Serial { 0 };
 
     TVoice() = default;
@@ -107,6 +116,10 @@ std::mutex DefaultLock;
 std::shared_ptr<const std::vector<std::byte>> DefaultWav;
 std::uint64_t DefaultGeneration = 0;
 
+// Workers that the end stopped waiting for and that may still be inside SDL's audio: no other
+// worker opens a device until they are out.
+std::atomic<int> AbandonedWorkers { 0 };
+
 class TSoundPlayer {
 public:
     TSoundPlayer() { FWorker = std::thread([this] { Run(); }); }
@@ -115,13 +128,28 @@ public:
 
     ~TSoundPlayer()
     {
-        {
-            std::lock_guard lock(FLock);
-            FQuit = true;
-        }
+        if (FWorker.joinable())
+            Finish(std::chrono::hours(1));
+    }
+
+    // Ends the worker, waiting at most `wait` for it. Returns false when it is still busy then:
+    // it is left to finish on its own and the player must be left alive for it.
+    bool Finish(std::chrono::milliseconds wait)
+    {
+        std::unique_lock lock(FLock);
+        FQuit = true;
         FWake.notify_one();
+        if (!FEnded.wait_for(lock, wait, [this] { return FWorkerDone; })) {
+            FAbandoned = true;
+            ++AbandonedWorkers;
+            lock.unlock();
+            FWorker.detach();
+            return false;
+        }
+        lock.unlock();
         FWorker.join();
         RaiseTo(FFinished, FNextSerial);
+        return true;
     }
 
     // Queues a request, replacing one the worker has not taken yet; returns its serial.
@@ -147,18 +175,18 @@ private:
             {
                 std::unique_lock lock(FLock);
                 const auto woken = [this] { return FQuit || FPending.has_value(); };
-                // An open device keeps SDL's audio thread waking many times a second even in
-                // silence: after a while without sound it is closed, and opened again for the
+                // An open device keeps SDL's audio thread and the sound server busy even in
+                // silence: a while after the last sound it is closed, and opened again for the
                 // next one.
                 while (!woken()) {
                     if (!FDevice) {
                         FWake.wait(lock, woken);
                         break;
                     }
-                    if (FWake.wait_for(lock, IdleCheckInterval(), woken))
+                    if (FWake.wait_until(lock, FNextCheck, woken))
                         break;
                     lock.unlock();
-                    CloseDeviceIfIdle();
+                    CheckDevice();
                     lock.lock();
                 }
                 if (FQuit)
@@ -173,10 +201,16 @@ private:
         CloseDevice();
         // SDL keeps per-thread data (its error text) that only SDL's own threads free.
         SDL_TLSCleanup();
+        std::lock_guard lock(FLock);
+        FWorkerDone = true;
+        if (FAbandoned)
+            --AbandonedWorkers;
+        FEnded.notify_all();
     }
 
     void Play(const TSoundRequest& request)
     {
+        FLastRequest = std::chrono::steady_clock::now();
         std::unique_ptr<TVoice> voice;
         if (request.Source != TSoundRequest::TSource::Stop && OpenDevice())
             voice = MakeVoice(request);
@@ -184,6 +218,7 @@ private:
             RaiseTo(FFinished, request.Serial);
         // A new sound, found or not, ends the one that is playing.
         SwapVoice(std::move(voice));
+        FNextCheck = FLastRequest + IdleCheckInterval();
     }
 
     std::unique_ptr<TVoice> MakeVoice(const TSoundRequest& request)
@@ -192,7 +227,7 @@ private:
         if (request.Source == TSoundRequest::TSource::Memory)
             sound = DecodeWav(request.Data);
         else if (request.Source == TSoundRequest::TSource::File)
-            sound = DecodeWav(SDL_RWFromFile(request.FileName.c_str(), "rb"));
+            sound = DecodeWav(ReadRegularFile(request.FileName, MaxSoundFileBytes).value_or(std::vector<std::byte>()));
         auto voice = MakeVoice(std::move(sound), request.Serial);
         if (voice || request.NoDefault)
             return voice;
@@ -243,20 +278,43 @@ private:
         // The replaced voice is freed here, outside the audio callback.
     }
 
+    // A device the sound server dropped (it ended or restarted) plays nothing; SDL then stops
+    // it. It is closed, and a new one opened for the next sound.
+    bool DeviceLost() const { return FDevice && SDL_GetAudioDeviceStatus(FDevice) == SDL_AUDIO_STOPPED; }
+
+    // The driver that played last is tried again at every sound, so a sound server that
+    // restarted plays the next key. Every driver in turn is tried at most every few seconds:
+    // where none works, each try costs time and fills the error output.
     bool OpenDevice()
     {
+        if (DeviceLost())
+            CloseDevice();
         if (FDevice)
             return true;
-        const auto now = std::chrono::steady_clock::now();
-        if (FLastFailure && now - *FLastFailure < ReopenInterval)
+        if (AbandonedWorkers.load() > 0)
             return false;
+        if (!FLastDriver.empty() && OpenDevice(FLastDriver.c_str()))
+            return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (FLastFullTry && now - *FLastFullTry < FullTryInterval)
+            return false;
+        FLastFullTry = now;
+        return OpenDevice(nullptr);
+    }
+
+    // Opens the device through `driver`, or the driver the environment names, or the first that
+    // works.
+    bool OpenDevice(const char* driver)
+    {
+        if (driver)
+            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+        else
+            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
         // SDL's audio brings up its event subsystem, whose SIGINT/SIGTERM handlers would turn
         // a termination request into an SDL event nobody reads: the program must stay killable.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            FLastFailure = now;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
-        }
         SDL_AudioSpec wanted {};
         wanted.freq = DeviceRate;
         wanted.format = DeviceFormat;
@@ -267,28 +325,37 @@ private:
         FDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &FDeviceSpec, 0);
         if (!FDevice) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            FLastFailure = now;
             return false;
         }
-        FLastFailure.reset();
+        if (const char* name = SDL_GetCurrentAudioDriver())
+            FLastDriver = name;
+        FLastFullTry.reset();
         SDL_PauseAudioDevice(FDevice, 0);
         return true;
     }
 
-    void CloseDeviceIfIdle()
+    // The device is closed once it has been silent for the idle time, counted from the last
+    // request or the end of the last sound, whichever came later.
+    void CheckDevice()
     {
-        SDL_LockAudioDevice(FDevice);
-        const bool silent = !FVoice || FVoice->Done;
-        SDL_UnlockAudioDevice(FDevice);
-        const auto now = std::chrono::steady_clock::now();
-        if (!silent) {
-            FSilentSince.reset();
+        if (DeviceLost()) {
+            CloseDevice();
             return;
         }
-        if (!FSilentSince)
-            FSilentSince = now;
-        if (now - *FSilentSince >= IdleClose())
+        const auto now = std::chrono::steady_clock::now();
+        SDL_LockAudioDevice(FDevice);
+        const bool playing = FVoice && !FVoice->Done;
+        const auto silentSince = FVoice ? std::max(FLastRequest, FVoice->DoneAt) : FLastRequest;
+        SDL_UnlockAudioDevice(FDevice);
+        if (playing) {
+            FNextCheck = now + IdleCheckInterval();
+            return;
+        }
+        if (now - silentSince >= IdleClose()) {
             CloseDevice();
+            return;
+        }
+        FNextCheck = silentSince + IdleClose();
     }
 
     void CloseDevice()
@@ -297,7 +364,6 @@ private:
             return;
         SDL_CloseAudioDevice(FDevice);
         FDevice = 0;
-        FSilentSince.reset();
         if (FVoice)
             RaiseTo(FFinished, FVoice->Serial);
         FVoice.reset();
@@ -344,22 +410,28 @@ private:
         }
         if (written < length) {
             voice->Done = true;
+            voice->DoneAt = std::chrono::steady_clock::now();
             RaiseTo(FFinished, voice->Serial);
         }
     }
 
     std::mutex FLock;
     std::condition_variable FWake;
+    std::condition_variable FEnded;
     std::optional<TSoundRequest> FPending;
     bool FQuit { false };
+    bool FWorkerDone { false };
+    bool FAbandoned { false };
     std::uint64_t FNextSerial { 0 };
     std::atomic<std::uint64_t> FFinished { 0 };
 
     // Worker thread only.
     SDL_AudioDeviceID FDevice { 0 };
     SDL_AudioSpec FDeviceSpec {};
-    std::optional<std::chrono::steady_clock::time_point> FLastFailure;
-    std::optional<std::chrono::steady_clock::time_point> FSilentSince;
+    std::chrono::steady_clock::time_point FLastRequest;
+    std::chrono::steady_clock::time_point FNextCheck;
+    std::string FLastDriver;
+    std::optional<std::chrono::steady_clock::time_point> FLastFullTry;
     std::shared_ptr<const TDecodedSound> FDefaultDecoded;
     std::uint64_t FDefaultDecodedGeneration { 0 };
     // Shared with the callback, under the device lock.
@@ -369,7 +441,8 @@ private:
 };
 
 std::mutex PlayerLock;
-std::unique_ptr<TSoundPlayer> Player;
+// Not freed at exit: a worker the sound server keeps busy must not hold up the program's end.
+TSoundPlayer* Player = nullptr;
 
 void Submit(TSoundRequest request, std::uint32_t flags)
 {
@@ -378,7 +451,7 @@ void Submit(TSoundRequest request, std::uint32_t flags)
     {
         std::lock_guard lock(PlayerLock);
         if (!Player)
-            Player = std::make_unique<TSoundPlayer>();
+            Player = new TSoundPlayer();
         serial = Player->Submit(std::move(request));
     }
     if (flags & SND_ASYNC)
@@ -435,9 +508,12 @@ void ShutdownSound()
     std::unique_ptr<TSoundPlayer> player;
     {
         std::lock_guard lock(PlayerLock);
-        player = std::move(Player);
+        player.reset(std::exchange(Player, nullptr));
     }
-    player.reset();
+    // A worker still busy after the wait is stuck in the sound server's hands: the player is
+    // left to it, and the program goes on.
+    if (player && !player->Finish(ShutdownWait))
+        player.release();
 }
 
 void SetSoundIdleClose(std::chrono::milliseconds after) { IdleCloseAfter = std::max<std::chrono::milliseconds>(after, 1ms).count(); }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -303,6 +305,23 @@ TEST_F(SoundTest, BadWavPlaysTheDefaultSound)
     const auto frames = Played(400ms);
     EXPECT_EQ(CountLevel(frames, 3000), LevelFrames(0.1));
     EXPECT_EQ(CountLevel(frames, 500), 0u);
+}
+
+TEST_F(SoundTest, FileThatIsNoRegularFileOrTooLargePlaysTheDefaultAtOnce)
+{
+    SetDefaultSoundData(LevelWav(3000, 0.1));
+    // A pipe nobody writes to would keep the player waiting for good, a device may never end.
+    const auto pipe = FDir / "pipe.wav";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A good sound with 64 MiB of trailing bytes (a sparse file) is too large to be read.
+    const auto huge = SaveWav("huge.wav", LevelWav(500, 0.1));
+    fs::resize_file(huge, std::uintmax_t(64) << 20 | 1);
+    for (const std::string& name : { pipe.string(), std::string("/dev/zero"), huge.string() }) {
+        PlaySound(name, 0, SND_FILENAME | SND_ASYNC);
+        const auto frames = Played(400ms);
+        EXPECT_EQ(CountLevel(frames, 3000), LevelFrames(0.1)) << name;
+        EXPECT_EQ(CountLevel(frames, 500), 0u) << name;
+    }
 }
 
 TEST_F(SoundTest, NoDefaultFlagKeepsMissingSoundSilent)
