@@ -178,9 +178,8 @@ void TFrmKedoozle::ImgExitMouseUp() { m_ui->ShowExitImage(true); }
 
 void TFrmKedoozle::ImgExitClick()
 {
-    // The confirmation's lower-right corner lies at the point (surface width, surface
-    // height), 16 pixels in from the surface's own lower-right corner.
-    const QPoint topLeft(PbxDisplay()->width() - TFrmExit::OuterWidth, PbxDisplay()->height() - TFrmExit::OuterHeight);
+    // The confirmation's lower-right corner lies 16 pixels in from the surface's own.
+    const QPoint topLeft = TFrmExit::TopLeftFor(PbxDisplay()->size());
     const int result = m_confirmExit ? m_confirmExit(this, topLeft) : TFrmExit::Execute(this, topLeft);
     if (result != TFrmExit::mrYes)
         return;
