@@ -68,7 +68,8 @@ convert "$E2E_TMP/dragged.png" "$E2E_TMP/wheel.png" -compose difference -composi
 [ "$(cat "$E2E_TMP/wheel.diff")" = "0" ] || fail "the wheel changed the surface"
 
 click_exit_and_answer yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"
 
 # MousePlay=0: clicks draw nothing.
 sed -i 's/^\[Settings\]/[Settings]\r\nMousePlay=0/' "$dist/Kedoozle.ini"
