@@ -39,7 +39,7 @@ constexpr int ScreenWidth = 1920;
 constexpr int ScreenHeight = 1080;
 // The window manager's frame around the question (left, top, right, bottom): openbox's
 // default theme, measured under Xvfb with _NET_FRAME_EXTENTS.
-const QMargins Frame(1, 20, 1, 1);
+constexpr QMargins Frame(1, 20, 1, 1);
 
 // What the child's sessions showed: the door took 0.44 % of random left clicks and was hit
 // once every 12 minutes; with the question up and staying up, 1.0e-3 of uniform clicks and
@@ -154,8 +154,8 @@ struct THand {
     double PalmShare;
     double StillShare;
 };
-const THand UsualHand { "", 0.08, 0.5 };
-const THand HeavyHand { " (heavy hand: 16 % palm rests, 80 % still)", 0.16, 0.8 };
+constexpr THand UsualHand { "", 0.08, 0.5 };
+constexpr THand HeavyHand { " (heavy hand: 16 % palm rests, 80 % still)", 0.16, 0.8 };
 
 struct TRules {
     const char* Name;
@@ -369,18 +369,20 @@ TParent Parent(const TLayout& layout)
     return { 2, ParentClick + ShowDelay + ParentReaction + move + hold, ParentMovement <= TFrmExit::YesSlop };
 }
 
-const TRules OldRules { "old question (no outside No, no time-out, any release on Yes)", false,
-                        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(), 0 };
-const TRules ClickRule { "outside No + time-out + press/release on Yes, no hold", true,
-                         TFrmExit::AnswerTimeoutMs / 1000.0, double(TFrmExit::YesSlop), 0 };
-const TRules ProgramRules { "the program: the above + the hold on Yes", true, TFrmExit::AnswerTimeoutMs / 1000.0,
-                            double(TFrmExit::YesSlop), TFrmExit::YesHoldMs / 1000.0 };
+constexpr TRules OldRules { "old question (no outside No, no time-out, any release on Yes)", false,
+                            std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(), 0 };
+constexpr TRules ClickRule { "outside No + time-out + press/release on Yes, no hold", true,
+                             TFrmExit::AnswerTimeoutMs / 1000.0, double(TFrmExit::YesSlop), 0 };
+constexpr TRules ProgramRules { "the program: the above + the hold on Yes", true, TFrmExit::AnswerTimeoutMs / 1000.0,
+                                double(TFrmExit::YesSlop), TFrmExit::YesHoldMs / 1000.0 };
 
-TLayout Layout;
-TPlaces Uniform;
-TPlaces Corners;
-
-std::vector<std::string> Summary;
+// What every run shares: the layout, the two ways clicks fall, and the lines of the summary.
+struct TModel {
+    TLayout Layout;
+    TPlaces Uniform;
+    TPlaces Corners;
+    std::vector<std::string> Summary;
+};
 
 void Report(benchmark::State& state, const TResult& r)
 {
@@ -390,42 +392,45 @@ void Report(benchmark::State& state, const TResult& r)
     state.counters["within_1h_pct"] = 100 * r.WithinHourShare;
 }
 
-void AddResult(const char* places, const TRules& rules, const THand& hand, const TResult& r)
+std::string ResultLine(const char* places, const TRules& rules, const THand& hand, const TResult& r)
 {
     char line[400];
-    int n = std::snprintf(line, sizeof line, "  %-7s %s%s:\n          median %.1f h, within 1 h %.4f %% (door %.2f/h, ends per door %.3g",
+    int n = std::snprintf(line, sizeof line,
+                          "  %-7s %s%s:\n          median %.1f h, within 1 h %.4f %% (door %.2f/h, ends per door %.3g",
                           places, rules.Name, hand.Name, r.MedianHours, 100 * r.WithinHourShare, r.DoorsPerHour,
                           r.EndPerDoor);
     if (r.EndPerDoorError > 0)
         n += std::snprintf(line + n, sizeof line - n, " +- %.2g", r.EndPerDoorError);
     std::snprintf(line + n, sizeof line - n, ")");
-    Summary.push_back(line);
+    return line;
 }
 
-void BM_ToddlerEndsProgram(benchmark::State& state, const TPlaces* places, const TRules* rules, const THand* hand)
+void ToddlerEndsProgram(benchmark::State& state, TModel& model, bool corners, const TRules& rules, const THand& hand)
 {
-    const bool sessions = rules == &OldRules;
+    const TPlaces& places = corners ? model.Corners : model.Uniform;
     TResult r {};
     for (auto _ : state)
-        r = sessions ? Sessions(Layout, *places, *rules, 4000) : Estimate(Layout, *places, *rules, *hand, 4'000'000);
+        r = &rules == &OldRules ? Sessions(model.Layout, places, rules, 4000)
+                                : Estimate(model.Layout, places, rules, hand, 4'000'000);
     Report(state, r);
-    AddResult(places == &Uniform ? "uniform" : "corners", *rules, *hand, r);
+    model.Summary.push_back(ResultLine(corners ? "corners" : "uniform", rules, hand, r));
 }
 
-void BM_ParentLeaves(benchmark::State& state)
+void ParentLeaves(benchmark::State& state, TModel& model)
 {
     TParent parent {};
     for (auto _ : state)
-        benchmark::DoNotOptimize(parent = Parent(Layout));
+        benchmark::DoNotOptimize(parent = Parent(model.Layout));
     state.counters["clicks"] = parent.Clicks;
     state.counters["seconds"] = parent.Seconds;
     char line[200];
-    std::snprintf(line, sizeof line, "  parent: %d clicks, %.2f s from the door to the program's end (press within the %d px slop: %s)",
+    std::snprintf(line, sizeof line,
+                  "  parent: %d clicks, %.2f s from the door to the program's end (press within the %d px slop: %s)",
                   parent.Clicks, parent.Seconds, TFrmExit::YesSlop, parent.WithinSlop ? "yes" : "NO");
-    Summary.push_back(line);
+    model.Summary.push_back(line);
 }
 
-void PrintAssumptions()
+void PrintAssumptions(const TModel& model)
 {
     std::printf("Toddler model of the exit question, %dx%d screen\n", ScreenWidth, ScreenHeight);
     const auto rect = [](const QRect& r) {
@@ -433,18 +438,18 @@ void PrintAssumptions()
                std::to_string(r.y());
     };
     std::printf("  program layout: door %s, question %s, Yes %s, No %s (frame l%d t%d r%d b%d assumed)\n",
-                rect(Layout.Door).c_str(), rect(Layout.Question).c_str(), rect(Layout.Yes).c_str(),
-                rect(Layout.No).c_str(), Frame.left(), Frame.top(), Frame.right(), Frame.bottom());
+                rect(model.Layout.Door).c_str(), rect(model.Layout.Question).c_str(), rect(model.Layout.Yes).c_str(),
+                rect(model.Layout.No).c_str(), Frame.left(), Frame.top(), Frame.right(), Frame.bottom());
     std::printf("  rules: time-out %d ms, Yes slop %d px, Yes hold %d ms\n", TFrmExit::AnswerTimeoutMs,
                 TFrmExit::YesSlop, TFrmExit::YesHoldMs);
     std::printf("  click rate: 1 / (%.2f %% door share x %.0f min between door hits) = %.3f left clicks/s"
                 " (%.1f/min); only left clicks are modelled (the other buttons only say No sooner)\n",
                 100 * DoorShare, DoorHitEverySeconds / 60, TToddler::LeftRate(), 60 * TToddler::LeftRate());
-    std::printf("  uniform places: door %.3f %%, Yes %.2e of clicks\n", 100 * Uniform.Share(Layout.Door),
-                Uniform.Share(Layout.Yes));
+    std::printf("  uniform places: door %.3f %%, Yes %.2e of clicks\n", 100 * model.Uniform.Share(model.Layout.Door),
+                model.Uniform.Share(model.Layout.Yes));
     std::printf("  corner places: %.0f %% of bursts start near a corner (exponential, scale %.0f px): door %.3f %%,"
                 " Yes %.2e of clicks (fitted to 0.44 %% and 2.5e-3)\n",
-                100 * Corners.W, Corners.S, 100 * Corners.Share(Layout.Door), Corners.Share(Layout.Yes));
+                100 * model.Corners.W, model.Corners.S, 100 * model.Corners.Share(model.Layout.Door), model.Corners.Share(model.Layout.Yes));
     std::printf("  bursts: %.0f clicks on average (geometric), %.0f-%.0f ms apart, %.0f px wobble; presses:"
                 " palm rests last %.1f-%.1f s, others log-normal median %.0f ms; a moving mouse goes at median"
                 " %.0f px/s\n",
@@ -464,28 +469,32 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Layout = ProgramLayout();
-    Corners = CalibrateCorners(Layout);
-    PrintAssumptions();
-    const auto add = [](const std::string& name, const TPlaces* places, const TRules* rules, const THand* hand) {
-        benchmark::RegisterBenchmark(("ToddlerEndsProgram/" + name).c_str(), BM_ToddlerEndsProgram, places, rules,
-                                     hand)
+    TModel model;
+    model.Layout = ProgramLayout();
+    model.Corners = CalibrateCorners(model.Layout);
+    PrintAssumptions(model);
+    const auto add = [&model](const std::string& name, bool corners, const TRules& rules, const THand& hand) {
+        benchmark::RegisterBenchmark(("ToddlerEndsProgram/" + name).c_str(),
+                                     [&model, corners, &rules, &hand](benchmark::State& state) {
+                                         ToddlerEndsProgram(state, model, corners, rules, hand);
+                                     })
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
     };
-    for (const TPlaces* places : { &Uniform, &Corners }) {
-        const std::string name = places == &Uniform ? "uniform" : "corners";
-        add(name + "/old", places, &OldRules, &UsualHand);
-        add(name + "/click", places, &ClickRule, &UsualHand);
-        add(name + "/program", places, &ProgramRules, &UsualHand);
+    for (bool corners : { false, true }) {
+        const std::string name = corners ? "corners" : "uniform";
+        add(name + "/old", corners, OldRules, UsualHand);
+        add(name + "/click", corners, ClickRule, UsualHand);
+        add(name + "/program", corners, ProgramRules, UsualHand);
     }
-    add("corners/program/heavy_hand", &Corners, &ProgramRules, &HeavyHand);
-    benchmark::RegisterBenchmark("ParentLeaves", BM_ParentLeaves)->Iterations(1);
+    add("corners/program/heavy_hand", true, ProgramRules, HeavyHand);
+    benchmark::RegisterBenchmark("ParentLeaves", [&model](benchmark::State& state) { ParentLeaves(state, model); })
+        ->Iterations(1);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf("Results\n");
-    for (const std::string& line : Summary)
+    for (const std::string& line : model.Summary)
         std::printf("%s\n", line.c_str());
     return 0;
 }
