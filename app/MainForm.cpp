@@ -298,8 +298,9 @@ bool TFrmKedoozle::event(QEvent* event)
     case QEvent::WindowBlocked:
     case QEvent::WindowUnblocked:
     case QEvent::WindowDeactivate:
-        // A modal window (the error box, the exit confirmation) or another program has the
-        // keyboard now or had it until now: the key-up of a held key may have gone there.
+        // A modal window (the error box), a dialog (the exit confirmation, which passes its
+        // keys on here) or another program has the keyboard now or had it until now: the
+        // key-up of a held key may have gone there.
         ResetKeyState();
         break;
     case QEvent::Resize:

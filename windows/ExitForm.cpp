@@ -99,7 +99,8 @@ bool TFrmExit::event(QEvent* event)
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        // Keys reach nothing here: not the buttons, not the accelerators, not the main window.
+        // Keys act on nothing here, neither the buttons nor the accelerators. (Shown by
+        // Execute, the window never sees them: they go on to play first.)
         event->accept();
         return true;
     case QEvent::LayoutRequest:
