@@ -201,9 +201,8 @@ void TFrmKedoozle::ImgExitMouseUp() { m_ui->ShowExitImage(true); }
 
 void TFrmKedoozle::ImgExitClick()
 {
-    // The confirmation's lower-right corner lies at the point (surface width, surface
-    // height), 16 pixels in from the surface's own lower-right corner.
-    const QPoint topLeft(PbxDisplay()->width() - TFrmExit::OuterWidth, PbxDisplay()->height() - TFrmExit::OuterHeight);
+    // The confirmation's lower-right corner lies 16 pixels in from the surface's own.
+    const QPoint topLeft = TFrmExit::TopLeftFor(PbxDisplay()->size());
     const int result = m_confirmExit ? m_confirmExit(this, topLeft) : TFrmExit::Execute(this, topLeft);
     if (result != TFrmExit::mrYes)
         return;
@@ -322,8 +321,9 @@ bool TFrmKedoozle::event(QEvent* event)
     case QEvent::WindowBlocked:
     case QEvent::WindowUnblocked:
     case QEvent::WindowDeactivate:
-        // A modal window (the error box, the exit confirmation) or another program has the
-        // keyboard now or had it until now: the key-up of a held key may have gone there.
+        // A modal window (the error box), a dialog (the exit confirmation, which passes its
+        // keys on here) or another program has the keyboard now or had it until now: the
+        // key-up of a held key may have gone there.
         ResetKeyState();
         break;
     case QEvent::Resize:

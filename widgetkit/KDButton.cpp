@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <cmath>
+
 TKDButton::TKDButton(QWidget* parent)
     : TKDCustomButton(parent)
 {
@@ -46,6 +48,13 @@ void TKDButton::Paint(TCanvas& canvas) const
     canvas.Font = Font();
     canvas.Brush.SetColor(Color());
     canvas.FillRect(r);
+    // A button that must be held fills from the left while it is; full, it may be let go.
+    if (const double hold = HoldProgress(); hold > 0) {
+        TRect filled = r;
+        filled.Right = r.Left + int(std::lround(r.Width() * hold));
+        canvas.Brush.SetColor(HoldFillColor);
+        canvas.FillRect(filled);
+    }
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
     DrawCaption(canvas);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paint/KDPalette.h"
 #include "widgetkit/KDCustomButton.h"
 
 // The program's push button: a 3-D button edge (or, with FrameFlat, a one-pixel frame until the
@@ -7,6 +8,9 @@
 // modal result.
 class TKDButton : public TKDCustomButton {
 public:
+    // The colour a held button fills with (see SetDeliberateClick).
+    static constexpr TColor HoldFillColor = PaletteDisplayPurple;
+
     explicit TKDButton(QWidget* parent = nullptr);
 
     TAlignment Alignment() const { return m_alignment; }

@@ -2,10 +2,13 @@
 
 #include "paint/KDPalette.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +39,26 @@ TKDCustomButton::TKDCustomButton(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(115, 17);
+    // The hold's progress is drawn as it grows, and once more when it is complete.
+    m_holdTick.setInterval(20);
+    connect(&m_holdTick, &QTimer::timeout, this, [this] {
+        if (HoldProgress() >= 1)
+            m_holdTick.stop();
+        StateChanged();
+    });
+}
+
+void TKDCustomButton::SetDeliberateClick(int slop, int holdMs)
+{
+    m_slop = slop;
+    m_holdMs = std::max(0, holdMs);
+}
+
+double TKDCustomButton::HoldProgress() const
+{
+    if (!m_tracking || m_void || !m_pressed || m_holdMs <= 0)
+        return 0;
+    return std::min(1.0, double(m_held.elapsed()) / m_holdMs);
 }
 
 void TKDCustomButton::SetCaption(const std::string& caption)
@@ -126,18 +149,30 @@ bool TKDCustomButton::Inside(QPointF point) const
 void TKDCustomButton::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton || !isEnabled() || m_tracking)
+    if (m_tracking) {
+        // A second button while the first is held is no deliberate click.
+        if (m_slop >= 0)
+            VoidPress();
+        return;
+    }
+    if (event->button() != Qt::LeftButton || !isEnabled())
         return;
     m_pressed = true;
+    m_pressTime = event->timestamp();
+    StartTracking(event->globalPosition());
     StateChanged();
-    m_tracking = true;
 }
 
 void TKDCustomButton::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (!m_tracking)
+    if (!m_tracking || m_void)
         return;
+    const QPointF moved = event->globalPosition() - m_pressedAt;
+    if (m_slop >= 0 && std::hypot(moved.x(), moved.y()) > m_slop) {
+        VoidPress();
+        return;
+    }
     const bool inside = Inside(event->position());
     if (inside != m_pressed) {
         m_pressed = inside;
@@ -150,11 +185,71 @@ void TKDCustomButton::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (!m_tracking)
         return;
-    m_tracking = false;
-    m_pressed = false;
-    if (Inside(event->position()))
+    // The events' own times tell how long the button was held, however late they are
+    // handled; events without them (made up by the program) go by the clock.
+    const quint64 released = event->timestamp();
+    const qint64 held = m_pressTime != 0 && released >= m_pressTime ? qint64(released - m_pressTime) : m_held.elapsed();
+    const bool heldLongEnough = m_holdMs <= 0 || held >= m_holdMs;
+    const bool click = !m_void && heldLongEnough && Inside(event->position());
+    StopTracking();
+    if (click)
         ClickAction();
     StateChanged();
+}
+
+void TKDCustomButton::StartTracking(QPointF globalPoint)
+{
+    m_tracking = true;
+    m_void = false;
+    m_pressedAt = globalPoint;
+    m_held.start();
+    if (m_holdMs > 0)
+        m_holdTick.start();
+    // The release may go to another window of the program (one that holds the pointer, or
+    // the one under it): the button must hear of it all the same.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void TKDCustomButton::StopTracking()
+{
+    m_tracking = false;
+    m_pressed = false;
+    m_void = false;
+    m_holdTick.stop();
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void TKDCustomButton::VoidPress()
+{
+    m_void = true;
+    m_pressed = false;
+    m_holdTick.stop();
+    StateChanged();
+}
+
+bool TKDCustomButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_tracking)
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Hide && (watched == this || watched == window())) {
+        StopTracking();
+        StateChanged();
+    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+        // A press or release that another window gets ends the press here: the pointer is
+        // over that window, not over this button.
+        bool elsewhere = false;
+        if (const auto* other = qobject_cast<QWindow*>(watched))
+            elsewhere = other != window()->windowHandle();
+        else if (const auto* widget = qobject_cast<QWidget*>(watched))
+            elsewhere = widget->window() != window();
+        if (elsewhere) {
+            StopTracking();
+            m_mouseOver = false;
+            StateChanged();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TKDCustomButton::enterEvent(QEnterEvent* event)

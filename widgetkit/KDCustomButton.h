@@ -6,6 +6,9 @@
 #include "widgetkit/LxCommon.h"
 #include "widgetkit/LxPanel.h"
 
+#include <QElapsedTimer>
+#include <QPointF>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -13,7 +16,9 @@
 
 // A push button that paints itself and follows the left mouse button: pressed while the
 // button is held over it, released when the pointer leaves, pressed again when it returns;
-// letting go over it is a click. Its caption can use the label's text styles.
+// letting go over it is a click. A button that asks for a deliberate click takes only a press
+// and a release both on it, with little movement between and, if asked, a hold long enough.
+// Its caption can use the label's text styles.
 class TKDCustomButton : public QWidget, public TTextLookProperties, public TParentColorProperty {
 public:
     explicit TKDCustomButton(QWidget* parent = nullptr);
@@ -29,6 +34,15 @@ public:
     bool Tracking() const { return m_tracking; }
     bool Pressed() const { return m_pressed; }
     bool MouseOver() const { return m_mouseOver; }
+
+    // Asks for a deliberate click: the pointer may stray at most `slop` pixels from where the
+    // button went down (farther, or another button pressed meanwhile, and the press counts for
+    // nothing), and the button must be held `holdMs` before the release clicks. A negative
+    // slop turns the rule off: any release over the button clicks, as by default.
+    void SetDeliberateClick(int slop, int holdMs);
+    // How far the hold has come while the button is pressed: 0 at the press, 1 once held
+    // long enough; 0 when not pressed or when no hold is asked for.
+    double HoldProgress() const;
 
     HPALETTE GetPalette() const;
 
@@ -61,12 +75,25 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void TextLookChanged() override { update(); }
     const QWidget* ColorParent() const override { return parentWidget(); }
     void ColorChanged(bool) override { update(); }
 
 private:
     bool Inside(QPointF point) const;
+    void StartTracking(QPointF globalPoint);
+    void StopTracking();
+    // The press counts for nothing any more; the button shows up until the release.
+    void VoidPress();
+
+    int m_slop { -1 };
+    int m_holdMs { 0 };
+    bool m_void { false };
+    QPointF m_pressedAt;
+    quint64 m_pressTime { 0 };
+    QElapsedTimer m_held;
+    QTimer m_holdTick;
 
     std::string m_caption;
     TFont m_font;

@@ -14,7 +14,9 @@
 #include "widgetkit/KDTabSet.h"
 #include "widgetkit/LxEdit.h"
 #include "widgetkit/LxLabel.h"
+#include "windows/DialogGuard.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -97,6 +99,9 @@ TFrmAboutBox::TFrmAboutBox(QWidget* owner)
     setPalette(colors);
     setAutoFillBackground(true);
     CreateLayout();
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(IdleCloseMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] { IdleTimeout(); });
     // As for every window, a failing creation step is reported and the window opens anyway.
     HandleExceptions([this] { FormCreate(); });
 }
@@ -197,6 +202,23 @@ void TFrmAboutBox::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void TFrmAboutBox::leaveEvent(QEvent* event)
+{
+    QDialog::leaveEvent(event);
+    // The pointer's time away starts now.
+    m_idleTimer.start();
+}
+
+void TFrmAboutBox::IdleTimeout()
+{
+    // The pointer over the window, its frame included, keeps it open.
+    if (frameGeometry().contains(QCursor::pos())) {
+        m_idleTimer.start();
+        return;
+    }
+    close();
+}
+
 void TFrmAboutBox::CenterOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -215,6 +237,7 @@ void TFrmAboutBox::CenterOnScreen()
 void TFrmAboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    m_idleTimer.start();
     CenterOnScreen();
     // The window manager tells the frame's size only once the window is mapped.
     QTimer::singleShot(50, this, [this] { CenterOnScreen(); });
@@ -225,5 +248,5 @@ void TFrmAboutBox::showEvent(QShowEvent* event)
 void TFrmAboutBox::Execute(QWidget* owner)
 {
     TFrmAboutBox form(owner);
-    form.exec();
+    ExecBesidePlay(form, owner, QDialog::Rejected);
 }

@@ -3,6 +3,7 @@
 #include "paint/ColorData.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QStackedWidget;
 class TImage;
@@ -14,15 +15,19 @@ class TLxMemo;
 
 // The About window: the program's name and version, the rights notice and support address,
 // two pictures, the licence agreement from License.txt in the program's folder, a legal
-// warning and the web address. Two pages, switched by a row of tabs under them.
+// warning and the web address. Two pages, switched by a row of tabs under them. Play goes on
+// behind it; a click outside it closes it, and so does the pointer staying away from it.
 class TFrmAboutBox : public QDialog {
 public:
     static constexpr int ClientWidth = 521;
     static constexpr int ClientHeight = 349;
+    // The window closes once the pointer has been away from it this long.
+    static constexpr int IdleCloseMs = 30000;
 
     explicit TFrmAboutBox(QWidget* owner);
 
-    // Creates the window, shows it modally in the centre of the screen and destroys it.
+    // Creates the window, shows it in the centre of the screen over play, waits until it is
+    // closed and destroys it.
     static void Execute(QWidget* owner);
 
     HPALETTE GetPalette() const;
@@ -39,6 +44,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -46,6 +52,7 @@ private:
     void FormCreate();
     void TabSetChange(int newTab);
     void CenterOnScreen();
+    void IdleTimeout();
 
     TKDPanel* m_pnlAbout { nullptr };
     QStackedWidget* m_nbkViews { nullptr };
@@ -64,4 +71,5 @@ private:
     TLxLabel* m_lxLabel1 { nullptr };
     TKDButton* m_btnClose { nullptr };
     TKDTabSet* m_tabSet { nullptr };
+    QTimer m_idleTimer;
 };

@@ -8,6 +8,7 @@
 #include "widgetkit/ImageControl.h"
 #include "widgetkit/KDCtrls.h"
 #include "widgetkit/KDCursor.h"
+#include "windows/DialogGuard.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -15,8 +16,6 @@
 namespace {
 
 constexpr TColor ButtonFace = PaletteRGB(0x99, 0x99, 0xCC);
-// The question panel fills the client area below the caption bar.
-constexpr int PanelHeight = 101;
 
 TFont WindowFont(TColor color)
 {
@@ -57,8 +56,9 @@ TFrmExit::TFrmExit(QWidget* owner)
     m_lblMessage->SetTextStyle(TTextStyle::tsNormal);
     m_lblMessage->SetFont(WindowFont(clWindowText));
 
-    m_btnYes = NewButton(80, mrYes);
-    m_btnNo = NewButton(164, mrNo);
+    m_btnYes = NewButton(YesBounds, mrYes);
+    m_btnYes->SetDeliberateClick(YesSlop, YesHoldMs);
+    m_btnNo = NewButton(NoBounds, mrNo);
 
     // Until the window manager has framed the window, the client area is the panel.
     setFixedSize(OuterWidth, PanelHeight);
@@ -67,10 +67,10 @@ TFrmExit::TFrmExit(QWidget* owner)
     AlignControls(this, rect());
 }
 
-TKDButton* TFrmExit::NewButton(int left, int result)
+TKDButton* TFrmExit::NewButton(const QRect& bounds, int result)
 {
     auto* button = new TKDButton(m_pnlQuestion);
-    button->setGeometry(left, 68, 75, 25);
+    button->setGeometry(bounds);
     button->SetFrameFlat(true);
     button->SetModalResult(result);
     button->SetColor(ButtonFace);
@@ -99,7 +99,8 @@ bool TFrmExit::event(QEvent* event)
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        // Keys reach nothing here: not the buttons, not the accelerators, not the main window.
+        // Keys act on nothing here, neither the buttons nor the accelerators. (Shown by
+        // Execute, the window never sees them: they go on to play first.)
         event->accept();
         return true;
     case QEvent::LayoutRequest:
@@ -139,12 +140,22 @@ void TFrmExit::FitToOuterSize()
     move(m_outerTopLeft);
 }
 
+QPoint TFrmExit::TopLeftFor(QSize surface) { return { surface.width() - OuterWidth, surface.height() - OuterHeight }; }
+
+QRect TFrmExit::OnScreen(const QRect& button, QPoint topLeft, const QMargins& frame)
+{
+    // The panel lies along the bottom of the client area, which ends above the frame's foot.
+    const QPoint panel(topLeft.x() + frame.left(), topLeft.y() + OuterHeight - frame.bottom() - PanelHeight);
+    return button.translated(panel);
+}
+
 int TFrmExit::Execute(QWidget* owner, QPoint topLeft)
 {
     TFrmExit form(owner);
     form.m_outerTopLeft = topLeft;
     form.move(topLeft);
     form.FormCreate();
-    const int result = form.exec();
+    QTimer::singleShot(AnswerTimeoutMs, &form, [&form] { form.done(mrNo); });
+    const int result = ExecBesidePlay(form, owner, mrNo);
     return result == QDialog::Rejected ? mrCancel : result;
 }

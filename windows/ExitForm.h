@@ -3,6 +3,8 @@
 #include "paint/ColorData.h"
 
 #include <QDialog>
+#include <QMargins>
+#include <QRect>
 #include <QTimer>
 
 class TImage;
@@ -12,7 +14,9 @@ class TLxLabel;
 
 // The exit confirmation: "Do you wish to Exit Kedoozle?" with Yes and No. The answer is the
 // modal result: 6 for Yes, 7 for No, 2 when closed by the close box. No key answers it: a
-// child leaning on the keyboard must never end the program.
+// child leaning on the keyboard must never end the program. Nor does a child's mouse: a
+// click anywhere outside it and a question left unanswered both say No, and Yes takes a
+// deliberate click, held until its face has filled.
 class TFrmExit : public QDialog {
 public:
     static constexpr int OuterWidth = 256;
@@ -20,11 +24,29 @@ public:
     static constexpr int mrYes = 6;
     static constexpr int mrNo = 7;
     static constexpr int mrCancel = 2;
+    // The question panel fills the client area below the caption bar; the buttons sit on it.
+    static constexpr int PanelHeight = 101;
+    static constexpr QRect YesBounds { 80, 68, 75, 25 };
+    static constexpr QRect NoBounds { 164, 68, 75, 25 };
+    // Unanswered this long, the question answers No.
+    static constexpr int AnswerTimeoutMs = 10000;
+    // Yes clicks only when pressed and let go on it with the pointer at most this many
+    // pixels from where it went down, after a hold this long.
+    static constexpr int YesSlop = 6;
+    static constexpr int YesHoldMs = 600;
 
     explicit TFrmExit(QWidget* owner);
 
+    // Where the question stands over a play surface of `surface`'s size: its lower right
+    // corner at the point (surface width, surface height).
+    static QPoint TopLeftFor(QSize surface);
+    // A button's rectangle (YesBounds, NoBounds) on the screen, for the question at `topLeft`
+    // inside a window manager's frame of `frame`.
+    static QRect OnScreen(const QRect& button, QPoint topLeft, const QMargins& frame);
+
     // Creates the window with its outer top-left corner at `topLeft` (screen coordinates),
-    // shows it modally and returns its modal result.
+    // shows it over play, which goes on behind it, and returns its result: a click outside
+    // it, or no answer within AnswerTimeoutMs, is No.
     static int Execute(QWidget* owner, QPoint topLeft);
 
     // Fills in the texts and the icon and sets the outer size; an error (a missing icon) is
@@ -45,7 +67,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TKDButton* NewButton(int left, int result);
+    TKDButton* NewButton(const QRect& bounds, int result);
     // Sizes the window so that its outer size, frame included, is 256 x 128 at its place.
     void FitToOuterSize();
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The About window on a real X server: the logo opens it in the centre of the screen, the tabs
 # switch its pages, the licence scrolls and cannot be edited, the window manager's key bindings
-# stay locked and the focus stays with it while it is open, Close and the close box both
+# stay locked and the focus stays with it while it is open, keys typed meanwhile draw behind
+# it; Close, the close box, a click outside it and 30 seconds with the pointer away all
 # return to play in the same mode; a program folder without License.txt gives one error box
 # and an empty licence page. With KD_SCREENSHOTS set, both pages are saved there.
 source "$(dirname "$0")/lib.sh"
@@ -129,8 +130,9 @@ wait_for 5 window_active "$about" || fail "the About window did not get the focu
 # Close returns to play.
 click_in_about 475 328
 wait_for 5 about_gone || fail "Close did not close the About window"
-# The play mode is as it was, and nothing typed into the About window reached the surface.
-wait_for_match "$E2E_TMP/play.png" "$E2E_TMP/closed.png" "992x690+16+16" || fail "keys typed into the About window drew"
+# The play mode is as it was, and what was typed while the About window was up drew behind it.
+wait_for_change "$E2E_TMP/play.png" "$E2E_TMP/closed.png" "992x690+16+16" || fail "keys typed while the About window was up drew nothing"
+wait_for_rest "$E2E_TMP/closed.png"
 [ "$(region_diff "$E2E_TMP/play.png" "$E2E_TMP/closed.png" "229x46+4+718")" = 0 ] || fail "the play mode changed"
 xdotool key a s d
 wait_for_drawing "$E2E_TMP/closed.png" "$E2E_TMP/drawn.png" 500 || fail "keys do not draw after Close"
@@ -152,6 +154,27 @@ send_key_combinations
 expect_no_markers "after the About window"
 program_alive || fail "the program ended"
 echo "ok: Close and the close box return to play"
+
+# A click outside it, on the play surface, closes it and draws nothing there; play goes on
+# at once.
+wait_for_rest "$E2E_TMP/before-outside.png"
+about=$(open_about)
+xdotool mousemove 40 40 click 1
+wait_for 5 about_gone || fail "a click outside did not close the About window"
+wait_for_match "$E2E_TMP/before-outside.png" "$E2E_TMP/outside.png" "992x690+16+16" || fail "the click that closed the About window also drew"
+xdotool key z
+wait_for_drawing "$E2E_TMP/outside.png" "$E2E_TMP/after-outside.png" || fail "keys do not draw after a click outside the About window"
+
+# With the pointer away from it, it closes by itself after 30 seconds (counted here from a
+# moment after it was up).
+about=$(open_about)
+xdotool mousemove 40 40
+opened=$(ms_now)
+wait_for 45 about_gone || fail "the About window stayed open with the pointer away"
+waited=$(( $(ms_now) - opened ))
+[ "$waited" -ge 25000 ] || fail "the About window closed after only $waited ms"
+program_alive || fail "the program ended"
+echo "ok: a click outside and the pointer away ($waited ms) close the About window"
 
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"

@@ -41,7 +41,7 @@ expect_no_markers "with another program's window open"
 kill "$STEAL_PID" 2>/dev/null || true
 
 # While the exit confirmation is open, it is the window that takes the focus back; the lock
-# holds there too. Keys do not answer it; a click on Yes does, and gives the keys back.
+# holds there too. Keys do not answer it; the parent's Yes does, and gives the keys back.
 dialog=$(open_exit_confirmation)
 [ -n "$dialog" ] || fail "no exit confirmation"
 steal_focus "$dialog" kdsteal2
@@ -53,7 +53,7 @@ xdotool key Return space y
 # that the confirmation has taken them.
 wait_for_lit_button "$dialog" no || fail "No does not light up under the pointer"
 program_alive || fail "a key press answered the exit confirmation"
-answer_confirmation "$dialog" yes
+leave_through_yes
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 status=$(cat "$E2E_TMP/status")
 [ "$status" = 0 ] || fail "the program ended with status $status after the confirmed exit"

@@ -244,15 +244,23 @@ dialog_window() {
   done | tail -1
 }
 
-# answer_confirmation DIALOG yes|no: clicks Yes or No in the exit confirmation.
+# answer_confirmation DIALOG yes|no: answers the exit confirmation: clicks No, or holds Yes
+# until its face has filled and lets go there.
 answer_confirmation() {
-  local dialog=$1 answer=$2 X Y
-  X=$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ { print $4 }')
-  Y=$(xwininfo -id "$dialog" | awk '/Absolute upper-left Y/ { print $4 }')
-  # Yes lies at (80, 68) and No at (164, 68) in the window, both 75x25.
-  if [ "$answer" = yes ]; then xdotool mousemove $((X + 117)) $((Y + 80)) click 1
-  else xdotool mousemove $((X + 201)) $((Y + 80)) click 1; fi
+  local x y
+  read -r x y < <(exit_button_point "$1" "$2")
+  if [ "$2" = yes ]; then hold_yes "$x" "$y"
+  else xdotool mousemove "$x" "$y" click 1; fi
 }
+
+# hold_yes X Y: presses Yes at the point, keeps it down until its face has filled with purple
+# up to its right end, and lets go.
+hold_yes() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  wait_for_pixel "$E2E_TMP/held.png" $(($1 + 33)) "$2" "$YES_FILLED" || { xdotool mouseup 1; fail "Yes did not fill while held"; }
+  xdotool mouseup 1
+}
+YES_FILLED="102,51,153"
 
 # exit_button_point DIALOG yes|no: the screen point in the middle of the button. The question
 # panel (101 high) sits at the bottom of the client area; Yes at (80, 68), No at (164, 68), 75x25.
@@ -306,4 +314,15 @@ dialog_gone() { [ -z "$(dialog_window)" ]; }
 click_exit_and_answer() {
   open_exit_dialog
   answer_confirmation "$EXIT_DIALOG" "$1"
+}
+
+# leave_through_yes: the parent's way out, the door and then Yes. A confirmation still up
+# from before (it answers No by itself after ten seconds) is first answered No by a click on
+# the play surface, so that the way out starts afresh.
+leave_through_yes() {
+  if ! dialog_gone; then
+    xdotool mousemove 40 40 click 1
+    wait_for 5 dialog_gone || fail "a click outside the exit confirmation did not answer it"
+  fi
+  click_exit_and_answer yes
 }

@@ -151,12 +151,30 @@ sway_dialog_full() {
   [ "${SWAY_DIALOG##* }" = 128 ]
 }
 
-# sway_answer yes|no: clicks Yes or No in the open confirmation.
+sway_dialog_up() { [ -n "$(sway_tree 'select(.name == "Kedoozle" and .fullscreen_mode == 0) | .name' | jq -r '.[0] // empty')" ]; }
+sway_dialog_gone() { ! sway_dialog_up; }
+
+# sway_leave_through_yes: the parent's way out, the door and then Yes. A confirmation still
+# up from before (it answers No by itself after ten seconds) is first answered No by a click
+# on the play surface.
+sway_leave_through_yes() {
+  if sway_dialog_up; then
+    sway_click 40 40
+    wait_for 5 sway_dialog_gone || fail "a click outside the exit confirmation did not answer it"
+  fi
+  sway_open_exit_confirmation
+  sway_answer yes
+}
+
+# sway_answer yes|no: clicks No in the open confirmation, or holds Yes down for a second,
+# longer than its face takes to fill, and lets go.
 sway_answer() {
   local x y h
   read -r x y h <<<"$SWAY_DIALOG"
   # Yes and No, both 75x25, lie 80 and 164 pixels from the left and 34 from the bottom; the
   # compositor draws the title bar outside the window.
-  if [ "$1" = yes ]; then sway_click $((x + 117)) $((y + h - 22))
+  if [ "$1" = yes ]; then
+    as_user "$POINTER_TOOL" "${SWAY_LAYOUT_W:-$SWAY_W}" "${SWAY_LAYOUT_H:-$SWAY_H}" \
+      move $((x + 117)) $((y + h - 22)) sleep 100 move $((x + 118)) $((y + h - 22)) sleep 150 down sleep 1000 up
   else sway_click $((x + 201)) $((y + h - 22)); fi
 }

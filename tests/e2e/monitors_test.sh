@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every monitor is covered: with two and three monitors each one besides the main window's
 # gets a play surface of its own that draws every key press, takes no click and no focus,
-# and follows monitors that come, go and change size. Exit through Yes closes them all.
+# and follows monitors that come, go and change size. A click there answers the exit
+# confirmation No; exit through Yes closes them all.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_xorg.sh"
 
@@ -104,9 +105,15 @@ remove_monitor DUMMY1
 wait_covers 0
 program_alive || fail "the program ended while monitors changed"
 
-# Exit through Yes with two monitors closes every window of the program.
+# With the exit confirmation up, a click on the other monitor's surface answers No.
 add_monitor DUMMY1 1024x768 DUMMY0
 wait_covers 1
+open_exit_dialog
+xdotool mousemove $((1024 + 500)) 300 click 1
+wait_for 5 dialog_gone || fail "a click on a cover did not answer the exit confirmation"
+program_alive || fail "a click on a cover ended the program"
+
+# Exit through Yes with two monitors closes every window of the program.
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program ended with status $(cat "$E2E_TMP/status")"

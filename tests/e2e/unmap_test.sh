@@ -42,5 +42,6 @@ wait_for_drawing "$E2E_TMP/before.png" "$E2E_TMP/after.png" || fail "keys drew n
 [ "$(pixel "$E2E_TMP/after.png" 4 4)" != "0,0,0" ] || fail "the main window's frame is not on the screen"
 program_alive || fail "the program ended"
 click_exit_and_answer yes
-[ "$(program_exit_status 10)" = 0 ] || fail "the program did not end through Yes"
+program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"
 echo "unmap: ok"

@@ -58,12 +58,12 @@ send_sway_combinations
 expect_no_sway_markers "after the compositor took the inhibition away"
 ! grep -q "not locked" "$E2E_TMP/program.log" || fail "the program reported the keys open: $(cat "$E2E_TMP/program.log")"
 
-# While the exit confirmation is open the lock holds; a click on Yes gives the keys back.
+# While the exit confirmation is open the lock holds; the parent's Yes gives the keys back.
 sway_open_exit_confirmation
 send_sway_combinations
 expect_no_sway_markers "while the exit confirmation is open"
 program_alive || fail "a key press answered the exit confirmation"
-sway_answer yes
+sway_leave_through_yes
 program_exit_status 10 >"$E2E_TMP/status"  # not in $(...): wait needs this shell
 status=$(cat "$E2E_TMP/status")
 [ "$status" = 0 ] || fail "the program ended with status $status after the confirmed exit"

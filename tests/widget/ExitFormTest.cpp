@@ -13,19 +13,39 @@
 
 namespace {
 
-void Click(QWidget& widget)
+// A click whose press and release are `heldMs` apart by the events' own times.
+void Click(QWidget& widget, quint64 heldMs = 0)
 {
     const QPointF at(10, 10);
     QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
+    press.setTimestamp(1000);
     QApplication::sendEvent(&widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
+    release.setTimestamp(1000 + heldMs);
     QApplication::sendEvent(&widget, &release);
 }
 
+// The play window behind the confirmation: counts the keys and presses it gets.
+class TPlayWindow : public QWidget {
+public:
+    int Keys { 0 };
+    int Presses { 0 };
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++Keys;
+        if (event->type() == QEvent::MouseButtonPress)
+            ++Presses;
+        return QWidget::event(event);
+    }
+};
+
 // Runs `answer` once the confirmation is up, and returns its result.
-int ExecuteAndAnswer(const std::function<void(TFrmExit&)>& answer)
+int ExecuteAndAnswer(const std::function<void(TFrmExit&)>& answer, QWidget* play = nullptr)
 {
     QTimer::singleShot(0, [answer] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -36,7 +56,7 @@ int ExecuteAndAnswer(const std::function<void(TFrmExit&)>& answer)
         }
         ADD_FAILURE() << "no exit confirmation";
     });
-    return TFrmExit::Execute(nullptr, QPoint(352, 274));
+    return TFrmExit::Execute(play, QPoint(352, 274));
 }
 
 } // namespace
@@ -73,29 +93,43 @@ TEST(ExitForm, LaysOutIconQuestionAndButtonsOnTheQuestionPanel)
     EXPECT_TRUE(black) << "the question is drawn";
 }
 
-TEST(ExitForm, AnswersSixForYesSevenForNoAndTwoForTheCloseBox)
+TEST(ExitForm, AnswersSixForAHeldYesSevenForNoAndTwoForTheCloseBox)
 {
-    EXPECT_EQ(ExecuteAndAnswer([](TFrmExit& form) { Click(*form.BtnYes()); }), 6);
+    EXPECT_EQ(ExecuteAndAnswer([](TFrmExit& form) { Click(*form.BtnYes(), TFrmExit::YesHoldMs); }), 6);
     EXPECT_EQ(ExecuteAndAnswer([](TFrmExit& form) { Click(*form.BtnNo()); }), 7);
     EXPECT_EQ(ExecuteAndAnswer([](TFrmExit& form) { form.close(); }), 2);
+    // A quick click on Yes answers nothing.
+    EXPECT_EQ(ExecuteAndAnswer([](TFrmExit& form) {
+                  Click(*form.BtnYes(), TFrmExit::YesHoldMs / 2);
+                  EXPECT_TRUE(form.isVisible());
+                  Click(*form.BtnNo());
+              }),
+              7);
 }
 
-TEST(ExitForm, NoKeyAnswersIt)
+TEST(ExitForm, KeysGoToPlayAndAPressOutsideSaysNo)
 {
+    TPlayWindow play;
+    play.show();
     bool stillUp = false;
-    const int result = ExecuteAndAnswer([&stillUp](TFrmExit& form) {
-        for (int key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Y, Qt::Key_N,
-                         Qt::Key_F4, Qt::Key_Tab }) {
-            for (Qt::KeyboardModifiers modifiers : { Qt::NoModifier, Qt::AltModifier, Qt::ControlModifier }) {
-                QTest::keyClick(&form, Qt::Key(key), modifiers);
-                QTest::keyClick(form.BtnYes(), Qt::Key(key), modifiers);
+    const int result = ExecuteAndAnswer(
+        [&](TFrmExit& form) {
+            for (int key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Y, Qt::Key_N,
+                             Qt::Key_F4, Qt::Key_Tab }) {
+                for (Qt::KeyboardModifiers modifiers : { Qt::NoModifier, Qt::AltModifier, Qt::ControlModifier }) {
+                    QTest::keyClick(&form, Qt::Key(key), modifiers);
+                    QTest::keyClick(form.BtnYes(), Qt::Key(key), modifiers);
+                }
             }
-        }
-        stillUp = form.isVisible();
-        Click(*form.BtnNo());
-    });
-    EXPECT_TRUE(stillUp);
+            stillUp = form.isVisible();
+            Click(play);
+        },
+        &play);
+    EXPECT_TRUE(stillUp) << "a key answered";
+    // Each press once, the modifiers' own presses included.
+    EXPECT_EQ(play.Keys, 8 * (1 + 2 + 2) * 2) << "every key goes on to play";
     EXPECT_EQ(result, 7);
+    EXPECT_EQ(play.Presses, 0) << "the press that said No goes no further";
 }
 
 TEST(ExitForm, StandsWhereItIsPlaced)

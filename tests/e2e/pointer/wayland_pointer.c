@@ -1,10 +1,10 @@
 /* A pointer for end-to-end tests under a headless compositor, which has no input devices of
  * its own: a virtual pointer that moves and clicks as told, then goes away.
  *
- *   wayland_pointer WIDTH HEIGHT (move X Y | click | sleep MS)...
+ *   wayland_pointer WIDTH HEIGHT (move X Y | click | down | up | sleep MS)...
  *
  * WIDTH and HEIGHT are the size of the output layout; X and Y are absolute positions in it.
- * A click presses and releases the left button. */
+ * A click presses and releases the left button; down and up do one of the two. */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -52,7 +52,7 @@ static void pause_ms(long ms)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        fprintf(stderr, "usage: %s WIDTH HEIGHT (move X Y | click | sleep MS)...\n", argv[0]);
+        fprintf(stderr, "usage: %s WIDTH HEIGHT (move X Y | click | down | up | sleep MS)...\n", argv[0]);
         return 2;
     }
     const uint32_t width = (uint32_t)strtoul(argv[1], NULL, 10);
@@ -87,6 +87,11 @@ int main(int argc, char** argv)
             wl_display_roundtrip(display);
             pause_ms(60);
             zwlr_virtual_pointer_v1_button(pointer, now_ms(), ButtonLeft, WL_POINTER_BUTTON_STATE_RELEASED);
+            zwlr_virtual_pointer_v1_frame(pointer);
+        } else if (strcmp(argv[i], "down") == 0 || strcmp(argv[i], "up") == 0) {
+            const int down = strcmp(argv[i], "down") == 0;
+            zwlr_virtual_pointer_v1_button(pointer, now_ms(), ButtonLeft,
+                                           down ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
             zwlr_virtual_pointer_v1_frame(pointer);
         } else if (strcmp(argv[i], "sleep") == 0 && i + 1 < argc) {
             wl_display_roundtrip(display);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -21,13 +22,17 @@ QImage Picture(const TKDButton& button)
     return image;
 }
 
-void Mouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+// `time`: the event's own time in ms, 0 for none.
+void Mouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton, quint64 time = 0)
 {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), type == QEvent::MouseMove ? Qt::NoButton : button,
                       held, Qt::NoModifier);
+    event.setTimestamp(time);
     QApplication::sendEvent(&widget, &event);
 }
+void PressAt(QWidget& w, QPoint at, quint64 time) { Mouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, time); }
+void ReleaseAt(QWidget& w, QPoint at, quint64 time) { Mouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, time); }
 void Press(QWidget& w, QPoint at, Qt::MouseButton b = Qt::LeftButton) { Mouse(w, QEvent::MouseButtonPress, at, b); }
 void Move(QWidget& w, QPoint at) { Mouse(w, QEvent::MouseMove, at); }
 void Release(QWidget& w, QPoint at, Qt::MouseButton b = Qt::LeftButton) { Mouse(w, QEvent::MouseButtonRelease, at, b); }
@@ -241,4 +246,71 @@ TEST(KDButton, AcceleratorLetterClicksOnlyWhenItMatches)
     button.SetCaption("Fish && &Chips");
     EXPECT_FALSE(button.DialogChar(U' '));
     EXPECT_TRUE(button.DialogChar(U'c'));
+}
+
+TEST_F(TButtonFixture, DeliberateClickIsAStillPressAndReleaseHeldLongEnough)
+{
+    button.SetDeliberateClick(6, 600);
+    PressAt(button, QPoint(10, 10), 1000);
+    ReleaseAt(button, QPoint(12, 11), 1100);
+    EXPECT_EQ(clicks, 0) << "let go too soon";
+
+    // Dragged farther than the slop and back: the press counts for nothing, and shows up.
+    PressAt(button, QPoint(10, 10), 2000);
+    Move(button, QPoint(40, 12));
+    EXPECT_FALSE(button.Pressed());
+    Move(button, QPoint(10, 10));
+    EXPECT_FALSE(button.Pressed());
+    ReleaseAt(button, QPoint(10, 10), 3000);
+    EXPECT_EQ(clicks, 0) << "a sweep";
+
+    // Another button pressed meanwhile.
+    PressAt(button, QPoint(10, 10), 4000);
+    Press(button, QPoint(10, 10), Qt::RightButton);
+    ReleaseAt(button, QPoint(10, 10), 5000);
+    EXPECT_EQ(clicks, 0) << "two buttons";
+
+    PressAt(button, QPoint(10, 10), 6000);
+    Move(button, QPoint(14, 13));
+    ReleaseAt(button, QPoint(14, 13), 6600);
+    EXPECT_EQ(clicks, 1) << "held still long enough";
+}
+
+TEST_F(TButtonFixture, AHeldButtonFillsFromTheLeftUntilItMayBeLetGo)
+{
+    button.SetDeliberateClick(6, 150);
+    const QImage rest = Picture(button);
+    Press(button, QPoint(10, 10));
+    EXPECT_LT(button.HoldProgress(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(button.HoldProgress(), 1.0, 5000);
+    const QImage full = Picture(button);
+    const QRgb fill = qRgb(0x66, 0x33, 0x99); // the program's purple
+    EXPECT_EQ(full.pixel(3, 12), fill);
+    EXPECT_EQ(full.pixel(71, 20), fill);
+    Release(button, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(button.HoldProgress(), 0);
+    EXPECT_EQ(Picture(button).pixel(71, 20), rest.pixel(71, 20));
+}
+
+TEST(KDButton, AReleaseThatAnotherWindowGetsEndsThePressAndTheLight)
+{
+    // The pointer held over one window may be let go over another: that window gets the
+    // release, and the button must not stay pressed or lit.
+    QDialog dialog;
+    auto* yes = new TKDButton(&dialog);
+    yes->SetFrameFlat(true);
+    int clicks = 0;
+    yes->OnClick = [&](TKDCustomButton*) { ++clicks; };
+    QWidget other;
+    dialog.show();
+    other.show();
+    Enter(*yes);
+    Press(*yes, QPoint(10, 10));
+    Release(other, QPoint(10, 10));
+    EXPECT_FALSE(yes->Tracking());
+    EXPECT_FALSE(yes->Pressed());
+    EXPECT_FALSE(yes->MouseOver());
+    Release(*yes, QPoint(10, 10));
+    EXPECT_EQ(clicks, 0);
 }
