@@ -11,6 +11,7 @@
 #include "platform/Sound.h"
 #include "platform/Termination.h"
 #include "platform/WindowSystem.h"
+#include "platform/keylock/KeyLock.h"
 #include "platform/keylock/ServerKeys.h"
 #include "platform/keylock/kdkbhook.h"
 #include "play/KeyData.h"
@@ -76,6 +77,9 @@ void ShowSplash()
 int main(int argc, char** argv)
 {
     ChooseWindowSystem();
+    // The keyboard is held from the moment the display can be reached, so no key a child
+    // presses while the program loads reaches the desktop; the lock takes it over below.
+    HoldKeysWhileStarting();
     // Without a display the toolkit would abort: one line and status 1 instead.
     if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
         std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
@@ -98,8 +102,7 @@ int main(int argc, char** argv)
         return 0;
     }
     WatchForDisplayLoss();
-    // The keyboard is locked before anything shows, so no key a child presses while the
-    // program starts reaches the desktop.
+    // The lock is on before anything shows.
     DisableWindowKeys();
     HandleExceptions(InitializeUnits);
     application.SetTitle(LoadStr(Str::AppTitle));
