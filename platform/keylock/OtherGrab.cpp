@@ -17,7 +17,8 @@ void TOtherGrabEnder::Refused(bool keyboard)
         return;
     // A released modifier or button ends most grabs by itself; whether it did shows at the
     // next try, and only then does Escape follow, which goes to whoever holds the keyboard.
-    const bool released = (keyboard && ReleaseHeldModifiers()) | ReleaseHeldButtons();
+    bool released = keyboard && ReleaseHeldModifiers();
+    released = ReleaseHeldButtons() || released;
     if (!released && keyboard && FEscapes < EscapesMost) {
         ++FEscapes;
         PressEscape();
