@@ -13,6 +13,7 @@
 #include "platform/Sound.h"
 #include "platform/Termination.h"
 #include "platform/WindowSystem.h"
+#include "platform/keylock/KeyLock.h"
 #include "platform/keylock/ServerKeys.h"
 #include "platform/keylock/kdkbhook.h"
 #include "play/KeyData.h"
@@ -88,6 +89,9 @@ void ShowSplash()
 int main(int argc, char** argv)
 {
     ChooseWindowSystem();
+    // The keyboard is held from the moment the display can be reached, so no key a child
+    // presses while the program loads reaches the desktop; the lock takes it over below.
+    HoldKeysWhileStarting();
     // Without a display the toolkit would abort: one line and status 1 instead.
     if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
         std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
@@ -116,8 +120,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Kedoozle: the copy already running on this display did not answer; this start takes its place.\n");
     }
     WatchForDisplayLoss();
-    // The keyboard is locked before anything shows, so no key a child presses while the
-    // program starts reaches the desktop.
+    // The lock is on before anything shows.
     DisableWindowKeys();
     HandleExceptions(InitializeUnits);
     application.SetTitle(LoadStr(Str::AppTitle));

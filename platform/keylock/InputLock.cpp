@@ -1,6 +1,7 @@
 #include "platform/keylock/InputLock.h"
 
 #include "platform/keylock/LockWindows.h"
+#include "platform/keylock/StartKeyGrab.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -9,8 +10,11 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include <X11/Xlib.h>
+#include <X11/extensions/sync.h>
 #include <xcb/xcb.h>
 // X's event-type macros would shadow Qt's event types of the same names.
 #undef FocusIn
@@ -82,6 +86,7 @@ TInputLock::TInputLock(_XDisplay* dpy)
     : QObject(qGuiApp)
     , FDisplay(dpy)
     , FKeeper(dpy)
+    , FOtherGrab(dpy)
 {
     qGuiApp->installEventFilter(this);
     qGuiApp->installNativeEventFilter(this);
@@ -214,10 +219,11 @@ void TInputLock::Grab()
     // A grab by another client (AlreadyGrabbed) or a window not yet mapped
     // (GrabNotViewable) is tried again on the retry timer, or sooner on an event.
     const bool wasLocked = FKeysLocked;
-    FKeysLocked = XGrabKeyboard(FDisplay, w, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+    const int keyboardStatus = GrabKeyboard(w);
+    FKeysLocked = keyboardStatus == GrabSuccess;
     if (FKeysLocked)
         FHolder = w;
-    bool pointerHeld = true;
+    int pointerStatus = GrabSuccess;
     // The pointer is held only while a window of ours is there to receive its events.
     if (window) {
         FPointerOnFrame = PointerOnFrame(window);
@@ -227,17 +233,61 @@ void TInputLock::Grab()
             // Events over our own windows arrive as usual (owner events); of the events over
             // anything else, only motion comes to us (so the frame hole opens at once), and
             // clicks and wheel turns go nowhere.
-            pointerHeld = XGrabPointer(FDisplay, w, True, PointerMotionMask, GrabModeAsync, GrabModeAsync, None,
-                                       None, CurrentTime)
-                          == GrabSuccess;
+            pointerStatus = XGrabPointer(FDisplay, w, True, PointerMotionMask, GrabModeAsync, GrabModeAsync, None,
+                                         None, CurrentTime);
         }
     } else {
         FPointerOnFrame = false;
     }
+    const bool pointerHeld = pointerStatus == GrabSuccess;
+    // Another client's grab is not waited out: what keeps it is ended where it can be. Not
+    // while the pointer is let go on a frame of ours: a parent may be dragging that window.
+    const bool keyboardTaken = keyboardStatus == AlreadyGrabbed;
+    if ((keyboardTaken || pointerStatus == AlreadyGrabbed) && !FPointerOnFrame)
+        FOtherGrab.Refused(keyboardTaken);
+    else if (FKeysLocked && pointerHeld)
+        FOtherGrab.Held();
     XFlush(FDisplay);
     ScheduleRetry(FKeysLocked && pointerHeld, windowsKept);
     if (FKeysLocked != wasLocked && FKeysLockedChanged)
         FKeysLockedChanged();
+}
+
+int TInputLock::GrabKeyboard(unsigned long window)
+{
+    // Only the first refusal is tried again at once: a grab that another client keeps is not
+    // worth holding up the program on every event.
+    const int tries = FKeyboardRefused ? 1 : KeyboardTries;
+    int status = HandOverStartKeyGrab(window);
+    if (status < 0)
+        status = XGrabKeyboard(FDisplay, window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+    for (int i = 1; i < tries && (status == AlreadyGrabbed || status == GrabFrozen); ++i) {
+        std::this_thread::sleep_for(i * KeyboardTryPause);
+        status = XGrabKeyboard(FDisplay, window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+    }
+    FKeyboardRefused = status == AlreadyGrabbed || status == GrabFrozen;
+    return status;
+}
+
+int TInputLock::HandOverStartKeyGrab(unsigned long window)
+{
+    if (!StartKeyGrabHeld())
+        return -1;
+    // The keyboard held since the program reached the display passes to this connection. The
+    // start grab holds the server while the new grab is queued; once it lets go, the server
+    // takes this connection's grab before the requests of other clients that waited as well
+    // (keys sent through XTest among them): for that moment this connection goes first.
+    int eventBase = 0, errorBase = 0;
+    const bool priority = XSyncQueryExtension(FDisplay, &eventBase, &errorBase)
+                          && XSyncInitialize(FDisplay, &eventBase, &errorBase);
+    if (priority)
+        XSyncSetPriority(FDisplay, None, HandOverPriority);
+    XFlush(FDisplay);
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    const int status = ::HandOverStartKeyGrab(x11->connection(), static_cast<xcb_window_t>(window), true);
+    if (priority)
+        XSyncSetPriority(FDisplay, None, 0);
+    return status;
 }
 
 void TInputLock::ScheduleRetry(bool grabsHeld, bool windowsKept)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/keylock/DesktopKeeper.h"
+#include "platform/keylock/OtherGrab.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 
 class QWindow;
@@ -31,7 +33,9 @@ struct _XDisplay;
 // back). Once both grabs hold and the window manager has granted our windows' states, no
 // timer runs: a program left alone does not wake. While a grab is refused, it is tried again
 // on a timer that backs off to RetryLongestMs; while the pointer rests on a dialog's frame,
-// on a steady short one.
+// on a steady short one. A grab refused because another client holds the keyboard or the
+// pointer (the window manager cycling windows or showing a menu when the program starts) has
+// that client's reason ended where that can be done (OtherGrab.h).
 class TInputLock : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit TInputLock(_XDisplay* dpy);
@@ -54,6 +58,14 @@ public:
     // How often a window manager that has not granted our windows' states is asked again on
     // the timer; after that only its property changes make us ask.
     static constexpr int KeeperRetries = 5;
+    // A keyboard grab refused is tried this many times, with pauses growing by KeyboardTryPause
+    // (7 ms in all), before it waits for the timer: the window manager holds the keyboard for
+    // a moment on each of its bound keys, and a key a child presses then would reach the
+    // desktop while the lock waits.
+    static constexpr int KeyboardTries = 8;
+    static constexpr std::chrono::microseconds KeyboardTryPause { 250 };
+    // The connection's scheduling priority while the start grab is handed over to it.
+    static constexpr int HandOverPriority = 1000;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -62,17 +74,21 @@ protected:
 
 private:
     void Grab();
+    int GrabKeyboard(unsigned long window);
+    int HandOverStartKeyGrab(unsigned long window);
     void GrabSoon();
     void ScheduleRetry(bool grabsHeld, bool windowsKept);
     bool IsHeldBy(const QWindow* window) const;
 
     _XDisplay* FDisplay; // X11's Display
     TDesktopKeeper FKeeper;
+    TOtherGrabEnder FOtherGrab;
     QTimer FTimer;
     QTimer FSoon;
     unsigned long FHolder { 0 }; // the X window that holds the keyboard grab
     bool FKeysLocked { false };
     bool FPointerOnFrame { false };
+    bool FKeyboardRefused { false };
     int FRetryMs { RetryFirstMs };
     int FKeeperTries { 0 };
     std::function<void()> FKeysLockedChanged;

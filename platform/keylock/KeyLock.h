@@ -13,6 +13,11 @@ enum class TWindowKeysState {
     Lost,            // the desktop took the lock back and has not given it again
 };
 
+// Holds the keyboard from the moment the program can reach an X display, before the toolkit
+// starts, until DisableWindowKeys takes it over (or the program ends); call it first in main,
+// once the window system is chosen. Nothing on a Wayland client.
+KDKBHOOK_EXPORT void HoldKeysWhileStarting();
+
 // Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
 // while another client holds the keyboard, and while a Wayland compositor does not hold its
 // shortcuts back.

@@ -6,6 +6,7 @@
 #include "platform/keylock/LockKeysState.h"
 #include "platform/keylock/LockWindows.h"
 #include "platform/keylock/ServerKeys.h"
+#include "platform/keylock/StartKeyGrab.h"
 #include "platform/keylock/WaylandKeyLock.h"
 
 #include <QGuiApplication>
@@ -69,8 +70,11 @@ void DisableWindowKeys()
     TellLockChanged();
 }
 
+void HoldKeysWhileStarting() { TakeStartKeyGrab(); }
+
 void EnableWindowKeys()
 {
+    DropStartKeyGrab();
     const bool wasLocked = X11Lock || WaylandLock;
     delete X11Lock.data();
     delete WaylandLock.data();
