@@ -111,15 +111,8 @@ answer_questions() {
 
 # pop_up_window TITLE: another client's window opens, as a program started meanwhile would.
 pop_up_window() {
-  (exec env "${GNOME_ENV[@]}" GDK_BACKEND=wayland /usr/bin/python3 -c '
-import sys, gi
-gi.require_version("Gtk", "3.0")
-from gi.repository import Gtk
-window = Gtk.Window(title=sys.argv[1])
-window.set_default_size(300, 200)
-window.connect("destroy", Gtk.main_quit)
-window.show_all()
-Gtk.main()' "$1" >>"$E2E_TMP/popup.log" 2>&1) &
+  (exec env "${GNOME_ENV[@]}" GDK_BACKEND=wayland /usr/bin/python3 "$KD_SOURCE/tests/e2e/popup_window.py" "$1" \
+     >>"$E2E_TMP/popup.log" 2>&1) &
   POPUP_PID=$!
   E2E_PIDS+=($POPUP_PID)
 }
