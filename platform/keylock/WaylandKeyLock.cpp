@@ -170,6 +170,8 @@ void TWaylandKeyLock::Global(void* data, wl_registry* registry, unsigned name, c
         lock->FManagerName = name;
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
         auto* seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+        static const wl_seat_listener listener = { &TWaylandKeyLock::SeatCapabilities, &TWaylandKeyLock::SeatName };
+        wl_seat_add_listener(seat, &listener, lock);
         lock->FSeats.push_back({ seat, name });
     }
 }
@@ -200,6 +202,28 @@ void TWaylandKeyLock::GlobalRemove(void* data, wl_registry*, unsigned name)
         ReportWindowKeys(TWindowKeysState::Lost);
     }
     lock->FSoon.start(); // whether the keys are locked may have changed with it
+}
+
+void TWaylandKeyLock::SeatCapabilities(void* data, wl_seat* seat, unsigned capabilities)
+{
+    auto* lock = static_cast<TWaylandKeyLock*>(data);
+    const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
+    for (TSeat& s : lock->FSeats) {
+        if (s.Seat != seat || s.Keyboard == keyboard)
+            continue;
+        s.Keyboard = keyboard;
+        // A keyboard that comes while no window of ours has it goes elsewhere from now on.
+        if (keyboard)
+            lock->FFocusLostAt = TClock::now();
+        lock->FSoon.start();
+    }
+}
+
+void TWaylandKeyLock::SeatName(void*, wl_seat*, const char*) { }
+
+bool TWaylandKeyLock::SeatHasKeyboard() const
+{
+    return std::any_of(FSeats.begin(), FSeats.end(), [](const TSeat& seat) { return seat.Keyboard; });
 }
 
 void TWaylandKeyLock::Active(void* data, zwp_keyboard_shortcuts_inhibitor_v1*)
@@ -322,7 +346,7 @@ void TWaylandKeyLock::WakeForDeadline(const QWindow* focus)
         if (when > now && (!next || when < *next))
             next = when;
     };
-    if (FManager && !focus && FEverFocused)
+    if (FManager && !focus && FEverFocused && SeatHasKeyboard())
         wakeAt(FFocusLostAt + ElsewhereGrace);
     if (FManager && focus) {
         for (const auto& inhibitor : FInhibitors) {
@@ -353,7 +377,8 @@ void TWaylandKeyLock::ReportFor(const QWindow* focus)
         return;
     const auto now = TClock::now();
     if (!focus) {
-        if (FEverFocused && now - FFocusLostAt >= ElsewhereGrace)
+        // A seat without a keyboard gives it to nobody: no shortcut acts either.
+        if (FEverFocused && SeatHasKeyboard() && now - FFocusLostAt >= ElsewhereGrace)
             ReportWindowKeys(TWindowKeysState::KeyboardElsewhere);
         return;
     }

@@ -41,6 +41,7 @@ public:
     struct TSeat {
         wl_seat* Seat;
         unsigned Name;
+        bool Keyboard { false };
     };
 
 protected:
@@ -51,6 +52,8 @@ private:
 
     static void Global(void* data, wl_registry* registry, unsigned name, const char* interface, unsigned version);
     static void GlobalRemove(void* data, wl_registry* registry, unsigned name);
+    static void SeatCapabilities(void* data, wl_seat* seat, unsigned capabilities);
+    static void SeatName(void* data, wl_seat* seat, const char* name);
     static void Active(void* data, struct zwp_keyboard_shortcuts_inhibitor_v1* proxy);
     static void Inactive(void* data, struct zwp_keyboard_shortcuts_inhibitor_v1* proxy);
 
@@ -62,6 +65,7 @@ private:
     void WakeForDeadline(const QWindow* focus);
     void KeyEvent(const QEvent* event);
     bool KeysUp() const { return FKeysDown.empty(); }
+    bool SeatHasKeyboard() const;
     void AskAgainIfRefused(QWindow* focus);
 
     wl_display* FDisplay;
