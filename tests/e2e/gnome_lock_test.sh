@@ -22,15 +22,21 @@ expect_no_overview "again after Super+Escape was held"
 program_alive || fail "the program ended"
 
 # A window pops up and takes the keyboard: the desktop's shortcuts act, and the program says so.
+# The control panel's message area, where the logo is while the keys are locked.
+panel=440x40+300+718
+gnome_screenshot "$E2E_TMP/locked.png"
 pop_up_window "Another program"
 wait_for 10 gnome_focus_is "Another program" || fail "the window that popped up did not get the keyboard"
 wait_for_log "Keys are not locked while another window has the keyboard" 5 \
   || fail "no notice while another window has the keyboard"
-gnome_screenshot "$E2E_TMP/elsewhere.png"
+E2E_SHOT=gnome_screenshot wait_for_change "$E2E_TMP/locked.png" "$E2E_TMP/elsewhere.png" $panel 100 5 \
+  || fail "the control panel does not show the notice"
 cp "$E2E_TMP/elsewhere.png" /tmp/gnome_lock_elsewhere.png 2>/dev/null || true
 expect_overview "while another window has the keyboard"
 kill "$POPUP_PID"
 wait_for 10 gnome_focus_is Kedoozle || fail "the Kedoozle window did not get the keyboard back"
 wait_for_log "Keys are locked again" 5 || fail "no word that the keys are locked again"
+E2E_SHOT=gnome_screenshot wait_for_match "$E2E_TMP/locked.png" "$E2E_TMP/again.png" $panel 5 \
+  || fail "the control panel did not show the logo again"
 expect_no_overview "with the keyboard back"
 echo "PASS"
