@@ -34,5 +34,7 @@ gnome_ keys enter
 wait_for 10 gnome_focus_is Kedoozle || fail "the Kedoozle window did not get the keyboard after Allow"
 wait_for_log "Keys are locked again" 5 || fail "no word that the keys are locked"
 expect_no_overview "after Allow"
+gnome_screenshot "$E2E_TMP/allowed.png"
+cp "$E2E_TMP/allowed.png" /tmp/gnome_refusal_allowed.png 2>/dev/null || true
 program_alive || fail "the program ended"
 echo "PASS"
