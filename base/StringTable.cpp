@@ -45,9 +45,9 @@ constexpr TEntry Entries[] = {
     { Str::KeysOpenOnDesktop, "Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. "
                               "Super, Alt+Tab and the desktop's other shortcuts still work." },
     { Str::KeysRefusedByDesktop, "Keys are not locked: the desktop has not allowed Kedoozle to hold back its "
-                                 "shortcuts; Super, Alt+Tab and others still work. To allow it for good, choose "
-                                 "Allow when the desktop asks again (when Kedoozle gets the keyboard back), or in "
-                                 "GNOME Settings, Apps, Kedoozle, turn on Inhibit system keyboard shortcuts." },
+                                 "shortcuts; Super, Alt+Tab and others still work. To allow it for good: GNOME "
+                                 "Settings, Apps, Kedoozle, turn on Inhibit system keyboard shortcuts; or choose "
+                                 "Allow if the desktop asks again when Kedoozle gets the keyboard back." },
     { Str::KeysLostToDesktop, "Keys are not locked any more: the desktop took its shortcuts back. Super, "
                               "Alt+Tab and the desktop's other shortcuts work again." },
     { Str::KeysLockedAgain, "Keys are locked again." },

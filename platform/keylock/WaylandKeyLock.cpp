@@ -208,10 +208,10 @@ void TWaylandKeyLock::SeatCapabilities(void* data, wl_seat* seat, unsigned capab
 {
     auto* lock = static_cast<TWaylandKeyLock*>(data);
     const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
-    for (TSeat& s : lock->FSeats) {
-        if (s.Seat != seat || s.Keyboard == keyboard)
+    for (TSeat& known : lock->FSeats) {
+        if (known.Seat != seat || known.Keyboard == keyboard)
             continue;
-        s.Keyboard = keyboard;
+        known.Keyboard = keyboard;
         // A keyboard that comes while no window of ours has it goes elsewhere from now on.
         if (keyboard)
             lock->FFocusLostAt = TClock::now();

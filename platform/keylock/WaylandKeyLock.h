@@ -32,7 +32,8 @@ public:
     // or when the compositor does not offer the protocol (then the keys are reported open).
     static TWaylandKeyLock* Create();
     ~TWaylandKeyLock() override;
-    // Whether the compositor holds its shortcuts back for one of the program's windows now.
+    // Whether the compositor holds its shortcuts back now for the program's window that has
+    // the keyboard.
     bool KeysLocked() const;
     // Called on this thread once KeysLocked has changed.
     void SetKeysLockedChanged(std::function<void()> changed) { FKeysLockedChanged = std::move(changed); }

@@ -60,13 +60,25 @@ def keyboard(bus, fifo):
 def keys(fifo, tokens):
     with open(fifo + ".done") as done:
         before = len(done.readlines())
-    with open(fifo, "w") as commands:
-        print(" ".join(tokens), file=commands)
+    # Without a reader (the keyboard gone) the FIFO would block for good.
+    deadline = time.monotonic() + 10
     while True:
+        try:
+            handle = os.open(fifo, os.O_WRONLY | os.O_NONBLOCK)
+            break
+        except OSError:
+            if time.monotonic() > deadline:
+                sys.exit("the remote keyboard is gone")
+            time.sleep(0.02)
+    with os.fdopen(handle, "w") as commands:
+        print(" ".join(tokens), file=commands)
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline:
         with open(fifo + ".done") as done:
             if len(done.readlines()) > before:
                 return
         time.sleep(0.02)
+    sys.exit("the remote keyboard did not press " + " ".join(tokens))
 
 
 def windows(bus):

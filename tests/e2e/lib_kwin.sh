@@ -50,7 +50,8 @@ as_kwin() { env "${KWIN_ENV[@]}" "$@"; }
 kwin_keys() {
   local before
   before=$(wc -l <"$KWIN_DIR/keys.done")
-  echo "$*" >"$KWIN_DIR/keys"
+  # Without a reader (the keyboard gone) the FIFO would block for good.
+  timeout 10 sh -c 'echo "$1" >"$2"' _ "$*" "$KWIN_DIR/keys" || fail "the keyboard is gone"
   wait_for 30 kwin_keys_done "$before" || fail "the keyboard did not press $*"
 }
 kwin_keys_done() { [ "$(wc -l <"$KWIN_DIR/keys.done")" -gt "$1" ]; }
