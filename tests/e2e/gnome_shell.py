@@ -85,8 +85,8 @@ def windows(bus):
     bus.request_name("org.freedesktop.impl.portal.desktop.gtk")
     shell = bus.get_object("org.gnome.Shell.Introspect", "/org/gnome/Shell/Introspect")
     found = dbus.Interface(shell, "org.gnome.Shell.Introspect").GetWindows()
-    return [{str(k): (v if isinstance(v, (bool, dbus.Boolean)) is False else bool(v)) for k, v in props.items()}
-            for props in found.values()]
+    return [{str(key): bool(value) if isinstance(value, dbus.Boolean) else str(value)
+             for key, value in properties.items()} for properties in found.values()]
 
 
 def main():
@@ -98,9 +98,9 @@ def main():
         keys(os.environ["KD_GNOME_KEYS"], args)
     elif command == "windows":
         for window in windows(bus):
-            print(json.dumps({k: str(v) if not isinstance(v, bool) else v for k, v in window.items()}))
+            print(json.dumps(window))
     elif command == "focus":
-        print(next((str(w.get("title", "")) for w in windows(bus) if w.get("has-focus")), ""))
+        print(next((window.get("title", "") for window in windows(bus) if window.get("has-focus")), ""))
     elif command == "overview":
         shell = bus.get_object("org.gnome.Shell", "/org/gnome/Shell")
         active = shell.Get("org.gnome.Shell", "OverviewActive", dbus_interface="org.freedesktop.DBus.Properties")
