@@ -104,6 +104,12 @@ void TLockNotice::WindowKeysReport(TWindowKeysState state)
     case TWindowKeysState::Lost:
         text = Str::KeysLostToDesktop;
         break;
+    case TWindowKeysState::DesktopKeysUnknown:
+        text = Str::KeysUnknownOnXWayland;
+        break;
+    case TWindowKeysState::KeyboardElsewhere:
+        text = Str::KeysWithOtherWindow;
+        break;
     case TWindowKeysState::Locked:
         break;
     }

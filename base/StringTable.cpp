@@ -45,10 +45,16 @@ constexpr TEntry Entries[] = {
     { Str::KeysOpenOnDesktop, "Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. "
                               "Super, Alt+Tab and the desktop's other shortcuts still work." },
     { Str::KeysRefusedByDesktop, "Keys are not locked: the desktop has not allowed Kedoozle to hold back its "
-                                 "shortcuts. Super, Alt+Tab and the desktop's other shortcuts still work." },
+                                 "shortcuts; Super, Alt+Tab and others still work. To allow it for good: GNOME "
+                                 "Settings, Apps, Kedoozle, turn on Inhibit system keyboard shortcuts; or choose "
+                                 "Allow if the desktop asks again when Kedoozle gets the keyboard back." },
     { Str::KeysLostToDesktop, "Keys are not locked any more: the desktop took its shortcuts back. Super, "
                               "Alt+Tab and the desktop's other shortcuts work again." },
     { Str::KeysLockedAgain, "Keys are locked again." },
+    { Str::KeysUnknownOnXWayland, "Keys may not be locked: Kedoozle runs on XWayland here, where the desktop "
+                                  "decides whether its own shortcuts, such as Super and Alt+Tab, still work." },
+    { Str::KeysWithOtherWindow, "Keys are not locked while another window has the keyboard: Super, Alt+Tab and "
+                                "the desktop's other shortcuts work. Click Kedoozle to lock them again." },
     { Str::HintClassicType, "Click here to change to ClassicType play mode." },
     { Str::HintPatternType, "Click here to change to PatternType play mode." },
     { Str::HintShapeType, "Click here to change to ShapeType play mode." },

@@ -8,9 +8,15 @@
 // locked.
 enum class TWindowKeysState {
     Locked,          // the desktop's shortcuts are held back
-    DesktopKeysOpen, // an X client on a Wayland desktop: its own shortcuts still act
+    DesktopKeysOpen, // a Wayland desktop that offers no way to hold its shortcuts back
     Refused,         // the desktop has not allowed the program to hold its shortcuts back
     Lost,            // the desktop took the lock back and has not given it again
+    // An X client on a Wayland desktop: the X grab holds against X clients, and whether the
+    // desktop honours it for its own shortcuts cannot be seen from the program.
+    DesktopKeysUnknown,
+    // A Wayland client none of whose windows has the keyboard: the desktop gave it to another
+    // window, and the program cannot take it back; the desktop's shortcuts act meanwhile.
+    KeyboardElsewhere,
 };
 
 // Holds the keyboard from the moment the program can reach an X display, before the toolkit
@@ -19,8 +25,8 @@ enum class TWindowKeysState {
 KDKBHOOK_EXPORT void HoldKeysWhileStarting();
 
 // Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
-// while another client holds the keyboard, and while a Wayland compositor does not hold its
-// shortcuts back.
+// while another client holds the keyboard, while no window of a Wayland client has it, and
+// while a Wayland compositor does not hold its shortcuts back.
 KDKBHOOK_EXPORT bool WindowKeysLocked();
 
 // Sets the receiver of the lock's reports (empty for none); set it before DisableWindowKeys.

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPlatformSurfaceEvent>
 #include <QPointer>
 #include <QWindow>
@@ -41,6 +42,12 @@ constexpr auto GrantTimeout = 3s;
 constexpr auto RequestDelay = 200ms;
 constexpr std::size_t MaxRequests = 5;
 constexpr auto RequestWindow = 60s;
+// A request the compositor refused is asked again when the window gets the keyboard back,
+// once this long has passed since it was asked: a desktop that asks the user asks anew then.
+constexpr auto AskAgainPause = 60s;
+// The keyboard going from one of the program's windows to another passes through none for a
+// moment; only a longer time without it is told.
+constexpr auto ElsewhereGrace = 1s;
 
 wl_display* QtDisplay()
 {
@@ -147,7 +154,11 @@ TWaylandKeyLock::~TWaylandKeyLock()
 
 bool TWaylandKeyLock::KeysLocked() const
 {
-    return std::any_of(FInhibitors.begin(), FInhibitors.end(), [](const auto& inhibitor) { return inhibitor->Active; });
+    // An inhibition granted for a window without the keyboard holds nothing back.
+    const QWindow* focus = FocusedWindow();
+    return focus && std::any_of(FInhibitors.begin(), FInhibitors.end(), [focus](const auto& inhibitor) {
+               return inhibitor->Window == focus && inhibitor->Active;
+           });
 }
 
 void TWaylandKeyLock::Global(void* data, wl_registry* registry, unsigned name, const char* interface, unsigned)
@@ -159,6 +170,8 @@ void TWaylandKeyLock::Global(void* data, wl_registry* registry, unsigned name, c
         lock->FManagerName = name;
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
         auto* seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+        static const wl_seat_listener listener = { &TWaylandKeyLock::SeatCapabilities, &TWaylandKeyLock::SeatName };
+        wl_seat_add_listener(seat, &listener, lock);
         lock->FSeats.push_back({ seat, name });
     }
 }
@@ -189,6 +202,28 @@ void TWaylandKeyLock::GlobalRemove(void* data, wl_registry*, unsigned name)
         ReportWindowKeys(TWindowKeysState::Lost);
     }
     lock->FSoon.start(); // whether the keys are locked may have changed with it
+}
+
+void TWaylandKeyLock::SeatCapabilities(void* data, wl_seat* seat, unsigned capabilities)
+{
+    auto* lock = static_cast<TWaylandKeyLock*>(data);
+    const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
+    for (TSeat& known : lock->FSeats) {
+        if (known.Seat != seat || known.Keyboard == keyboard)
+            continue;
+        known.Keyboard = keyboard;
+        // A keyboard that comes while no window of ours has it goes elsewhere from now on.
+        if (keyboard)
+            lock->FFocusLostAt = TClock::now();
+        lock->FSoon.start();
+    }
+}
+
+void TWaylandKeyLock::SeatName(void*, wl_seat*, const char*) { }
+
+bool TWaylandKeyLock::SeatHasKeyboard() const
+{
+    return std::any_of(FSeats.begin(), FSeats.end(), [](const TSeat& seat) { return seat.Keyboard; });
 }
 
 void TWaylandKeyLock::Active(void* data, zwp_keyboard_shortcuts_inhibitor_v1*)
@@ -252,9 +287,19 @@ void TWaylandKeyLock::Update()
     FInhibitors.erase(stale, FInhibitors.end());
 
     QWindow* focus = FocusedWindow();
+    const auto now = TClock::now();
+    if (focus != FFocusSeen) {
+        if (!focus) {
+            FFocusLostAt = now;
+            FKeysDown.clear();
+        } else if (!FFocusSeen && FEverFocused) {
+            AskAgainIfRefused(focus);
+        }
+        FEverFocused = FEverFocused || focus;
+        FFocusSeen = focus;
+    }
     wl_surface* surface = SurfaceOf(focus);
     if (FManager && focus && surface) {
-        const auto now = TClock::now();
         for (const TSeat& seat : FSeats) {
             auto it = std::find_if(FInhibitors.begin(), FInhibitors.end(), [&](const auto& inhibitor) {
                 return inhibitor->Window == focus && inhibitor->Seat == seat.Seat;
@@ -272,9 +317,11 @@ void TWaylandKeyLock::Update()
             TInhibitor& inhibitor = **it;
             while (!inhibitor.Requests.empty() && now - inhibitor.Requests.front() > RequestWindow)
                 inhibitor.Requests.pop_front();
-            // Taken away while the window still has the keyboard: ask again.
+            // Taken away while the window still has the keyboard: ask again once every key
+            // is up, so that a restore key held down, repeating, takes it away only once; and
+            // at once then, before the next key comes.
             if (!inhibitor.Active && inhibitor.EverActive && inhibitor.InactiveSince >= inhibitor.RequestedAt
-                && now - inhibitor.InactiveSince >= RequestDelay && inhibitor.Requests.size() < MaxRequests)
+                && KeysUp() && now - inhibitor.InactiveSince >= RequestDelay && inhibitor.Requests.size() < MaxRequests)
                 Request(inhibitor);
         }
     }
@@ -299,6 +346,8 @@ void TWaylandKeyLock::WakeForDeadline(const QWindow* focus)
         if (when > now && (!next || when < *next))
             next = when;
     };
+    if (FManager && !focus && FEverFocused && SeatHasKeyboard())
+        wakeAt(FFocusLostAt + ElsewhereGrace);
     if (FManager && focus) {
         for (const auto& inhibitor : FInhibitors) {
             if (inhibitor->Window != focus || inhibitor->Active)
@@ -306,8 +355,10 @@ void TWaylandKeyLock::WakeForDeadline(const QWindow* focus)
             const bool takenAway = inhibitor->EverActive && inhibitor->InactiveSince >= inhibitor->RequestedAt;
             if (!takenAway)
                 wakeAt(inhibitor->RequestedAt + GrantTimeout);
-            else if (inhibitor->Requests.size() < MaxRequests)
+            else if (inhibitor->Requests.size() < MaxRequests && KeysUp())
                 wakeAt(inhibitor->InactiveSince + RequestDelay);
+            else if (inhibitor->Requests.size() < MaxRequests)
+                wakeAt(inhibitor->InactiveSince + GrantTimeout + RequestDelay); // then reported lost
             else if (!inhibitor->Requests.empty())
                 wakeAt(inhibitor->Requests.front() + RequestWindow);
         }
@@ -322,9 +373,15 @@ void TWaylandKeyLock::WakeForDeadline(const QWindow* focus)
 
 void TWaylandKeyLock::ReportFor(const QWindow* focus)
 {
-    if (!FManager || !focus)
+    if (!FManager)
         return;
     const auto now = TClock::now();
+    if (!focus) {
+        // A seat without a keyboard gives it to nobody: no shortcut acts either.
+        if (FEverFocused && SeatHasKeyboard() && now - FFocusLostAt >= ElsewhereGrace)
+            ReportWindowKeys(TWindowKeysState::KeyboardElsewhere);
+        return;
+    }
     bool asked = false;
     bool waiting = false;
     TWindowKeysState state = TWindowKeysState::Locked;
@@ -359,6 +416,10 @@ bool TWaylandKeyLock::eventFilter(QObject* watched, QEvent* event)
             == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
             ForgetWindow(watched);
         break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        KeyEvent(event);
+        break;
     case QEvent::ApplicationStateChange:
     case QEvent::Show:
     case QEvent::Hide:
@@ -372,4 +433,40 @@ bool TWaylandKeyLock::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TWaylandKeyLock::KeyEvent(const QEvent* event)
+{
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->isAutoRepeat())
+        return;
+    const quint32 code = key->nativeScanCode();
+    if (event->type() == QEvent::KeyPress) {
+        FKeysDown.insert(code);
+        return;
+    }
+    // A key whose press the compositor kept for a binding of its own comes up all the same.
+    FKeysDown.erase(code);
+    if (KeysUp() && !FSoon.isActive())
+        FSoon.start();
+}
+
+void TWaylandKeyLock::AskAgainIfRefused(QWindow* focus)
+{
+    const auto now = TClock::now();
+    const bool refused = std::any_of(FInhibitors.begin(), FInhibitors.end(), [&](const auto& inhibitor) {
+        return inhibitor->Window == focus && !inhibitor->EverActive && now - inhibitor->RequestedAt >= AskAgainPause;
+    });
+    if (!refused)
+        return;
+    // The window is shown anew: Qt gives it a new surface, for which the window asks as for
+    // any window shown. Not from inside the lock's own bookkeeping: the old surface's
+    // inhibitors go with it.
+    QTimer::singleShot(0, this, [window = QPointer<QWindow>(focus)] {
+        if (!window || !window->isVisible())
+            return;
+        window->setVisible(false);
+        window->setVisible(true);
+        window->requestActivate();
+    });
 }

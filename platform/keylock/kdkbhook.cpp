@@ -41,8 +41,9 @@ Display* QtDisplay()
     return x11 ? x11->display() : nullptr;
 }
 
-// An X client on a Wayland desktop runs on XWayland: its grabs hold only against other X
-// clients, while the compositor keeps its own shortcuts.
+// An X client on a Wayland desktop runs on XWayland: its grabs hold against other X clients;
+// whether the compositor holds its own shortcuts back for the grab is the compositor's choice
+// (some do, some ask, some never do), and nothing tells the client.
 bool OnWaylandDesktop()
 {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -61,7 +62,7 @@ void DisableWindowKeys()
         X11Lock->SetKeysLockedChanged(TellLockChanged);
         ServerKeys::Lock(XDisplayString(dpy));
         if (OnWaylandDesktop())
-            ReportWindowKeys(TWindowKeysState::DesktopKeysOpen);
+            ReportWindowKeys(TWindowKeysState::DesktopKeysUnknown);
     } else {
         WaylandLock = TWaylandKeyLock::Create();
         if (WaylandLock)

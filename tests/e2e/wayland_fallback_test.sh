@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Where the compositor does not hold its shortcuts back for the program, the program still
 # plays and tells the parent which keys are not locked: once when the compositor never grants
-# the inhibition, once when the program runs on XWayland.
+# the inhibition, once (that they may not be) when the program runs on XWayland.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_sway.sh"
 
@@ -40,10 +40,11 @@ cp "$E2E_TMP/refused.png" /tmp/wayland_fallback_refused.png 2>/dev/null || true
 exit_through_yes "refused"
 clear_sway_markers
 
-# On XWayland the X keyboard grab holds only against X clients.
+# On XWayland the X keyboard grab holds against X clients; whether the compositor honours it
+# for its own shortcuts the program cannot see (this one does not), and the notice says so.
 start_sway_program "$folder" QT_QPA_PLATFORM=xcb
 [ "$SWAY_PROGRAM_SHELL" = xwayland ] || fail "the program is not an XWayland client here ($SWAY_PROGRAM_SHELL)"
-wait_for_log "this desktop does not let Kedoozle" 5 || fail "no notice on XWayland"
+wait_for_log "Keys may not be locked: Kedoozle runs on XWayland" 5 || fail "no notice on XWayland"
 expect_play "XWayland"
 send_sway_combinations
 wait_for 2 all_sway_markers || true

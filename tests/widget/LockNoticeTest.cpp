@@ -68,6 +68,9 @@ TEST_F(LockNoticeTest, TheNoticeStaysThroughPlayUntilTheLockHoldsAgain)
     form.LockNotice().WindowKeysReport(TWindowKeysState::Lost);
     EXPECT_NE(form.LockNotice().Reported().find("took its shortcuts back"), std::string::npos);
     EXPECT_TRUE(NoticeShowing(form));
+    form.LockNotice().WindowKeysReport(TWindowKeysState::KeyboardElsewhere);
+    EXPECT_NE(form.LockNotice().Reported().find("while another window has the keyboard"), std::string::npos);
+    EXPECT_TRUE(NoticeShowing(form));
 
     testing::internal::CaptureStderr();
     form.LockNotice().WindowKeysReport(TWindowKeysState::Locked);
