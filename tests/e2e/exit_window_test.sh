@@ -19,6 +19,8 @@ MODES=229x46+4+430
 # ShapeType, so that "the same mode" can be told from the default.
 xdotool mousemove $((4 + 100 + 16)) $((480 - 50 + 4 + 16)) click 1
 wait_for_change "$E2E_TMP/started.png" "$E2E_TMP/shape.png" 32x32+104+434 20 || fail "ShapeType was not selected"
+# The whole row settles (the old mode's picture is drawn unselected too) before it is kept.
+wait_for_rest "$E2E_TMP/shape.png"
 
 # still_up WHAT: the program runs and the confirmation is up, or the test fails saying WHAT
 # ended it.
