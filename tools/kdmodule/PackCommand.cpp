@@ -361,15 +361,20 @@ int RunPack(const TArgs& args)
         settingsStarted = base.StartSettings(*options.Ini);
         ini = std::make_unique<TIniFile>(options.Ini->string());
     }
-    if (!options.Speak.empty())
-        SpeakCaptions(options, ini.get(), packed[KindSpoken], skipped);
-
     // Every module is made before the first is written, so a current module that cannot be
-    // read leaves everything as it was.
+    // read leaves everything as it was, without a settings file started here.
     std::vector<TModuleResult> modules;
-    for (int kind = 0; kind < 4; ++kind)
-        if (!packed[std::size_t(kind)].empty())
-            modules.push_back(MakeModule(options, base, kind, packed[std::size_t(kind)], ini.get()));
+    try {
+        if (!options.Speak.empty())
+            SpeakCaptions(options, ini.get(), packed[KindSpoken], skipped);
+        for (int kind = 0; kind < 4; ++kind)
+            if (!packed[std::size_t(kind)].empty())
+                modules.push_back(MakeModule(options, base, kind, packed[std::size_t(kind)], ini.get()));
+    } catch (...) {
+        if (settingsStarted)
+            fs::remove(*options.Ini, error);
+        throw;
+    }
     if (!modules.empty()) {
         fs::create_directories(options.OutDir, error);
         if (!fs::is_directory(options.OutDir, error))

@@ -422,6 +422,11 @@ TEST_F(KdmodulePack, KeysNotPackedKeepTheBuiltInContentAndRepackingChangesNothin
     EXPECT_NE(broken.Err.find("Sounds.dll is not a resource module"), std::string::npos) << broken.Err;
     EXPECT_EQ(ReadText(user / "Pictures.dll"), before.at("Pictures.dll"));
     EXPECT_EQ(ReadText(user / "Kedoozle.ini"), before.at("Kedoozle.ini"));
+    // The same before the first start, with a broken module dropped beside the settings to be.
+    const fs::path fresh = m_dir.Path() / "fresh" / "Kedoozle.ini";
+    WriteBytes(fresh.parent_path() / "Sounds.dll", "not a module");
+    EXPECT_EQ(RunPack({ "pack", Q(Pack()), Q(user), "--ini", Q(fresh) }).Code, 1);
+    EXPECT_FALSE(fs::exists(fresh)) << "a settings file started for a pack that failed stays behind";
 }
 
 TEST_F(KdmodulePack, PatternsAreSmallTilesAndSeamlessOnlyWhenAsked)
