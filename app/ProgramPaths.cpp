@@ -102,19 +102,22 @@ std::string SettingsFilePath()
     return (IsPortable() ? ProgramFolder() : UserSettingsFolder()) + SettingsFileTitle;
 }
 
-void SeedUserSettings()
+bool SeedSettingsFile(const std::string& settingsFile)
 {
-    if (IsPortable())
-        return;
-    const std::string userFile = UserSettingsFolder() + SettingsFileTitle;
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(userFile, error)))
-        return;
+    if (std::filesystem::exists(std::filesystem::symlink_status(settingsFile, error)))
+        return true;
     std::string content;
     if (!ReadWholeFile(ProgramFolder() + SettingsFileTitle, content))
-        return; // nothing to copy: the program starts with the defaults
-    if (MakeFolders(UserSettingsFolder()))
-        ReplaceFileWhole(userFile, content, 0644);
+        return false; // nothing to copy: the program starts with the defaults
+    const std::filesystem::path folder = std::filesystem::path(settingsFile).parent_path();
+    return (folder.empty() || MakeFolders(folder)) && ReplaceFileWhole(settingsFile, content, 0644);
+}
+
+void SeedUserSettings()
+{
+    if (!IsPortable())
+        SeedSettingsFile(UserSettingsFolder() + SettingsFileTitle);
 }
 
 std::string SettingsFileToRead()

@@ -37,10 +37,16 @@ std::string SettingsFilePath();
 std::string SettingsFileToRead();
 
 // Makes the user's copy of the settings file from the program folder's file when the program
-// is installed and the copy does not exist yet. The copy is written whole or not at all and
-// is writable by the user whatever the program folder's file allows. A failure is left for
-// the save at the end to report, with the file's name.
+// is installed and the copy does not exist yet. A failure is left for the save at the end to
+// report, with the file's name.
 void SeedUserSettings();
+
+// Makes `settingsFile` a copy of the program folder's settings file when nothing is there yet
+// (a dangling link counts as something), as the first start does for the user's copy; the
+// content tool starts a settings file the same way. Missing folders are made private to the
+// user. The copy is written whole or not at all and is writable by the user whatever the
+// program folder's file allows. Whether `settingsFile` exists afterwards.
+bool SeedSettingsFile(const std::string& settingsFile);
 
 // The file to open for a module entry of the settings file. Installed, a bare file name that
 // names a file in the user's settings folder gives that file; every other name is kept as it

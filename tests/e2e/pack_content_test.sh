@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A family's own content: kdmodule pack turns a folder with a photo and a recording into
 # modules and points the program's settings file at them; the program then shows the photo
-# for its key in PictureType, and every other key keeps its picture.
+# for its key in PictureType, and every other key keeps its picture. Then the installed
+# program, packed for before its first start: the pack makes the user's settings as the
+# program's own, and in KeyType every key still draws its caption.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1024x768
@@ -57,3 +59,53 @@ colours=$(convert "$E2E_TMP/other.png" -crop "$area" +repage -format %k info:)
 [ "$colours" -gt 20 ] || fail "key A drew nothing after the pack ($colours colours)"
 program_alive || fail "the program ended"
 echo "pack content: photo shown ${w}x${h} at $x,$y, RMSE $error"
+kill "$KD_PID"
+program_exit_status 10 >/dev/null
+
+# The installed program, nobody allowed to write its folder, and a user who has not started it yet.
+prefix=$E2E_TMP/prefix
+trap 'chmod -R u+w "$prefix" 2>/dev/null; e2e_cleanup' EXIT
+cmake --install "${KD_BUILD:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 || { cat "$E2E_TMP/install.log"; fail "cmake --install failed"; }
+chmod -R a-w "$prefix"
+program=$prefix/lib/kedoozle
+export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/config
+mkdir -p "$HOME"
+user=$XDG_CONFIG_HOME/kedoozle
+family=$E2E_TMP/family
+mkdir -p "$family/pictures" "$family/patterns" "$family/sounds" "$family/spoken"
+for k in a e z 5; do convert -size 300x200 gradient:'#ff6020'-'#20c0ff' "$family/pictures/$k.png"; done
+convert -size 64x64 gradient:'#40e060'-'#ffe040' "$family/patterns/e.png"
+for k in b m; do espeak-ng -w "$family/sounds/$k.wav" "$k"; done
+espeak-ng -w "$family/spoken/a.wav" "ah"
+"$prefix/bin/kdmodule" pack "$family" "$user" --ini "$user/Kedoozle.ini" >"$E2E_TMP/pack.log" 2>&1 ||
+  { cat "$E2E_TMP/pack.log" >&2; fail "kdmodule pack before the first start failed"; }
+grep -q "kept from $program/Pictures.dll" "$E2E_TMP/pack.log" || fail "the pack did not start from the program's pictures: $(cat "$E2E_TMP/pack.log")"
+for kind in Pictures Patterns Sounds Keys; do
+  n=$("$prefix/bin/kdmodule" list "$user/$kind.dll" | grep -c '_[0-9]') || true
+  [ "$n" = 88 ] || fail "$kind.dll holds $n resources, not 88"
+done
+diff <(grep '^KeyName=' "$program/Kedoozle.ini") <(grep '^KeyName=' "$user/Kedoozle.ini") >&2 ||
+  fail "the settings the pack made lost captions"
+
+# KeyType, every drawing blanking the one before: each key draws its caption.
+sed -i -e 's/^PlayMode=.*/PlayMode=4/' -e 's/^EraseLimit=.*/EraseLimit=1/' "$user/Kedoozle.ini"
+(cd "$HOME" && SDL_AUDIODRIVER=dummy exec "$prefix/bin/kedoozle" >"$E2E_TMP/program.log" 2>&1) &
+KD_PID=$!
+E2E_PIDS+=($KD_PID)
+wait_for_main_window
+cp "$E2E_TMP/started.png" "$E2E_TMP/now.png"
+silent=""
+for k in {a..z} {0..9} space Return F5 Home period minus; do
+  cp "$E2E_TMP/now.png" "$E2E_TMP/last.png"
+  xdotool key "$k"
+  wait_for_drawing "$E2E_TMP/last.png" "$E2E_TMP/now.png" 0 5 || silent="$silent $k"
+  wait_for_rest "$E2E_TMP/now.png"
+done
+[ -z "$silent" ] || fail "no caption drawn in KeyType for:$silent"
+[ -z "$(dialog_window)" ] || fail "an error box came up in KeyType"
+click_exit_and_answer yes
+program_exit_status 10 >"$E2E_TMP/status" # not in $(...): wait needs this shell
+[ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes"
+diff <(grep '^KeyName=' "$program/Kedoozle.ini") <(grep '^KeyName=' "$user/Kedoozle.ini") >&2 ||
+  fail "the captions written at the end differ from the program's"
+echo "pack before the first start: 88 resources in each module, every key drew its caption in KeyType"

@@ -18,7 +18,8 @@ Usage:
   kdmodule render PICTURE OUT.png
   kdmodule render MODULE.dll NAME TYPECODE OUT.png
   kdmodule check MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]
-  kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--speak LANG] [--seamless]
+  kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--program DIR] [--speak LANG]
+                [--seamless]
   kdmodule --help
 
 A content module is a Windows resource-only library (a PE file with no code and one
@@ -51,6 +52,9 @@ pack     Makes modules from a folder of everyday picture and sound files:
            FOLDER/sounds/    a sound per key                          -> OUTDIR/Sounds.dll
            FOLDER/spoken/    the key's name, for KeyType              -> OUTDIR/Keys.dll
          Any folder may be missing; a module is written only when it gets something.
+         A module written holds every other key's resources too, unchanged: those
+         of the module the settings file (--ini) names, of OUTDIR's module without
+         --ini, and where that module does not exist, of the program's own.
          Each file is named after its key (see the names below), any extension:
          a.jpg, 7.png, enter.ogg, space.flac, f5.wav, left.png. A label may go in
          front, joined by '-': dog-d.jpg is the key D, my-page-up.png is Page Up.
@@ -67,12 +71,37 @@ pack     Makes modules from a folder of everyday picture and sound files:
                   espeak-ng voice LANG (en, de, fr, es, ...; see espeak-ng --voices).
          --ini FILE  points [Modules] of FILE at the new modules and every packed key
                   at its resource (with the right PictureResType and PatternResType);
-                  the keys not packed keep their resources from the module FILE
-                  named before, and every other key and section stays as it was.
-         A file that cannot be used is skipped with its reason; a summary table of
-         keys, skipped files and module sizes ends the run.
+                  every other key and section stays as it was. A FILE that does not
+                  exist yet starts as the copy of the program's Kedoozle.ini that the
+                  program makes at its first start.
+         --program DIR  the program's folder, with its Kedoozle.ini and modules.
+                  Not needed when kdmodule is the one in the program's folder or
+                  the one installed with the program.
+         A file that cannot be used is skipped with its reason. The run ends with a
+         table: which file went to which key and entry, which files were skipped
+         and why, and each module with what it packed and where it kept the rest
+         from. Packing the same files again changes nothing.
          Key names (case does not matter; a blank or '_' counts as '-'):
 %KEYNAMES%
+Packing for the installed program, step by step:
+  1. Put the files in a folder, say ~/family, in pictures/, patterns/, sounds/
+     and spoken/, each named after its key (~/family/pictures/dog-d.jpg).
+  2. Pack into your own settings folder, started or not:
+       kdmodule pack ~/family ~/.config/kedoozle --ini ~/.config/kedoozle/Kedoozle.ini
+     (with XDG_CONFIG_HOME set, $XDG_CONFIG_HOME/kedoozle instead).
+  3. Read the table: every file you meant is listed with its key; fix or rename
+     the skipped ones and pack again.
+  4. Start kedoozle. To go back to the program's own content, remove the .dll
+     files from ~/.config/kedoozle and Kedoozle.ini with them.
+
+Packing for a program folder (a copy you may write, such as build/dist):
+  1. The same folder of files as above.
+  2. Pack with the kdmodule in that folder, into the folder itself:
+       ./kdmodule pack ~/family . --ini Kedoozle.ini
+     (another kdmodule adds --program FOLDER).
+  3. Start ./Kedoozle from that folder.
+  To keep the program's own content, pack into a copy of the folder instead.
+
 Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
   Sounds=Sounds.dll
       WAVE resources SOUND_1 ... SOUND_88: a wave file per key, played in every
@@ -107,7 +136,7 @@ Example:
   kdmodule build Pictures.dll --manifest pictures/manifest.txt
   kdmodule list Pictures.dll
   kdmodule extract Sounds.dll WAVE SOUND_1 a.wav
-  kdmodule pack ~/family-pack ~/kedoozle --ini ~/kedoozle/Kedoozle.ini --speak de
+  kdmodule pack ~/family ~/.config/kedoozle --ini ~/.config/kedoozle/Kedoozle.ini --speak de
 
 Exit codes: 0 success, 1 a file is missing, unreadable or not a module, an output
 cannot be written, or a picture cannot be shown, 2 the command line is wrong.

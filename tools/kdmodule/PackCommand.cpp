@@ -1,5 +1,6 @@
-// kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--speak LANG] [--seamless]
+// kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--program DIR] [--speak LANG] [--seamless]
 #include "tools/kdmodule/KdModule.h"
+#include "tools/kdmodule/PackBase.h"
 #include "tools/kdmodule/PackKeys.h"
 #include "tools/kdmodule/PackPicture.h"
 #include "tools/kdmodule/PackSound.h"
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -32,13 +34,14 @@ struct TKind {
     const char* Module;      // file written into OUTDIR
     const char* ModulesKey;  // key of [Modules]
     const char* Prefix;      // resource name before the entry number
+    const char* Entry;       // what it is to a key, in the closing table
     bool Picture;
 };
 constexpr std::array<TKind, 4> Kinds { {
-    { "pictures", "Pictures.dll", "Pictures", "PICTURE_", true },
-    { "patterns", "Patterns.dll", "Patterns", "PATTERN_", true },
-    { "sounds", "Sounds.dll", "Sounds", "SOUND_", false },
-    { "spoken", "Keys.dll", "Keys", "KEY_", false },
+    { "pictures", "Pictures.dll", "Pictures", "PICTURE_", "picture", true },
+    { "patterns", "Patterns.dll", "Patterns", "PATTERN_", "pattern", true },
+    { "sounds", "Sounds.dll", "Sounds", "SOUND_", "sound", false },
+    { "spoken", "Keys.dll", "Keys", "KEY_", "spoken name", false },
 } };
 enum { KindPictures, KindPatterns, KindSounds, KindSpoken };
 
@@ -58,6 +61,7 @@ struct TOptions {
     fs::path Folder;
     fs::path OutDir;
     std::optional<fs::path> Ini;
+    std::optional<fs::path> Program;
     std::string Speak;
     bool Seamless { false };
 };
@@ -75,6 +79,8 @@ TOptions ParseArgs(const TArgs& args)
         };
         if (arg == "--ini")
             options.Ini = value();
+        else if (arg == "--program")
+            options.Program = value();
         else if (arg == "--speak")
             options.Speak = value();
         else if (arg == "--seamless")
@@ -210,7 +216,7 @@ void SpeakCaptions(const TOptions& options, const TIniFile* ini, std::map<int, T
                 TPacked item;
                 item.Data.resize(wave.size());
                 std::ranges::transform(wave, item.Data.begin(), [](std::uint8_t b) { return std::byte(b); });
-                item.Source = "espeak-ng";
+                item.Source = "espeak-ng (" + options.Speak + ")";
                 char seconds[32];
                 std::snprintf(seconds, sizeof seconds, "%.1f s", double(wave.size() - 44) / 2 / 22050);
                 item.Summary = std::string(seconds) + " \"" + words + "\"";
@@ -231,34 +237,18 @@ void SpeakCaptions(const TOptions& options, const TIniFile* ini, std::map<int, T
         worker.join();
 }
 
-TPEResourceId IdOf(int id, const std::string& name)
-{
-    return name.empty() ? TPEResourceId::Number(std::uint16_t(id)) : TPEResourceId::Text(name);
-}
-
-// A module name of the settings file as a path; a relative one is taken from the settings
-// file's folder, which is the program's folder the program resolves it against.
-fs::path ModulePath(const TIniFile& ini, std::string name)
-{
-    std::ranges::replace(name, '\\', '/');
-    fs::path path(name);
-    if (path.is_relative())
-        path = fs::absolute(fs::path(ini.FileName())).parent_path() / path;
-    if (!path.has_extension())
-        path += ".dll";
-    return path;
-}
-
 struct TModuleResult {
     fs::path Path;
-    std::size_t Bytes { 0 };
+    fs::path Base; // the module the keys not packed keep their resources from
+    std::vector<std::byte> Image;
     int Packed { 0 };
     int Kept { 0 };
 };
 
-// The module of one kind: the packed resources, and with --ini whatever the module the
-// settings file names already holds for the other keys, so they keep their content.
-TModuleResult WriteModule(const TOptions& options, int kind, const std::map<int, TPacked>& packed, const TIniFile* ini)
+// The module of one kind: the packed resources, and every other resource of the module that
+// holds the kind's current content, unchanged.
+TModuleResult MakeModule(const TOptions& options, const TPackBase& base, int kind, const std::map<int, TPacked>& packed,
+                         const TIniFile* ini)
 {
     const TKind& info = Kinds[std::size_t(kind)];
     const TPEResourceId type = info.Picture ? TPEResourceId::Number(RT_RCDATA) : TPEResourceId::Text("WAVE");
@@ -272,22 +262,11 @@ TModuleResult WriteModule(const TOptions& options, int kind, const std::map<int,
     TModuleResult result;
     result.Path = options.OutDir / info.Module;
     result.Packed = int(packed.size());
-    const std::string current = ini ? ini->ReadString("Modules", info.ModulesKey, "") : "";
-    if (!current.empty()) {
-        const TModuleHandle module = LoadLibraryA(ModulePath(*ini, current).string());
-        for (const TResourceInfo& resource : EnumResources(module)) {
-            if (resource.NameId == 0 && names.contains(resource.Name))
-                continue;
-            resources.push_back({ IdOf(resource.Type.Id, resource.Type.Name), IdOf(resource.NameId, resource.Name),
-                                  resource.Language,
-                                  std::vector<std::byte>(resource.Data.begin(), resource.Data.end()) });
-            ++result.Kept;
-        }
-        FreeLibrary(module);
-    }
-    const std::vector<std::byte> image = BuildResourceLibrary(resources);
-    WriteOutputFile(result.Path, image);
-    result.Bytes = image.size();
+    result.Base = base.CurrentModule(ini, options.OutDir, info.ModulesKey, info.Module);
+    std::vector<TPEResource> kept = KeptResources(result.Base, names);
+    result.Kept = int(kept.size());
+    std::ranges::move(kept, std::back_inserter(resources));
+    result.Image = BuildResourceLibrary(resources);
     return result;
 }
 
@@ -330,36 +309,32 @@ void UpdateIni(TIniFile& ini, const TOptions& options, const std::array<std::map
     }
 }
 
+// Which file went to which key and entry, which files were skipped and why, and the modules.
 void PrintSummary(const std::array<std::map<int, TPacked>, 4>& packed, const std::vector<TSkipped>& skipped,
                   const std::vector<TModuleResult>& modules, const TIniFile* ini)
 {
-    std::printf("%-4s %-12s %-22s %-16s %-16s %s\n", "Key", "Caption", "Picture", "Pattern", "Sound", "Spoken");
-    for (int entry = 1; entry <= 88; ++entry) {
-        std::array<std::string, 4> cells;
-        bool any = false;
-        for (std::size_t kind = 0; kind < 4; ++kind) {
-            const auto found = packed[kind].find(entry);
-            cells[kind] = found == packed[kind].end() ? "-" : found->second.Summary;
-            any = any || found != packed[kind].end();
-        }
-        if (any)
-            std::printf("%-4d %-12s %-22s %-16s %-16s %s\n", entry, CaptionOf(ini, entry).c_str(), cells[0].c_str(),
-                        cells[1].c_str(), cells[2].c_str(), cells[3].c_str());
-    }
-    std::printf("\nPacked: %zu pictures, %zu patterns, %zu sounds, %zu spoken names\n", packed[0].size(),
+    std::printf("Packed: %zu pictures, %zu patterns, %zu sounds, %zu spoken names\n", packed[0].size(),
                 packed[1].size(), packed[2].size(), packed[3].size());
+    std::size_t width = 0;
+    for (const auto& items : packed)
+        for (const auto& [entry, item] : items)
+            width = std::max(width, item.Source.size());
+    for (std::size_t kind = 0; kind < 4; ++kind)
+        for (const auto& [entry, item] : packed[kind]) {
+            char key[16];
+            std::snprintf(key, sizeof key, "[%d]", entry);
+            std::printf("  %-*s -> %-5s %-12s %-12s %s\n", int(width), item.Source.c_str(), key, CaptionOf(ini, entry).c_str(),
+                        Kinds[kind].Entry, item.Summary.c_str());
+        }
     std::printf("\nSkipped files: %zu\n", skipped.size());
     for (const TSkipped& skip : skipped)
         std::printf("  %s: %s\n", skip.File.c_str(), skip.Reason.c_str());
     std::printf("\nModules:\n");
     if (modules.empty())
         std::printf("  none written: nothing to pack\n");
-    for (const TModuleResult& module : modules) {
-        std::printf("  %s  %s, %d packed", module.Path.string().c_str(), SizeText(module.Bytes).c_str(), module.Packed);
-        if (module.Kept > 0)
-            std::printf(", %d kept from the module before", module.Kept);
-        std::printf("\n");
-    }
+    for (const TModuleResult& module : modules)
+        std::printf("  %s  %s: %d packed, %d kept from %s\n", module.Path.string().c_str(), SizeText(module.Image.size()).c_str(),
+                    module.Packed, module.Kept, module.Base.string().c_str());
 }
 
 } // namespace
@@ -371,30 +346,53 @@ int RunPack(const TArgs& args)
     std::error_code error;
     if (!fs::is_directory(options.Folder, error))
         throw TInputError("cannot read pack folder " + options.Folder.string() + ": not a folder");
-    fs::create_directories(options.OutDir, error);
-    if (!fs::is_directory(options.OutDir, error))
-        throw TInputError("cannot make output folder " + options.OutDir.string());
-    std::unique_ptr<TIniFile> ini;
-    if (options.Ini)
-        ini = std::make_unique<TIniFile>(options.Ini->string());
+    const TPackBase base(options.Program);
 
     std::array<std::map<int, TPacked>, 4> packed;
     std::vector<TSkipped> skipped;
     for (int kind = 0; kind < 4; ++kind)
         PackFolder(options, kind, packed[std::size_t(kind)], skipped);
-    if (!options.Speak.empty())
-        SpeakCaptions(options, ini.get(), packed[KindSpoken], skipped);
 
+    // A settings file that does not exist yet is the program's own from the start: one
+    // holding the packed keys alone would leave every other key without its caption.
+    bool settingsStarted = false;
+    std::unique_ptr<TIniFile> ini;
+    if (options.Ini) {
+        settingsStarted = base.StartSettings(*options.Ini);
+        ini = std::make_unique<TIniFile>(options.Ini->string());
+    }
+    // Every module is made before the first is written, so a current module that cannot be
+    // read leaves everything as it was, without a settings file started here.
     std::vector<TModuleResult> modules;
-    for (int kind = 0; kind < 4; ++kind)
-        if (!packed[std::size_t(kind)].empty())
-            modules.push_back(WriteModule(options, kind, packed[std::size_t(kind)], ini.get()));
+    try {
+        if (!options.Speak.empty())
+            SpeakCaptions(options, ini.get(), packed[KindSpoken], skipped);
+        for (int kind = 0; kind < 4; ++kind)
+            if (!packed[std::size_t(kind)].empty())
+                modules.push_back(MakeModule(options, base, kind, packed[std::size_t(kind)], ini.get()));
+    } catch (...) {
+        if (settingsStarted)
+            fs::remove(*options.Ini, error);
+        throw;
+    }
+    if (!modules.empty()) {
+        fs::create_directories(options.OutDir, error);
+        if (!fs::is_directory(options.OutDir, error))
+            throw TInputError("cannot make output folder " + options.OutDir.string());
+    }
+    for (const TModuleResult& module : modules)
+        WriteOutputFile(module.Path, module.Image);
     if (ini)
         UpdateIni(*ini, options, packed);
 
     PrintSummary(packed, skipped, modules, ini.get());
-    if (ini)
+    if (ini && settingsStarted)
+        std::printf("Settings started as a copy of %s and updated: %s\n",
+                    (base.ProgramFolder() / "Kedoozle.ini").string().c_str(), ini->FileName().c_str());
+    else if (ini)
         std::printf("Settings updated: %s\n", ini->FileName().c_str());
+    else if (!modules.empty())
+        std::printf("Settings not changed (no --ini).\n");
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("Done in %.1f s.\n", seconds);
     return ExitOk;

@@ -22,9 +22,12 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <memory>
 #include <numbers>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -203,11 +206,61 @@ std::vector<std::string> SkippedLines(const std::string& out)
     return lines;
 }
 
+// Every resource of a module by type and name.
+std::map<std::string, std::vector<std::byte>> ModuleResources(const fs::path& path)
+{
+    std::map<std::string, std::vector<std::byte>> resources;
+    const TModuleHandle module = LoadLibraryA(path.string());
+    EXPECT_NE(module, 0u) << path;
+    for (const TResourceInfo& info : EnumResources(module))
+        resources[std::to_string(info.Type.Id) + info.Type.Name + "/" + info.Name] = { info.Data.begin(), info.Data.end() };
+    FreeLibrary(module);
+    return resources;
+}
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// The lines of each section of a settings file, without those naming a key's content, which a
+// pack changes for the keys it packs.
+std::map<std::string, std::vector<std::string>> SectionsWithoutContent(const fs::path& path)
+{
+    static const std::set<std::string> ContentKeys { "PictureFile", "PictureResType", "PatternFile", "PatternResType",
+                                                     "SoundFile", "KeySoundFile" };
+    std::map<std::string, std::vector<std::string>> sections;
+    std::istringstream in(ReadText(path));
+    std::string section, line;
+    while (std::getline(in, line)) {
+        if (line.starts_with('['))
+            section = line;
+        else if (!ContentKeys.contains(line.substr(0, line.find('='))))
+            sections[section].push_back(line);
+    }
+    return sections;
+}
+
 class KdmodulePack : public ::testing::Test {
 protected:
     fs::path Pack() const { return m_dir.Path() / "pack"; }
     fs::path Out() const { return m_dir.Path() / "out"; }
+    // A copy of the ready program folder's settings and built-in modules.
+    const fs::path& Program()
+    {
+        if (!fs::exists(m_program)) {
+            fs::create_directories(m_program);
+            for (const char* file : { "Kedoozle.ini", "Pictures.dll", "Patterns.dll", "Sounds.dll", "Keys.dll" })
+                fs::copy_file(fs::path(KD_BINARY_DIR) / "dist" / file, m_program / file);
+        }
+        return m_program;
+    }
+    // kdmodule pack for the program folder above; the tool of the build tree has none of its own.
+    TRun RunPack(QStringList arguments) { return RunTool(arguments << "--program" << Q(Program())); }
+
     TTempDir m_dir { "kdpack" };
+    fs::path m_program { m_dir.Path() / "program" };
 };
 
 TEST_F(KdmodulePack, PicturesComeUprightWithinTheLargestShownSizeAndTheSettingsUseThem)
@@ -238,7 +291,7 @@ TEST_F(KdmodulePack, PicturesComeUprightWithinTheLargestShownSizeAndTheSettingsU
     const fs::path iniPath = Out() / "Kedoozle.ini";
     WriteBytes(iniPath, "[Settings]\nPlayMode=3\n[Modules]\nSounds=Tones.dll\n[4]\nKeyName=Dog\nPictureFile=dog.bmp\n"
                         "Shape=7\n[Parent]\nNote=keep me\n");
-    const TRun run = RunTool({ "pack", Q(Pack()), Q(Out()), "--ini", Q(iniPath) });
+    const TRun run = RunPack({ "pack", Q(Pack()), Q(Out()), "--ini", Q(iniPath) });
     ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
     EXPECT_EQ(SkippedLines(run.Out), (std::vector<std::string> { "pictures/e.png", "pictures/giraffe.png" })) << run.Out;
     EXPECT_NE(run.Out.find("unknown key name \"giraffe\""), std::string::npos) << run.Out;
@@ -293,23 +346,87 @@ TEST_F(KdmodulePack, PicturesComeUprightWithinTheLargestShownSizeAndTheSettingsU
         EXPECT_EQ(Drawn(*pageUp).size(), QSize(400, 300));
     }
     FreeLibrary(module);
-    EXPECT_EQ(RunTool({ "check", Q(Out() / "Pictures.dll"), "--ini", Q(iniPath) }).Code, 1)
-        << "keys without a packed picture have none in a module of packed pictures alone";
+    // The settings name no pictures module: the keys not packed keep the program's own pictures.
+    const auto builtIn = ModuleResources(Program() / "Pictures.dll");
+    const auto first = ModuleResources(Out() / "Pictures.dll");
+    EXPECT_EQ(first.size(), builtIn.size());
+    EXPECT_EQ(first.at("10/PICTURE_3"), builtIn.at("10/PICTURE_3"));
 
-    // A second pack for one key keeps what the module named before holds for the others.
+    // A second pack for one key keeps what the module named now holds for the others.
     fs::remove_all(Pack());
     WriteBytes(Pack() / "pictures" / "c.png", Encode(alpha, "png"));
-    const TRun again = RunTool({ "pack", Q(Pack()), Q(Out()), "--ini", Q(iniPath) });
+    const TRun again = RunPack({ "pack", Q(Pack()), Q(Out()), "--ini", Q(iniPath) });
     ASSERT_EQ(again.Code, 0) << again.Err << again.Out;
-    const TModuleHandle merged = LoadLibraryA((Out() / "Pictures.dll").string());
-    std::set<std::string> names;
-    for (const TResourceInfo& info : EnumResources(merged))
-        names.insert(info.Name);
-    FreeLibrary(merged);
-    std::set<std::string> want { "PICTURE_1", "PICTURE_2", "PICTURE_3", "PICTURE_4" };
-    if (webp)
-        want.insert("PICTURE_75");
-    EXPECT_EQ(names, want);
+    const auto merged = ModuleResources(Out() / "Pictures.dll");
+    EXPECT_EQ(merged.size(), first.size());
+    for (const auto& [name, data] : first)
+        EXPECT_EQ(merged.at(name) == data, name != "10/PICTURE_3") << name;
+}
+
+// The keys a pack leaves alone keep every resource of the program's built-in modules and their
+// whole section of the settings file, whether the pack makes the settings file (before the
+// program's first start) or finds the program's first-start copy, whose bare module names lie
+// in the program's folder. Packing the same files again changes nothing.
+TEST_F(KdmodulePack, KeysNotPackedKeepTheBuiltInContentAndRepackingChangesNothing)
+{
+    WriteBytes(Pack() / "pictures" / "dog-d.jpg", Encode(Photo(400, 300), "jpeg"));
+    WriteBytes(Pack() / "patterns" / "e.png", Encode(Photo(40, 40), "png"));
+    WriteSound(Pack() / "sounds" / "b.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.0, 0.5, 0.5);
+    WriteSound(Pack() / "spoken" / "a.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 22050, 1, 0.0, 0.5, 0.5);
+    const std::map<std::string, std::string> packedKeys { { "Pictures.dll", "10/PICTURE_4" },
+                                                          { "Patterns.dll", "10/PATTERN_5" },
+                                                          { "Sounds.dll", "0WAVE/SOUND_2" },
+                                                          { "Keys.dll", "0WAVE/KEY_1" } };
+    const auto builtInSections = SectionsWithoutContent(Program() / "Kedoozle.ini");
+    const auto files = [](const fs::path& folder) {
+        std::map<std::string, std::string> contents;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            contents[entry.path().filename().string()] = ReadText(entry.path());
+        return contents;
+    };
+    std::vector<std::map<std::string, std::string>> results;
+    for (const bool firstStartCopy : { false, true }) {
+        const fs::path user = m_dir.Path() / (firstStartCopy ? "after" : "before") / "kedoozle";
+        const fs::path ini = user / "Kedoozle.ini";
+        if (firstStartCopy) {
+            fs::create_directories(user);
+            fs::copy_file(Program() / "Kedoozle.ini", ini);
+        }
+        const TRun run = RunPack({ "pack", Q(Pack()), Q(user), "--ini", Q(ini) });
+        ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
+        EXPECT_NE(run.Out.find("Skipped files: 0\n"), std::string::npos) << run.Out;
+        for (const auto& [module, packedName] : packedKeys) {
+            const auto builtIn = ModuleResources(Program() / module);
+            const auto packed = ModuleResources(user / module);
+            EXPECT_EQ(packed.size(), builtIn.size()) << module;
+            for (const auto& [name, data] : builtIn)
+                EXPECT_EQ(packed.contains(name) && packed.at(name) == data, name != packedName) << module << " " << name;
+        }
+        EXPECT_EQ(SectionsWithoutContent(ini), builtInSections) << "captions, shapes and every key not packed stay";
+        EXPECT_EQ(TIniFile(ini.string()).ReadInteger("4", "PictureResType", -1), 2);
+
+        const auto once = files(user);
+        const TRun again = RunPack({ "pack", Q(Pack()), Q(user), "--ini", Q(ini) });
+        ASSERT_EQ(again.Code, 0) << again.Err << again.Out;
+        EXPECT_TRUE(files(user) == once) << "the second pack of the same files changed something";
+        results.push_back(once);
+    }
+    EXPECT_TRUE(results[0] == results[1]) << "the settings file made by the pack is the program's own";
+
+    // A current module that is not one stops the pack before anything is written.
+    const fs::path user = m_dir.Path() / "after" / "kedoozle";
+    const auto before = files(user);
+    WriteBytes(user / "Sounds.dll", "not a module");
+    const TRun broken = RunPack({ "pack", Q(Pack()), Q(user), "--ini", Q(user / "Kedoozle.ini") });
+    EXPECT_EQ(broken.Code, 1);
+    EXPECT_NE(broken.Err.find("Sounds.dll is not a resource module"), std::string::npos) << broken.Err;
+    EXPECT_EQ(ReadText(user / "Pictures.dll"), before.at("Pictures.dll"));
+    EXPECT_EQ(ReadText(user / "Kedoozle.ini"), before.at("Kedoozle.ini"));
+    // The same before the first start, with a broken module dropped beside the settings to be.
+    const fs::path fresh = m_dir.Path() / "fresh" / "Kedoozle.ini";
+    WriteBytes(fresh.parent_path() / "Sounds.dll", "not a module");
+    EXPECT_EQ(RunPack({ "pack", Q(Pack()), Q(user), "--ini", Q(fresh) }).Code, 1);
+    EXPECT_FALSE(fs::exists(fresh)) << "a settings file started for a pack that failed stays behind";
 }
 
 TEST_F(KdmodulePack, PatternsAreSmallTilesAndSeamlessOnlyWhenAsked)
@@ -323,7 +440,7 @@ TEST_F(KdmodulePack, PatternsAreSmallTilesAndSeamlessOnlyWhenAsked)
         QStringList arguments { "pack", Q(Pack()), Q(Out()) };
         if (seamless)
             arguments << "--seamless";
-        const TRun run = RunTool(arguments);
+        const TRun run = RunPack(arguments);
         ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
         EXPECT_FALSE(fs::exists(Out() / "Pictures.dll")) << "no pictures, no module";
         EXPECT_EQ(RunTool({ "check", Q(Out() / "Patterns.dll") }).Code, 0);
@@ -354,7 +471,7 @@ TEST_F(KdmodulePack, SoundsBecomeShortEvenMonoWavesAndBadOnesAreSkipped)
     WriteBytes(sounds / "g.wav", "RIFF....WAVE but not really");
     WriteSound(Pack() / "spoken" / "A.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 22050, 1, 0.1, 0.6, 1.5);
 
-    const TRun run = RunTool({ "pack", Q(Pack()), Q(Out()) });
+    const TRun run = RunPack({ "pack", Q(Pack()), Q(Out()) });
     ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
     EXPECT_EQ(SkippedLines(run.Out), (std::vector<std::string> { "sounds/g.wav", "sounds/tab.wav" })) << run.Out;
     EXPECT_NE(run.Out.find("sounds/tab.wav: silent"), std::string::npos) << run.Out;
@@ -401,7 +518,7 @@ TEST_F(KdmodulePack, SpeakGivesEveryKeyItsOwnSpokenNameInEachLanguage)
     std::set<std::vector<std::byte>> all;
     for (const char* language : { "de", "fr" }) {
         const fs::path out = Out() / language;
-        const TRun run = RunTool({ "pack", Q(Pack()), Q(out), "--speak", language });
+        const TRun run = RunPack({ "pack", Q(Pack()), Q(out), "--speak", language });
         ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
         const TModuleHandle module = LoadLibraryA((out / "Keys.dll").string());
         ASSERT_NE(module, 0u);
@@ -418,7 +535,7 @@ TEST_F(KdmodulePack, SpeakGivesEveryKeyItsOwnSpokenNameInEachLanguage)
     }
     EXPECT_EQ(all.size(), 2u * 88 - 1) << "the two languages differ, the recording of B is the same in both";
 
-    const TRun unknown = RunTool({ "pack", Q(Pack()), Q(Out() / "xx"), "--speak", "zz" });
+    const TRun unknown = RunPack({ "pack", Q(Pack()), Q(Out() / "xx"), "--speak", "zz" });
     EXPECT_EQ(unknown.Code, 2);
     EXPECT_NE(unknown.Err.find("no voice"), std::string::npos) << unknown.Err;
     EXPECT_FALSE(fs::exists(Out() / "xx" / "Keys.dll"));
@@ -430,6 +547,13 @@ TEST_F(KdmodulePack, BadCommandLinesAndFoldersAreRefused)
     EXPECT_EQ(RunTool({ "pack", Q(Pack()), Q(Out()), "--speak" }).Code, 2);
     EXPECT_EQ(RunTool({ "pack", Q(Pack()), Q(Out()), "--bogus" }).Code, 2);
     EXPECT_EQ(RunTool({ "pack", Q(m_dir.Path() / "missing"), Q(Out()) }).Code, 1);
+    // The tool of the build tree finds no program folder of its own to keep the other keys from.
+    WriteBytes(Pack() / "pictures" / "a.png", Encode(Photo(20, 20), "png"));
+    const TRun homeless = RunTool({ "pack", Q(Pack()), Q(Out()) });
+    EXPECT_EQ(homeless.Code, 1);
+    EXPECT_NE(homeless.Err.find("--program FOLDER"), std::string::npos) << homeless.Err;
+    EXPECT_FALSE(fs::exists(Out() / "Pictures.dll"));
+    EXPECT_EQ(RunTool({ "pack", Q(Pack()), Q(Out()), "--program", Q(Pack()) }).Code, 1) << "no Kedoozle.ini there";
 }
 
 } // namespace

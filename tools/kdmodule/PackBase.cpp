@@ -1,0 +1,131 @@
+#include "tools/kdmodule/PackBase.h"
+
+#include "app/ProgramPaths.h"
+#include "base/IniFile.h"
+#include "tools/kdmodule/KdModule.h"
+
+#include <algorithm>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* SettingsFileTitle = "Kedoozle.ini";
+
+bool IsFile(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool IsProgramFolder(const fs::path& folder) { return IsFile(folder / SettingsFileTitle); }
+
+fs::path Canonical(const fs::path& path)
+{
+    std::error_code error;
+    const fs::path canonical = fs::weakly_canonical(fs::absolute(path), error);
+    return error ? fs::absolute(path) : canonical;
+}
+
+fs::path FindProgramFolder()
+{
+    std::error_code error;
+    const fs::path tool = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    std::vector<fs::path> candidates { tool.parent_path() };
+#ifdef KD_INSTALLED_PROGRAM_FOLDER
+    candidates.push_back(tool.parent_path() / KD_INSTALLED_PROGRAM_FOLDER);
+#endif
+    for (const fs::path& folder : candidates)
+        if (IsProgramFolder(folder))
+            return Canonical(folder);
+    return {};
+}
+
+TPEResourceId IdOf(int id, const std::string& name)
+{
+    return name.empty() ? TPEResourceId::Number(std::uint16_t(id)) : TPEResourceId::Text(name);
+}
+
+} // namespace
+
+TPackBase::TPackBase(const std::optional<fs::path>& programFolder)
+{
+    if (!programFolder) {
+        m_programFolder = FindProgramFolder();
+        return;
+    }
+    if (!IsProgramFolder(*programFolder))
+        throw TInputError(programFolder->string() + " is not the program's folder: it has no " + SettingsFileTitle);
+    m_programFolder = Canonical(*programFolder);
+}
+
+const fs::path& TPackBase::RequireProgramFolder(const std::string& failure) const
+{
+    if (m_programFolder.empty())
+        throw TInputError(failure + ": the program's folder was not found; name it with --program FOLDER "
+                          "(the folder of the program and its Kedoozle.ini)");
+    return m_programFolder;
+}
+
+bool TPackBase::StartSettings(const fs::path& settingsFile) const
+{
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(settingsFile, error)))
+        return false;
+    const fs::path folder = RequireProgramFolder("cannot start " + settingsFile.string() + " as the program's own");
+    // The program's own first-start copy, pointed at the folder found here.
+    SetProgramFolder(folder.string());
+    const bool made = SeedSettingsFile(settingsFile.string());
+    SetProgramFolder("");
+    if (!made)
+        throw TInputError("cannot make " + settingsFile.string() + " from " + (folder / SettingsFileTitle).string());
+    return true;
+}
+
+fs::path TPackBase::CurrentModule(const TIniFile* ini, const fs::path& outDir, const char* modulesKey,
+                                  const char* moduleFile) const
+{
+    std::string named;
+    if (ini) {
+        std::string name = ini->ReadString("Modules", modulesKey, "");
+        std::ranges::replace(name, '\\', '/');
+        if (!name.empty()) {
+            fs::path path(name);
+            if (!path.has_extension())
+                path += ".dll";
+            std::vector<fs::path> candidates { path };
+            if (path.is_relative()) {
+                candidates = { fs::absolute(fs::path(ini->FileName())).parent_path() / path };
+                if (!m_programFolder.empty())
+                    candidates.push_back(m_programFolder / path);
+            }
+            for (const fs::path& candidate : candidates)
+                if (IsFile(candidate))
+                    return candidate;
+            named = " (" + name + ", which [Modules] names, does not exist)";
+        }
+    } else if (IsFile(outDir / moduleFile)) {
+        return outDir / moduleFile;
+    }
+    const std::string failure = "cannot keep the content of the keys not packed" + named;
+    const fs::path builtIn = RequireProgramFolder(failure) / moduleFile;
+    if (!IsFile(builtIn))
+        throw TInputError(failure + ": " + builtIn.string() + " does not exist");
+    return builtIn;
+}
+
+std::vector<TPEResource> KeptResources(const fs::path& module, const std::set<std::string>& replaced)
+{
+    const TModuleHandle handle = OpenModule(module.string());
+    std::vector<TPEResource> kept;
+    for (const TResourceInfo& resource : EnumResources(handle)) {
+        if (resource.NameId == 0 && replaced.contains(resource.Name))
+            continue;
+        kept.push_back({ IdOf(resource.Type.Id, resource.Type.Name), IdOf(resource.NameId, resource.Name),
+                         resource.Language, std::vector<std::byte>(resource.Data.begin(), resource.Data.end()) });
+    }
+    FreeLibrary(handle);
+    return kept;
+}
