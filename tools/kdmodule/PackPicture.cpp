@@ -18,7 +18,7 @@
 namespace {
 
 constexpr const char* Unreadable = "this picture could not be read. Save it as JPEG or PNG and try again.";
-constexpr const char* Damaged = "this picture is damaged or cut short. Copy it again, or save it as JPEG, and try again.";
+constexpr const char* Damaged = "this picture is damaged or cut short. Copy it again from the phone or camera, and try again.";
 // A phone photo is a few megabytes; a file far larger is no picture to pack.
 constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
 // All frames of an animation together, at the size they are packed at.
