@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <mutex>
 #include <stdexcept>
 #include <unordered_set>
 
@@ -28,6 +29,21 @@ std::string TooLarge(QSize size)
 {
     return "this picture is too large (" + std::to_string(size.width()) + " x " + std::to_string(size.height())
         + " pixels). Save a smaller copy and try again.";
+}
+
+// The image readers' warnings about damaged files ("libpng error: Read Error") would only
+// puzzle a parent; the refusal says it plainly. Worse messages still get through.
+QtMessageHandler PreviousHandler = nullptr;
+
+void QuietReaders()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        PreviousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if ((type == QtCriticalMsg || type == QtFatalMsg) && PreviousHandler)
+                PreviousHandler(type, context, text);
+        });
+    });
 }
 
 QByteArray ReadWhole(const std::filesystem::path& path)
@@ -189,6 +205,7 @@ TPackedPicture EncodeAnimation(QImageReader& reader, int orientation, TPictureUs
 
 TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, bool seamless)
 {
+    QuietReaders();
     QByteArray bytes = ReadWhole(file);
     if (IsHeifFile(bytes))
         return Encode(Fit(DecodeHeif(bytes, PackMaxSourcePixels), use, seamless));
@@ -201,7 +218,8 @@ TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, b
         throw std::runtime_error(Unreadable);
     // a copy cut short still decodes, grey or empty below the cut
     const QByteArray kind = reader.format();
-    if ((kind == "jpeg" && !JpegComplete(bytes)) || (kind == "gif" && !GifComplete(bytes)))
+    if ((kind == "jpeg" && !JpegComplete(bytes)) || (kind == "gif" && !GifComplete(bytes))
+        || (kind == "png" && !PngComplete(bytes)))
         throw std::runtime_error(Damaged);
     const QSize claimed = reader.size();
     if (claimed.isValid() && (long long)claimed.width() * claimed.height() > PackMaxSourcePixels)

@@ -190,6 +190,17 @@ bool GifComplete(const QByteArray& file)
     return false;
 }
 
+bool PngComplete(const QByteArray& file)
+{
+    for (qsizetype at = 8; at + 12 <= file.size();) {
+        const qsizetype length = Big(file, at, 4);
+        if (file.mid(at + 4, 4) == "IEND")
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 bool IsAnimatedPng(const QByteArray& file)
 {
     if (!file.startsWith("\x89PNG\r\n\x1A\n"))

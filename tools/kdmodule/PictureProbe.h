@@ -17,10 +17,11 @@ QImage Oriented(const QImage& image, int orientation);
 // Whether the orientation swaps width and height.
 inline bool OrientationTurns(int orientation) { return orientation >= 5 && orientation <= 8; }
 
-// Whether a JPEG file holds its end-of-picture marker, or a GIF file its trailer; data after
-// it (a phone's motion-photo trailer) does not matter.
+// Whether a JPEG file holds its end-of-picture marker, a GIF file its trailer, a PNG file
+// its end chunk; data after it (a phone's motion-photo trailer) does not matter.
 bool JpegComplete(const QByteArray& file);
 bool GifComplete(const QByteArray& file);
+bool PngComplete(const QByteArray& file);
 
 // Whether a PNG file carries an animation control chunk with more than one frame.
 bool IsAnimatedPng(const QByteArray& file);

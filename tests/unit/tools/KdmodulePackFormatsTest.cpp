@@ -411,6 +411,7 @@ TEST_F(KdmodulePackFormats, PhotosOfEveryKindComeUprightAndDamagedOnesAreRefused
 
     const TRun run = RunKdmodule({ "pack", Q(Pack()), Q(Out()) });
     ASSERT_EQ(run.Code, 0) << run.Err << run.Out;
+    EXPECT_EQ(run.Err, "") << "the readers keep quiet";
     const std::map<std::string, std::string> skipped = Skipped(run.Out);
     std::set<std::string> refused;
     for (const auto& [file, reason] : skipped) {
