@@ -23,7 +23,7 @@ constexpr const char* Damaged = "this picture is damaged or cut short. Copy it a
 // A phone photo is a few megabytes; a file far larger is no picture to pack.
 constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
 // All frames of an animation together, at the size they are packed at.
-constexpr long long MaxAnimationPixels = 150LL * 1000 * 1000;
+constexpr long long MaxAnimationPixels = 40LL * 1000 * 1000;
 
 std::string TooLarge(QSize size)
 {
