@@ -22,7 +22,6 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
-#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
