@@ -6,3 +6,7 @@ target_link_libraries(KeyLatency PRIVATE ${X11_LIBRARIES} ${X11_XTest_LIB} ${X11
 add_executable(StartupTime ${CMAKE_CURRENT_SOURCE_DIR}/StartupTime.cpp)
 target_include_directories(StartupTime PRIVATE ${X11_INCLUDE_DIR})
 target_link_libraries(StartupTime PRIVATE ${X11_LIBRARIES})
+# The pack run starts the module tool on a folder of phone photos and voice memos it makes.
+target_link_libraries(PackBench PRIVATE kd_kdmodule)
+add_dependencies(PackBench kdmodule)
+target_compile_definitions(PackBench PRIVATE KD_KDMODULE_PATH="$<TARGET_FILE:kdmodule>")

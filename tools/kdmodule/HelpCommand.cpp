@@ -56,17 +56,21 @@ pack     Makes modules from a folder of everyday picture and sound files:
          of the module the settings file (--ini) names, of OUTDIR's module without
          --ini, and where that module does not exist, of the program's own.
          Each file is named after its key (see the names below), any extension:
-         a.jpg, 7.png, enter.ogg, space.flac, f5.wav, left.png. A label may go in
+         a.jpg, 7.heic, enter.m4a, space.flac, f5.wav, left.png. A label may go in
          front, joined by '-': dog-d.jpg is the key D, my-page-up.png is Page Up.
-         Pictures: whatever Qt reads (PNG, JPEG, WebP, GIF, BMP, TIFF ...) is turned
-         upright by its EXIF orientation, made no larger than Kedoozle ever shows it
-         (1152 pixels wide or 648 high), and stored as a JPEG (photos) or an 8-bit
-         GIF or bitmap (few colours; transparent parts stay transparent as GIF).
+         Pictures: JPEG, PNG, WebP, GIF, BMP, TIFF, and HEIC, HEIF or AVIF photos
+         are turned upright by their EXIF orientation, made no larger than Kedoozle
+         ever shows them (1152 pixels wide or 648 high), and stored as a JPEG
+         (photos) or an 8-bit GIF or bitmap (few colours; transparent parts stay
+         transparent as GIF). An animated GIF or WebP stays an animated GIF, every
+         frame scaled, its timing and loop count kept; of an animated PNG only the
+         first frame is kept, and the run says so.
          Patterns are made tiles of at most 64 x 64 pixels; --seamless mirrors the
          picture into a tile whose edges meet.
-         Sounds: WAV, FLAC, Ogg Vorbis or Opus, MP3 become 16-bit mono WAV at 22.05
-         or 44.1 kHz, silence at either end trimmed, loudness raised to full, and
-         cut at 5 seconds.
+         Sounds: phone voice memos (M4A/AAC, 3GP, AMR), Opus, Ogg Vorbis, MP3, FLAC,
+         WAV, and the sound of a video clip become 16-bit mono WAV at 22.05 or
+         44.1 kHz, silence at either end trimmed, loudness raised to full, and cut
+         at 5 seconds. A damaged or cut-off file is refused and says what to do.
          --speak LANG  every key without a spoken/ file says its caption in the
                   espeak-ng voice LANG (en, de, fr, es, ...; see espeak-ng --voices).
          --ini FILE  points [Modules] of FILE at the new modules and every packed key

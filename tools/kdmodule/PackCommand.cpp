@@ -158,6 +158,8 @@ void PackFolder(const TOptions& options, int kind, std::map<int, TPacked>& packe
                 item.Data = picture.Data;
                 item.TypeCode = picture.TypeCode;
                 item.Summary = PictureSummary(picture);
+                if (!picture.Note.empty())
+                    std::printf("%s: %s\n", shown.c_str(), picture.Note.c_str());
             } else {
                 TPackedSound sound = PackSound(file);
                 item.Data = std::move(sound.Wave);

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
-// Turns a picture file of any kind Qt's image readers open into a picture Kedoozle draws
-// well: EXIF orientation applied, scaled down (never up) to the largest size it is shown at,
-// then written as a baseline JPEG (photos), or as an 8-bit GIF or bitmap file (few colours,
-// and always GIF when some pixels are transparent, which stay transparent).
+// Turns a picture file (JPEG, PNG, WebP, GIF, BMP, TIFF and the rest Qt's image readers open,
+// and HEIC, HEIF and AVIF photos) into a picture Kedoozle draws well: turned upright as its
+// EXIF orientation or the photo's own turn says, scaled down (never up) to the largest size
+// it is shown at, then written as a baseline JPEG (photos), or as an 8-bit GIF or bitmap file
+// (few colours, and always GIF when some pixels are transparent, which stay transparent).
+// An animated GIF or WebP becomes an animated GIF, every frame scaled, with its timing and
+// loop count; of an animated PNG the first frame is kept, and the note says so.
 
 // A PictureType picture is shown at most at 30 % of the surface: on a 3840 x 2160 screen a
 // wide picture is at most 1152 pixels wide, a tall or square one at most 648 pixels high.
@@ -24,10 +27,12 @@ struct TPackedPicture {
     int TypeCode { 0 }; // 0 bitmap, 1 GIF, 2 JPEG
     int Width { 0 };
     int Height { 0 };
+    int Frames { 1 };
+    std::string Note; // what the user should know of an accepted file
 };
 
 enum class TPictureUse { Picture, Pattern };
 
-// Raises std::runtime_error with the reason when the file cannot be used ("not a picture",
-// "too large (W x H)", the reader's message for damaged data).
+// Raises std::runtime_error with the reason, in plain words that say what to do, when the
+// file cannot be used: not a picture, damaged or cut short, too large.
 TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, bool seamless);

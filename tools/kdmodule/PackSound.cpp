@@ -2,11 +2,18 @@
 
 #include "base/WaveWriter.h"
 
-#include <sndfile.h>
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,6 +25,12 @@ constexpr float SilenceRatio = 0.02f;   // quieter than 2 % of the loudest sampl
 constexpr double LeadIn = 0.02;         // seconds kept before the first sound
 constexpr double Tail = 0.08;           // and after the last
 constexpr double FadeOut = 0.03;        // at a cut, so it does not click
+constexpr double MaxReadSeconds = 60;   // of a long recording, enough to find five seconds of sound
+
+constexpr const char* NotASound = "this sound could not be read. Save it as MP3 or WAV and try again.";
+constexpr const char* UnknownKind = "this sound is of a kind that cannot be played here. Save it as MP3 or WAV and try again.";
+constexpr const char* Damaged = "this sound is damaged or cut short. Copy it again from the phone or recorder, or save it "
+                                "as MP3 or WAV, and try again.";
 
 // Resampled by linear interpolation over a box-filtered signal: enough for voices and
 // household noises, and no clicks.
@@ -50,6 +63,27 @@ std::vector<float> Resample(const std::vector<float>& in, int from, int to)
     return out;
 }
 
+// A WAVE or AIFF file states its length up front; a copy shorter than that was cut short,
+// though it still plays up to the cut.
+bool CutShort(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    unsigned char head[12] {};
+    if (!in.read(reinterpret_cast<char*>(head), sizeof head))
+        return false;
+    std::uint64_t stated = 0;
+    if (std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0)
+        stated = std::uint64_t(head[4]) | std::uint64_t(head[5]) << 8 | std::uint64_t(head[6]) << 16 | std::uint64_t(head[7]) << 24;
+    else if (std::memcmp(head, "FORM", 4) == 0 && std::memcmp(head + 8, "AIF", 3) == 0)
+        stated = std::uint64_t(head[4]) << 24 | std::uint64_t(head[5]) << 16 | std::uint64_t(head[6]) << 8 | std::uint64_t(head[7]);
+    else
+        return false;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    // a length of 0 or all ones is left by recorders that stream
+    return !error && stated != 0 && stated != 0xFFFFFFFFu && stated + 8 > size + 1;
+}
+
 } // namespace
 
 TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
@@ -60,7 +94,7 @@ TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
     for (const float s : samples)
         loudest = std::max(loudest, std::fabs(s));
     if (loudest < 1e-4f)
-        throw std::runtime_error("silent");
+        throw std::runtime_error("this sound is silent. Record it again, nearer the microphone, and try again.");
     const int rate = sampleRate >= 32000 ? 44100 : 22050;
 
     // trim: from a little before the first to a little after the last audible sample
@@ -95,29 +129,113 @@ TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
 
 TPackedSound PackSound(const std::filesystem::path& file)
 {
-    SF_INFO info {};
-    SNDFILE* raw = sf_open(file.c_str(), SFM_READ, &info);
-    if (!raw)
-        throw std::runtime_error(std::string("not a sound libsndfile reads (") + sf_strerror(nullptr) + ")");
-    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> sound(raw, sf_close);
-    if (info.channels <= 0 || info.samplerate <= 0)
-        throw std::runtime_error("no channels or sample rate");
-    if (info.channels > 16 || info.samplerate > 384000)
-        throw std::runtime_error("too large (" + std::to_string(info.channels) + " channels at " + std::to_string(info.samplerate)
-                                 + " Hz)");
-    // a long recording is read only as far as can end up in the sound, with room for silence
-    const sf_count_t wanted = std::min<sf_count_t>(info.frames > 0 ? info.frames : sf_count_t(600) * info.samplerate,
-                                                   sf_count_t(60) * info.samplerate);
-    std::vector<float> interleaved(std::size_t(wanted) * std::size_t(info.channels));
-    const sf_count_t got = sf_readf_float(sound.get(), interleaved.data(), wanted);
-    if (got <= 0)
-        throw std::runtime_error(std::string("no samples (") + sf_strerror(sound.get()) + ")");
-    std::vector<float> mono(static_cast<std::size_t>(got));
-    for (std::size_t i = 0; i < mono.size(); ++i) {
-        float sum = 0;
-        for (int c = 0; c < info.channels; ++c)
-            sum += interleaved[i * std::size_t(info.channels) + std::size_t(c)];
-        mono[i] = sum / float(info.channels);
+    // the libraries' own messages would only puzzle a parent; the refusals below say it plainly
+    av_log_set_level(AV_LOG_QUIET);
+    AVFormatContext* rawFormat = nullptr;
+    if (avformat_open_input(&rawFormat, file.c_str(), nullptr, nullptr) < 0)
+        throw std::runtime_error(NotASound);
+    const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> format(rawFormat, [](AVFormatContext* f) {
+        avformat_close_input(&f);
+    });
+    if (avformat_find_stream_info(format.get(), nullptr) < 0)
+        throw std::runtime_error(NotASound);
+    const AVCodec* codec = nullptr;
+    const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (index == AVERROR_STREAM_NOT_FOUND) {
+        if (av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) >= 0)
+            throw std::runtime_error("this video has no sound. Choose a clip with sound, or a recording, and try again.");
+        throw std::runtime_error(NotASound);
     }
-    return PackSamples(std::move(mono), info.samplerate);
+    if (index < 0 || !codec)
+        throw std::runtime_error(UnknownKind);
+    AVStream* stream = format->streams[index];
+    for (unsigned i = 0; i < format->nb_streams; ++i)
+        if (int(i) != index)
+            format->streams[i]->discard = AVDISCARD_ALL; // a clip's pictures are not even read
+    const std::unique_ptr<AVCodecContext, void (*)(AVCodecContext*)> decoder(avcodec_alloc_context3(codec),
+                                                                           [](AVCodecContext* c) { avcodec_free_context(&c); });
+    if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0
+        || avcodec_open2(decoder.get(), codec, nullptr) < 0)
+        throw std::runtime_error(UnknownKind);
+
+    const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
+    const std::unique_ptr<AVFrame, void (*)(AVFrame*)> frame(av_frame_alloc(), [](AVFrame* f) { av_frame_free(&f); });
+    std::unique_ptr<SwrContext, void (*)(SwrContext*)> mixer(nullptr, [](SwrContext* s) { swr_free(&s); });
+    std::vector<float> mono;
+    int rate = 0;
+    std::size_t limit = 0;
+    int packets = 0;
+    int failures = 0;
+    bool readError = false;
+
+    // Mixed down to one channel of floats at the recording's own rate; a long recording is
+    // read only as far as can end up in the sound, with room for silence.
+    const auto take = [&]() {
+        while (avcodec_receive_frame(decoder.get(), frame.get()) == 0) {
+            if (!mixer) {
+                rate = frame->sample_rate;
+                if (rate <= 0 || rate > 384000 || frame->ch_layout.nb_channels <= 0)
+                    throw std::runtime_error(UnknownKind);
+                AVChannelLayout in {};
+                if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+                    av_channel_layout_default(&in, frame->ch_layout.nb_channels);
+                else
+                    av_channel_layout_copy(&in, &frame->ch_layout);
+                AVChannelLayout out = AV_CHANNEL_LAYOUT_MONO;
+                SwrContext* raw = nullptr;
+                const int made = swr_alloc_set_opts2(&raw, &out, AV_SAMPLE_FMT_FLT, rate, &in, AVSampleFormat(frame->format),
+                                                     rate, 0, nullptr);
+                av_channel_layout_uninit(&in);
+                mixer.reset(raw);
+                if (made < 0 || swr_init(mixer.get()) < 0)
+                    throw std::runtime_error(UnknownKind);
+                limit = std::size_t(MaxReadSeconds * rate);
+            }
+            const std::size_t at = mono.size();
+            mono.resize(at + std::size_t(frame->nb_samples) + 64);
+            auto* target = reinterpret_cast<std::uint8_t*>(mono.data() + at);
+            const int got = swr_convert(mixer.get(), &target, frame->nb_samples + 64,
+                                        const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
+            mono.resize(at + std::size_t(std::max(got, 0)));
+            av_frame_unref(frame.get());
+        }
+    };
+    while (!limit || mono.size() < limit) {
+        const int read = av_read_frame(format.get(), packet.get());
+        if (read == AVERROR_EOF)
+            break;
+        if (read < 0) {
+            readError = true;
+            break;
+        }
+        if (packet->stream_index == index) {
+            ++packets;
+            if (avcodec_send_packet(decoder.get(), packet.get()) < 0)
+                ++failures;
+            take();
+        }
+        av_packet_unref(packet.get());
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    take();
+    if (mono.empty() || rate <= 0)
+        throw std::runtime_error(mono.empty() && packets > 0 ? Damaged : NotASound);
+    if (CutShort(file))
+        throw std::runtime_error(Damaged);
+    // A few bad packets are skipped over as a player would; many, or a file that ends well
+    // before the length its header states, is a damaged or cut-off copy.
+    const double decoded = double(mono.size()) / rate;
+    if (failures > std::max(2, packets / 50) || (readError && decoded < MaxReadSeconds))
+        throw std::runtime_error(Damaged);
+    double stated = 0;
+    if (stream->duration > 0 && stream->duration != AV_NOPTS_VALUE)
+        stated = double(stream->duration) * av_q2d(stream->time_base);
+    else if (format->duration > 0)
+        stated = double(format->duration) / AV_TIME_BASE;
+    if (format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE && stated > 0
+        && decoded < 0.9 * std::min(stated, MaxReadSeconds) - 0.1)
+        throw std::runtime_error(Damaged);
+    if (mono.size() > limit)
+        mono.resize(limit);
+    return PackSamples(std::move(mono), rate);
 }

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-// Turns a recording (WAV, FLAC, Ogg Vorbis or Opus, MP3, or anything else libsndfile reads)
-// into a short, even sound for a key: mono, 16-bit PCM WAVE at 22050 Hz (or 44100 Hz when
+// Turns a recording (a phone's voice memo in M4A/AAC, 3GP or AMR, Opus, Vorbis, MP3, FLAC,
+// WAV, or the sound track of a short video clip) into a short, even sound for a key: mono, 16-bit PCM WAVE at 22050 Hz (or 44100 Hz when
 // the recording has that much detail), the silence before and after trimmed, the loudest
 // sample raised or lowered to just below full scale, and at most five seconds long.
 
@@ -18,7 +18,8 @@ struct TPackedSound {
     double Seconds { 0 };
 };
 
-// Raises std::runtime_error with the reason when the file cannot be used.
+// Raises std::runtime_error with the reason, in plain words that say what to do, when the
+// file cannot be used: not a sound, damaged or cut short, without sound, silent.
 TPackedSound PackSound(const std::filesystem::path& file);
 
 // The same for samples already in memory (mono, -1..1, at `sampleRate`).
