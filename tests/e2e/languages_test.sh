@@ -8,8 +8,9 @@ source "$(dirname "$0")/lib.sh"
 
 start_x 1024x768
 dist=$(copy_program)
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=de_DE.UTF-8
+# The test's own tools read the German titles in UTF-8; the program gets the locale under test.
+unset LC_MESSAGES LANGUAGE
+export LC_ALL=C.UTF-8
 
 # crop_window WINDOW SHOT OUT: the window with its frame, cut out of a screenshot.
 crop_window() {
@@ -18,8 +19,14 @@ crop_window() {
   [ -n "$h" ] || fail "no frame known for window $1"
   convert "$2" -crop "${w}x$h+$l+$t" +repage "$3"
 }
-# about_window TITLE: the id of the shown About window of that title, or nothing.
-about_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
+# about_window TITLE: the id of the shown window of that title (in UTF-8, as the window tells
+# the window manager), or nothing.
+about_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name 'Kedoozle$' 2>/dev/null); do
+    [ "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ] && echo "$id"
+  done | tail -1
+}
 about_up() { ABOUT=$(about_window "$1"); [ -n "$ABOUT" ] && [ -n "$(outer_geometry "$ABOUT")" ]; }
 about_gone() { [ -z "$(about_window "$1")" ]; }
 # Centred with its frame: the window manager has framed it and the program placed it.
@@ -39,7 +46,7 @@ close_about() {
   wait_for 5 about_gone "$1" || fail "a click outside did not close \"$1\""
 }
 
-start_program "$dist"
+LC_ALL="" LANG=de_DE.UTF-8 start_program "$dist"
 open_exit_dialog
 wait_for_lit_button "$EXIT_DIALOG" no || fail "the exit question did not light No"
 screenshot "$E2E_TMP/exit.png"
@@ -57,8 +64,7 @@ program_exit_status 10 >"$E2E_TMP/status"
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "Ja did not end play ($(cat "$E2E_TMP/status"))"
 
 # The first of the languages asked for that the program has.
-export LANGUAGE=fr:de
-start_program "$dist"
+LC_ALL="" LANG=de_DE.UTF-8 LANGUAGE=fr:de start_program "$dist"
 open_about "À propos de Kedoozle"
 close_about "À propos de Kedoozle"
 leave_through_yes
