@@ -1,3 +1,4 @@
+#include "app/Languages.h"
 #include "app/MainForm.h"
 #include "base/StringTable.h"
 #include "paint/ColorData.h"
@@ -103,6 +104,8 @@ int main(int argc, char** argv)
     // The desktop knows the program's windows by the name of its menu entry: a Wayland
     // compositor remembers a parent's permission to hold its shortcuts back under it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kedoozle.Kedoozle"));
+    // Every text from here on is in the desktop's language.
+    UseDesktopLanguage();
 
     // One program per user and display: a second start brings the first to the front before
     // it takes the keyboard, and ends. A first that does not answer is stopped or hung: the

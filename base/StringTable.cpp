@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <unordered_map>
 
+// lupdate finds the texts to translate by this name; the base layer has no toolkit, so the
+// marker is its own and leaves the text as it is.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 struct TEntry {
@@ -12,87 +16,104 @@ struct TEntry {
 };
 
 constexpr TEntry Entries[] = {
-    { Str::GIFImage, "GIF Image" },
-    { Str::JPEGError, "JPEG error #%d" },
-    { Str::JPEGImageFile, "JPEG Image File" },
-    { Str::FileTrace, "File: %s\rMode: %-15s CDir: %s\rKey:  %-15s Path: %s" },
-    { Str::ResTrace, "Res:  %s\rMode: %-15s CDir: %s\rKey:  %-15s Path: %s" },
-    { Str::ExitQuestion, "Do you wish to Exit Kedoozle?" },
+    { Str::GIFImage, QT_TRANSLATE_NOOP("StringTable", "GIF Image") },
+    { Str::JPEGError, QT_TRANSLATE_NOOP("StringTable", "JPEG error #%d") },
+    { Str::JPEGImageFile, QT_TRANSLATE_NOOP("StringTable", "JPEG Image File") },
+    { Str::FileTrace, QT_TRANSLATE_NOOP("StringTable", "File: %s\rMode: %-15s CDir: %s\rKey:  %-15s Path: %s") },
+    { Str::ResTrace, QT_TRANSLATE_NOOP("StringTable", "Res:  %s\rMode: %-15s CDir: %s\rKey:  %-15s Path: %s") },
+    { Str::ExitQuestion, QT_TRANSLATE_NOOP("StringTable", "Do you wish to Exit Kedoozle?") },
     { Str::SupportEmail, "support@kedoozle.org" },
-    { Str::Close, "Close" },
-    { Str::Yes, "Yes" },
-    { Str::No, "No" },
-    { Str::AboutCaption, "About Kedoozle" },
-    { Str::CopyrightTab, "Copyright Information" },
-    { Str::LicenseTab, "License Agreement" },
-    { Str::Version, " Version 2.0" },
-    { Str::Copyright, "Copyright \xA9 2026 The Kedoozle developers" },
-    { Str::AllRights, "All rights reserved." },
-    { Str::TechSupport, "For technical support, send email to:" },
-    { Str::InvalidBitmap, "Bitmap image is not valid" },
-    { Str::InvalidIcon, "Icon image is not valid" },
-    { Str::InvalidMetafile, "Metafile is not valid" },
-    { Str::UnknownExtension, "Unknown picture file extension (.%s)" },
-    { Str::ResNotFound, "Resource %s not found" },
-    { Str::FOpenError, "Cannot open file %s" },
-    { Str::AssignError, "Cannot assign a %s to a %s" },
-    { Str::IniWriteError, "Unable to write to %s" },
-    { Str::OutOfMemory, "Out of memory" },
-    { Str::UnknownTypeCode, "Unknown picture type code %d" },
-    { Str::EmptyPicture, "Picture %s is empty" },
-    { Str::TabIndexError, "Tab index out of bounds" },
-    { Str::ListIndexError, "List index out of bounds (%d)" },
-    { Str::KeysOpenOnDesktop, "Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. "
-                              "Super, Alt+Tab and the desktop's other shortcuts still work." },
-    { Str::KeysRefusedByDesktop, "Keys are not locked: the desktop has not allowed Kedoozle to hold back its "
-                                 "shortcuts; Super, Alt+Tab and others still work. To allow it for good: GNOME "
-                                 "Settings, Apps, Kedoozle, turn on Inhibit system keyboard shortcuts; or choose "
-                                 "Allow if the desktop asks again when Kedoozle gets the keyboard back." },
-    { Str::KeysLostToDesktop, "Keys are not locked any more: the desktop took its shortcuts back. Super, "
-                              "Alt+Tab and the desktop's other shortcuts work again." },
-    { Str::KeysLockedAgain, "Keys are locked again." },
-    { Str::KeysUnknownOnXWayland, "Keys may not be locked: Kedoozle runs on XWayland here, where the desktop "
-                                  "decides whether its own shortcuts, such as Super and Alt+Tab, still work." },
-    { Str::KeysWithOtherWindow, "Keys are not locked while another window has the keyboard: Super, Alt+Tab and "
-                                "the desktop's other shortcuts work. Click Kedoozle to lock them again." },
-    { Str::HintClassicType, "Click here to change to ClassicType play mode." },
-    { Str::HintPatternType, "Click here to change to PatternType play mode." },
-    { Str::HintShapeType, "Click here to change to ShapeType play mode." },
-    { Str::HintPictureType, "Click here to change to PictureType play mode." },
-    { Str::HintKeyType, "Click here to change to KeyType play mode." },
-    { Str::HintSoundOn, "Sound is On.\rClick here to\rturn sound off." },
-    { Str::HintSoundOff, "Sound is Off.\rClick here to\rturn sound on." },
-    { Str::HintLogo, "Click here to see more information about Kedoozle." },
-    { Str::HintExit, "Click here to\rExit Kedoozle." },
+    { Str::Close, QT_TRANSLATE_NOOP("StringTable", "Close") },
+    { Str::Yes, QT_TRANSLATE_NOOP("StringTable", "Yes") },
+    { Str::No, QT_TRANSLATE_NOOP("StringTable", "No") },
+    { Str::AboutCaption, QT_TRANSLATE_NOOP("StringTable", "About Kedoozle") },
+    { Str::CopyrightTab, QT_TRANSLATE_NOOP("StringTable", "Copyright Information") },
+    { Str::LicenseTab, QT_TRANSLATE_NOOP("StringTable", "License Agreement") },
+    { Str::Version, QT_TRANSLATE_NOOP("StringTable", " Version 2.0") },
+    { Str::Copyright, QT_TRANSLATE_NOOP("StringTable", "Copyright © 2026 The Kedoozle developers") },
+    { Str::AllRights, QT_TRANSLATE_NOOP("StringTable", "All rights reserved.") },
+    { Str::TechSupport, QT_TRANSLATE_NOOP("StringTable", "For technical support, send email to:") },
+    { Str::InvalidBitmap, QT_TRANSLATE_NOOP("StringTable", "Bitmap image is not valid") },
+    { Str::InvalidIcon, QT_TRANSLATE_NOOP("StringTable", "Icon image is not valid") },
+    { Str::InvalidMetafile, QT_TRANSLATE_NOOP("StringTable", "Metafile is not valid") },
+    { Str::UnknownExtension, QT_TRANSLATE_NOOP("StringTable", "Unknown picture file extension (.%s)") },
+    { Str::ResNotFound, QT_TRANSLATE_NOOP("StringTable", "Resource %s not found") },
+    { Str::FOpenError, QT_TRANSLATE_NOOP("StringTable", "Cannot open file %s") },
+    { Str::AssignError, QT_TRANSLATE_NOOP("StringTable", "Cannot assign a %s to a %s") },
+    { Str::IniWriteError, QT_TRANSLATE_NOOP("StringTable", "Unable to write to %s") },
+    { Str::OutOfMemory, QT_TRANSLATE_NOOP("StringTable", "Out of memory") },
+    { Str::UnknownTypeCode, QT_TRANSLATE_NOOP("StringTable", "Unknown picture type code %d") },
+    { Str::EmptyPicture, QT_TRANSLATE_NOOP("StringTable", "Picture %s is empty") },
+    { Str::TabIndexError, QT_TRANSLATE_NOOP("StringTable", "Tab index out of bounds") },
+    { Str::ListIndexError, QT_TRANSLATE_NOOP("StringTable", "List index out of bounds (%d)") },
+    { Str::KeysOpenOnDesktop,
+      QT_TRANSLATE_NOOP("StringTable", "Keys are not locked: this desktop does not let Kedoozle hold back its "
+                                       "shortcuts. Super, Alt+Tab and the desktop's other shortcuts still work.") },
+    { Str::KeysRefusedByDesktop,
+      QT_TRANSLATE_NOOP("StringTable", "Keys are not locked: the desktop has not allowed Kedoozle to hold back its "
+                                       "shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit "
+                                       "system keyboard shortcuts.") },
+    { Str::KeysLostToDesktop,
+      QT_TRANSLATE_NOOP("StringTable", "Keys are not locked any more: the desktop took its shortcuts back. Super, "
+                                       "Alt+Tab and the desktop's other shortcuts work again.") },
+    { Str::KeysLockedAgain, QT_TRANSLATE_NOOP("StringTable", "Keys are locked again.") },
+    { Str::KeysUnknownOnXWayland,
+      QT_TRANSLATE_NOOP("StringTable", "Keys may not be locked: Kedoozle runs on XWayland here, where the desktop "
+                                       "decides whether its own shortcuts, such as Super and Alt+Tab, still work.") },
+    { Str::KeysWithOtherWindow,
+      QT_TRANSLATE_NOOP("StringTable", "Keys are not locked while another window has the keyboard: Super, Alt+Tab "
+                                       "and the desktop's other shortcuts work. Click Kedoozle to lock them again.") },
+    { Str::HintClassicType, QT_TRANSLATE_NOOP("StringTable", "Click here to change to ClassicType play mode.") },
+    { Str::HintPatternType, QT_TRANSLATE_NOOP("StringTable", "Click here to change to PatternType play mode.") },
+    { Str::HintShapeType, QT_TRANSLATE_NOOP("StringTable", "Click here to change to ShapeType play mode.") },
+    { Str::HintPictureType, QT_TRANSLATE_NOOP("StringTable", "Click here to change to PictureType play mode.") },
+    { Str::HintKeyType, QT_TRANSLATE_NOOP("StringTable", "Click here to change to KeyType play mode.") },
+    { Str::HintSoundOn, QT_TRANSLATE_NOOP("StringTable", "Sound is On.\rClick here to\rturn sound off.") },
+    { Str::HintSoundOff, QT_TRANSLATE_NOOP("StringTable", "Sound is Off.\rClick here to\rturn sound on.") },
+    { Str::HintLogo, QT_TRANSLATE_NOOP("StringTable", "Click here to see more information about Kedoozle.") },
+    { Str::HintExit, QT_TRANSLATE_NOOP("StringTable", "Click here to\rExit Kedoozle.") },
     { Str::AppTitle, "Kedoozle" },
-    { Str::SplashMessage, "Hello, little one! Let's play!" },
-    { Str::KeysNotLocked, "keys are not locked" },
-    { Str::GIFInvalidSignature, "Invalid GIF signature" },
-    { Str::GIFPrematureEnd, "Premature end of data" },
-    { Str::GIFUnknownExtension, "Unknown extension type" },
-    { Str::GIFInvalidIntroducer, "Invalid extension introducer" },
-    { Str::GIFExtensionMismatch, "Internal error: Extension Instance does not match Extension Label" },
-    { Str::GIFAppExtBlockSize, "Unsupported Application Extension block size" },
-    { Str::GIFInvalidData, "Invalid GIF data" },
-    { Str::GIFCircularTable, "Circular decoder table entry" },
-    { Str::GIFAllocFailed, "Failed to allocate memory for GIF DIB" },
-    { Str::GIFImageEmpty, "Image is empty" },
-    { Str::GIFColorTableEmpty, "Color table is empty" },
-    { Str::GIFNoColorTable, "No global or local color table defined" },
-    { Str::GIFUnknownBlock, "Unknown GIF block type" },
-    { Str::GIFExceedsScreen, "Image exceeds Logical Screen size" },
-    { Str::GIFBitBufferUnderrun, "Decoder bit buffer under-run" },
-    { Str::GIFInvalidTrailer, "Invalid Image trailer" },
-    { Str::GIFInvalidColorIndex, "Invalid color index" },
+    { Str::SplashMessage, QT_TRANSLATE_NOOP("StringTable", "Hello, little one! Let's play!") },
+    { Str::KeysNotLocked, QT_TRANSLATE_NOOP("StringTable", "keys are not locked") },
+    { Str::GIFInvalidSignature, QT_TRANSLATE_NOOP("StringTable", "Invalid GIF signature") },
+    { Str::GIFPrematureEnd, QT_TRANSLATE_NOOP("StringTable", "Premature end of data") },
+    { Str::GIFUnknownExtension, QT_TRANSLATE_NOOP("StringTable", "Unknown extension type") },
+    { Str::GIFInvalidIntroducer, QT_TRANSLATE_NOOP("StringTable", "Invalid extension introducer") },
+    { Str::GIFExtensionMismatch, QT_TRANSLATE_NOOP("StringTable", "Internal error: Extension Instance does not match Extension Label") },
+    { Str::GIFAppExtBlockSize, QT_TRANSLATE_NOOP("StringTable", "Unsupported Application Extension block size") },
+    { Str::GIFInvalidData, QT_TRANSLATE_NOOP("StringTable", "Invalid GIF data") },
+    { Str::GIFCircularTable, QT_TRANSLATE_NOOP("StringTable", "Circular decoder table entry") },
+    { Str::GIFAllocFailed, QT_TRANSLATE_NOOP("StringTable", "Failed to allocate memory for GIF DIB") },
+    { Str::GIFImageEmpty, QT_TRANSLATE_NOOP("StringTable", "Image is empty") },
+    { Str::GIFColorTableEmpty, QT_TRANSLATE_NOOP("StringTable", "Color table is empty") },
+    { Str::GIFNoColorTable, QT_TRANSLATE_NOOP("StringTable", "No global or local color table defined") },
+    { Str::GIFUnknownBlock, QT_TRANSLATE_NOOP("StringTable", "Unknown GIF block type") },
+    { Str::GIFExceedsScreen, QT_TRANSLATE_NOOP("StringTable", "Image exceeds Logical Screen size") },
+    { Str::GIFBitBufferUnderrun, QT_TRANSLATE_NOOP("StringTable", "Decoder bit buffer under-run") },
+    { Str::GIFInvalidTrailer, QT_TRANSLATE_NOOP("StringTable", "Invalid Image trailer") },
+    { Str::GIFInvalidColorIndex, QT_TRANSLATE_NOOP("StringTable", "Invalid color index") },
 };
 
 } // namespace
 
+namespace {
+
+TStringTranslator& Translator()
+{
+    static TStringTranslator translator = nullptr;
+    return translator;
+}
+
+} // namespace
+
+void SetStringTranslator(TStringTranslator translator) { Translator() = translator; }
+
 std::string LoadStr(int id)
 {
     for (const TEntry& entry : Entries) {
-        if (entry.Id == id)
-            return entry.Text;
+        if (entry.Id != id)
+            continue;
+        return Translator() ? Translator()(entry.Text) : std::string(entry.Text);
     }
     return {};
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 // Every user-visible text of the program, keyed by its string-table number. In these texts a
-// carriage return (\r) starts a new line.
+// carriage return (\r) starts a new line. The texts are UTF-8.
 namespace Str {
 constexpr int GIFImage = 65187;
 constexpr int JPEGError = 65195;
@@ -75,8 +75,14 @@ constexpr int GIFInvalidTrailer = 65135;
 constexpr int GIFInvalidColorIndex = 65136;
 } // namespace Str
 
-// The text of string-table entry `id`; an unknown id gives an empty text.
+// The text of string-table entry `id`, in the user's language when a translator is set; an
+// unknown id gives an empty text.
 std::string LoadStr(int id);
+
+// Turns an English text of the table into the user's language (UTF-8); a text it does not
+// know comes back as it is. None is set in the tools: they speak English.
+using TStringTranslator = std::string (*)(const char* english);
+void SetStringTranslator(TStringTranslator translator);
 
 // printf-style formatting into a std::string (%s, %d, %-15s, ...).
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

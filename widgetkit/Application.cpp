@@ -1,5 +1,7 @@
 #include "widgetkit/Application.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <exception>
@@ -45,6 +47,7 @@ void ShowException(const std::string& message)
     QString text = QString::fromStdString(message);
     text.replace(QChar('\r'), QChar('\n'));
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(AppTitle()), text, QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("TApplication", "OK"));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
@@ -57,7 +60,7 @@ bool HandleExceptions(const std::function<void()>& step)
     } catch (const std::exception& error) {
         ShowException(error.what());
     } catch (...) {
-        ShowException("Unknown error");
+        ShowException(QCoreApplication::translate("TApplication", "Unknown error").toStdString());
     }
     return false;
 }

@@ -16,6 +16,7 @@
 #include "widgetkit/LxLabel.h"
 #include "windows/DialogGuard.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -31,12 +32,21 @@ namespace {
 // The maker's web address, shown large at the foot of the window.
 constexpr const char* WebAddress = "www.kedoozle.org";
 
-// The legal notice under the pages, three centred lines.
+// The legal notice under the pages, three centred lines; each language breaks it into its
+// own three lines.
 const std::vector<std::string> WarningLines {
-    "Warning: this program is protected by copyright law and international treaties.",
-    "Reproduction or distribution of this program, or of any part of it, that its licence",
-    "agreement does not allow may result in severe civil and criminal penalties.",
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "Warning: this program is protected by copyright law and international treaties."),
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "Reproduction or distribution of this program, or of any part of it, that its licence"),
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "agreement does not allow may result in severe civil and criminal penalties."),
 };
+
+std::vector<std::string> Translated(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> translated;
+    for (const std::string& line : lines)
+        translated.push_back(QCoreApplication::translate("TFrmAboutBox", line.c_str()).toStdString());
+    return translated;
+}
 
 QImage ProgramJpeg(const std::string& name)
 {
@@ -144,7 +154,7 @@ void TFrmAboutBox::CreateLayout()
     m_edtWarning->SetAlignment(TAlignment::taCenter);
     m_edtWarning->SetFont(ArialFont(-11));
     m_edtWarning->SetColor(clSilver);
-    m_edtWarning->SetLines(WarningLines);
+    m_edtWarning->SetLines(Translated(WarningLines));
 
     m_image2 = new TImage(this);
     m_image2->setGeometry(4, 305, 123, 38);

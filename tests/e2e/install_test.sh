@@ -2,8 +2,8 @@
 # An installed copy: `cmake --install` into a prefix that is then made read-only, started through
 # bin/kedoozle from elsewhere. It plays with the default content, keeps its settings in the
 # user's configuration folder (made from the program folder's file on the first start, read
-# back on the second), finds a module dropped into that folder by its bare name, and writes
-# nothing into the prefix. The installed menu entry and metainfo pass their validators.
+# back on the second), finds a module dropped into that folder by its bare name and its
+# languages in share/kedoozle/translations, and writes nothing into the prefix. The installed menu entry and metainfo pass their validators.
 source "$(dirname "$0")/lib.sh"
 
 prefix=$E2E_TMP/prefix
@@ -19,6 +19,9 @@ done
 for size in 16 22 24 32 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x$size/apps/org.kedoozle.Kedoozle.png
   [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x$size" ] || fail "no ${size}px icon"
+done
+for language in de es fr it nl pl pt_BR tr; do
+  [ -f "$prefix/share/kedoozle/translations/kedoozle_$language.qm" ] || fail "no $language translation installed"
 done
 desktop-file-validate "$prefix/share/applications/org.kedoozle.Kedoozle.desktop" || fail "the menu entry does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.kedoozle.Kedoozle.metainfo.xml" >"$E2E_TMP/appstream.log" 2>&1 ||
@@ -51,7 +54,13 @@ exit_installed() {
 }
 
 start_x 1024x768
-start_installed
+# The installed program finds its languages beside its other shared files.
+LANGUAGE=de start_installed
+xdotool mousemove 552 734 click 1
+wait_for_window "Über Kedoozle" 10 || fail "the installed program's About window is not German"
+xdotool mousemove 40 40 click 1
+about_gone() { ! window_shown "Über Kedoozle"; }
+wait_for 5 about_gone || fail "the About window did not close"
 [ -f "$user/Kedoozle.ini" ] || fail "the first start made no settings file in $user"
 cmp -s "$user/Kedoozle.ini" "$program/Kedoozle.ini" || fail "the user's settings are not a copy of the program's"
 

@@ -2,6 +2,9 @@
 # a private copy of the program folder, and cleans up its own processes by PID.
 set -euo pipefail
 
+# The tests look for the program's English window titles, whatever the desktop's language
+# (languages_test.sh sets its own).
+export LANGUAGE=en
 E2E_TMP=$(mktemp -d /tmp/kedoozle-e2e.XXXXXX)
 E2E_PIDS=()
 KD_PID=""

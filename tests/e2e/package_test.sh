@@ -36,6 +36,7 @@ for f in applications/org.kedoozle.Kedoozle.desktop metainfo/org.kedoozle.Kedooz
          man/man6/kedoozle.6.gz man/man1/kdmodule.1.gz doc/kedoozle/copyright doc/kedoozle/changelog.gz; do
   expect -rw-r--r-- "/usr/share/$f$"
 done
+for language in de es fr it nl pl pt_BR tr; do expect -rw-r--r-- "/usr/share/kedoozle/translations/kedoozle_$language.qm$"; done
 ! grep -q '/usr/local\|/build/\|/tmp/' "$E2E_TMP/contents" || fail "build paths in the package"
 
 # What the desktop reads from the package passes its validators.
