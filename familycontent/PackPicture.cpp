@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PackPicture.h"
+#include "familycontent/PackPicture.h"
 
 #include "tools/contentgen/ImageFiles.h"
 
