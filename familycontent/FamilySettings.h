@@ -84,6 +84,14 @@ public:
     void SetMousePlay(bool on) { SetBoolSetting("MousePlay", on); }
     int EraseLimit() const { return IntSetting("EraseLimit", 25); }
     void SetEraseLimit(int limit) { SetIntSetting("EraseLimit", limit); }
+    // The parent's limits on play (the program reads them in app/PlaySettings): whether the
+    // child may change sound and mode during play, and the play time in minutes (0: none).
+    bool ChildMayChangeSound() const { return BoolSetting("ChildMayChangeSound", true); }
+    void SetChildMayChangeSound(bool may) { SetBoolSetting("ChildMayChangeSound", may); }
+    bool ChildMayChangeMode() const { return BoolSetting("ChildMayChangeMode", true); }
+    void SetChildMayChangeMode(bool may) { SetBoolSetting("ChildMayChangeMode", may); }
+    int PlayTimeLimit() const { return IntSetting("PlayTimeLimit", 0); }
+    void SetPlayTimeLimit(int minutes) { SetIntSetting("PlayTimeLimit", minutes); }
 
     // Entry 1..88 (raises std::out_of_range otherwise).
     const TFamilyKey& Key(int entry) const;

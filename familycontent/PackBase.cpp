@@ -68,9 +68,10 @@ bool TPackBase::StartSettings(const fs::path& settingsFile) const
         return false;
     const fs::path folder = RequireProgramFolder("cannot start " + settingsFile.string() + " as the program's own");
     // The program's own first-start copy, pointed at the folder found here.
+    const std::string previous = ProgramFolderSet();
     SetProgramFolder(folder.string());
     const bool made = SeedSettingsFile(settingsFile.string());
-    SetProgramFolder("");
+    SetProgramFolder(previous);
     if (!made)
         throw TContentError("cannot make " + settingsFile.string() + " from " + (folder / SettingsFileTitle).string());
     return true;

@@ -1,5 +1,6 @@
 // The settings window's model on a copy of the ready program folder: what a parent changes
 // reaches the user's files whole or not at all, and nothing else moves.
+#include "app/ProgramPaths.h"
 #include "familycontent/ContentError.h"
 #include "familycontent/FamilySettings.h"
 #include "familycontent/PackSound.h"
@@ -123,6 +124,22 @@ TEST_F(FamilySettings, AssignedContentIsSavedAndEverythingElseStaysAsItWas)
     EXPECT_NE(ini.find("\nPictures=Pictures.dll\r\n"), std::string::npos);
     EXPECT_TRUE(fs::exists(m_config / "Pictures.dll"));
     EXPECT_FALSE(fs::exists(m_config / "Patterns.dll")) << "a kind nobody changed keeps its module";
+}
+
+TEST_F(FamilySettings, APortableProgramKeepsItsOwnModulesBesideTheFamilys)
+{
+    SetProgramFolder(m_program.string());
+    const TFamilyPaths paths = TFamilySettings::PathsForThisUser();
+    SetProgramFolder("");
+    EXPECT_EQ(paths.SettingsFile, m_program / "Kedoozle.ini");
+    const std::string builtIn = ReadAll(m_program / "Pictures.dll");
+    TFamilySettings settings(paths);
+    settings.Load();
+    settings.AssignFile(KeyD, KindPictures, Photo());
+    settings.Save();
+    EXPECT_EQ(ReadAll(m_program / "Pictures.dll"), builtIn);
+    EXPECT_NE(ReadAll(m_program / "Kedoozle.ini").find("\nPictures=MyPictures.dll\r\n"), std::string::npos);
+    EXPECT_EQ(settings.Key(KeyD).Parts[KindPictures].Origin, TContentOrigin::Family);
 }
 
 TEST_F(FamilySettings, RestoringOneKeyOrAllGivesBackTheProgramsOwnContent)
