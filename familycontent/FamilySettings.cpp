@@ -280,6 +280,8 @@ bool TFamilySettings::Modified() const
 
 TContentWritten TFamilySettings::Save()
 {
+    if (!Modified())
+        return {}; // not even a settings file started
     TContentChanges changes;
     for (int entry = 1; entry <= 88; ++entry) {
         const std::size_t i = std::size_t(entry - 1);
