@@ -79,6 +79,8 @@ std::string ProgramFolder()
 
 void SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
 
+std::string ProgramFolderSet() { return ProgramFolderOverride(); }
+
 bool IsPortable()
 {
     const std::string folder = ProgramFolder();

@@ -19,6 +19,8 @@
 std::string ProgramFolder();
 // Points the program at another folder (tests); an empty text restores the real one.
 void SetProgramFolder(const std::string& folder);
+// The folder SetProgramFolder set, or an empty text.
+std::string ProgramFolderSet();
 
 // Whether this user may write the program's folder. A folder with no write permission bits
 // at all counts as read-only for the superuser too.

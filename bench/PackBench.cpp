@@ -2,7 +2,7 @@
 // upright and so turned by EXIF) and 50 voice memos (AAC in M4A, about ten seconds each), made
 // here, packed by the kdmodule tool into picture, pattern and sound modules. Reports the wall
 // time and the tool's peak resident memory; the goal is under 20 s and 300 MB on two cores.
-#include "tools/kdmodule/PackKeys.h"
+#include "familycontent/PackKeys.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -3,9 +3,12 @@
 #   cmake -DKD_SOURCE=<source dir> -P Layers.cmake
 cmake_minimum_required(VERSION 3.22)
 
-set(layers base paint pictures/metafile pictures resmodule resources widgetkit platform/keylock platform
-           play windows app)
+set(layers base tools/common tools/contentgen paint pictures/metafile pictures resmodule resources widgetkit
+           platform/keylock platform play windows app familycontent)
 set(allowed_base "")
+# The content generator's drawing and file writers, which the family's content converts with.
+set(allowed_tools/common base)
+set(allowed_tools/contentgen tools/common base)
 set(allowed_paint base)
 set(allowed_pictures/metafile paint base)
 set(allowed_pictures pictures/metafile paint base)
@@ -17,6 +20,8 @@ set(allowed_platform resmodule base)
 set(allowed_play platform widgetkit resources resmodule pictures pictures/metafile paint base)
 set(allowed_windows play platform widgetkit resources resmodule pictures paint base)
 set(allowed_app windows play platform platform/keylock widgetkit resources resmodule pictures paint base)
+set(allowed_familycontent app windows play platform platform/keylock widgetkit resources resmodule pictures paint base
+                          tools/contentgen tools/common)
 
 # The folder a path belongs to: the longest layer that is a prefix of it.
 function(layer_of path out)

@@ -1,6 +1,6 @@
 #include "tools/kdmodule/KdModule.h"
 
-#include "tools/kdmodule/PackKeys.h"
+#include "familycontent/PackKeys.h"
 
 #include <cstdio>
 #include <string>

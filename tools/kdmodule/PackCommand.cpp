@@ -1,28 +1,21 @@
 // kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--program DIR] [--speak LANG] [--seamless]
 #include "tools/kdmodule/KdModule.h"
-#include "tools/kdmodule/PackBase.h"
-#include "tools/kdmodule/PackKeys.h"
-#include "tools/kdmodule/PackPicture.h"
-#include "tools/kdmodule/PackSound.h"
 
-#include "base/Exceptions.h"
 #include "base/IniFile.h"
-#include "tools/contentgen/SpokenNames.h"
-
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include "familycontent/ContentError.h"
+#include "familycontent/ContentWriter.h"
+#include "familycontent/PackBase.h"
+#include "familycontent/PackKeys.h"
+#include "familycontent/PackPicture.h"
+#include "familycontent/PackSound.h"
+#include "familycontent/SpeakKeys.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <iterator>
 #include <map>
-#include <mutex>
 #include <optional>
-#include <set>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -30,20 +23,15 @@ namespace {
 
 // The four kinds of content, each from its own folder into its own module.
 struct TKind {
-    const char* Folder;      // in the pack folder
-    const char* Module;      // file written into OUTDIR
-    const char* ModulesKey;  // key of [Modules]
-    const char* Prefix;      // resource name before the entry number
-    const char* Entry;       // what it is to a key, in the closing table
-    bool Picture;
+    const char* Folder; // in the pack folder
+    const char* Entry;  // what it is to a key, in the closing table
 };
-constexpr std::array<TKind, 4> Kinds { {
-    { "pictures", "Pictures.dll", "Pictures", "PICTURE_", "picture", true },
-    { "patterns", "Patterns.dll", "Patterns", "PATTERN_", "pattern", true },
-    { "sounds", "Sounds.dll", "Sounds", "SOUND_", "sound", false },
-    { "spoken", "Keys.dll", "Keys", "KEY_", "spoken name", false },
+constexpr std::array<TKind, ContentKindCount> Kinds { {
+    { "pictures", "picture" },
+    { "patterns", "pattern" },
+    { "sounds", "sound" },
+    { "spoken", "spoken name" },
 } };
-enum { KindPictures, KindPatterns, KindSounds, KindSpoken };
 
 struct TPacked {
     std::vector<std::byte> Data;
@@ -152,7 +140,7 @@ void PackFolder(const TOptions& options, int kind, std::map<int, TPacked>& packe
         try {
             TPacked item;
             item.Source = shown;
-            if (Kinds[std::size_t(kind)].Picture) {
+            if (ContentKind(kind).Picture) {
                 const TPackedPicture picture = PackPicture(file, kind == KindPatterns ? TPictureUse::Pattern : TPictureUse::Picture,
                                                            options.Seamless);
                 item.Data = picture.Data;
@@ -182,138 +170,60 @@ std::string CaptionOf(const TIniFile* ini, int entry)
     return PackDefaultCaption(entry);
 }
 
-// Every key without a recording of its own gets its caption spoken in `language`, on a few
-// threads, since each word is one espeak-ng run.
-void SpeakCaptions(const TOptions& options, const TIniFile* ini, std::map<int, TPacked>& spoken,
+// Every key without a recording of its own gets its caption spoken in `language`.
+void SpeakUnrecorded(const TOptions& options, const TIniFile* ini, std::map<int, TPacked>& spoken,
                    std::vector<TSkipped>& skipped)
 {
-    const QString espeak = QStandardPaths::findExecutable("espeak-ng");
-    if (espeak.isEmpty())
+    if (EspeakProgram().empty())
         throw TInputError("--speak needs espeak-ng, which is not installed");
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        throw TInputError("cannot make a temporary folder: " + scratch.errorString().toStdString());
-    const std::string scratchBase = scratch.path().toStdString() + "/spoken";
-    try {
-        contentgen::SpeakName(espeak.toStdString(), "a", scratchBase + "-probe.wav", options.Speak);
-    } catch (const std::exception&) {
+    if (!VoiceSpeaks(options.Speak))
         throw TUsageError("espeak-ng has no voice \"" + options.Speak + "\" (see espeak-ng --voices)");
-    }
-    std::vector<int> todo;
+    std::map<int, std::string> captions;
     for (int entry = 1; entry <= 88; ++entry)
         if (!spoken.contains(entry))
-            todo.push_back(entry);
-    std::vector<std::string> captions;
-    for (const int entry : todo)
-        captions.push_back(CaptionOf(ini, entry));
-    std::atomic<std::size_t> next { 0 };
-    std::mutex lock;
-    const auto work = [&] {
-        for (std::size_t i = next++; i < todo.size(); i = next++) {
-            const int entry = todo[i];
-            const std::string words = PackSpokenText(entry, captions[i]);
-            try {
-                const contentgen::TBytes wave = contentgen::SpeakName(
-                    espeak.toStdString(), words, scratchBase + std::to_string(entry) + ".wav", options.Speak);
-                TPacked item;
-                item.Data.resize(wave.size());
-                std::ranges::transform(wave, item.Data.begin(), [](std::uint8_t b) { return std::byte(b); });
-                item.Source = "espeak-ng (" + options.Speak + ")";
-                char seconds[32];
-                std::snprintf(seconds, sizeof seconds, "%.1f s", double(wave.size() - 44) / 2 / 22050);
-                item.Summary = std::string(seconds) + " \"" + words + "\"";
-                const std::scoped_lock guard(lock);
-                spoken[entry] = std::move(item);
-            } catch (const std::exception& e) {
-                const std::scoped_lock guard(lock);
-                skipped.push_back({ "key " + std::to_string(entry) + " spoken", e.what() });
-            }
-        }
-    };
-    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    std::vector<std::thread> workers;
-    for (unsigned t = 1; t < threads; ++t)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
+            captions[entry] = CaptionOf(ini, entry);
+    std::map<int, std::string> failures;
+    for (auto& [entry, name] : ::SpeakCaptions(options.Speak, captions, failures)) {
+        TPacked item;
+        item.Data = std::move(name.Wave);
+        item.Source = "espeak-ng (" + options.Speak + ")";
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.1f s", name.Seconds);
+        item.Summary = std::string(seconds) + " \"" + name.Words + "\"";
+        spoken[entry] = std::move(item);
+    }
+    for (const auto& [entry, reason] : failures)
+        skipped.push_back({ "key " + std::to_string(entry) + " spoken", reason });
 }
 
-struct TModuleResult {
-    fs::path Path;
-    fs::path Base; // the module the keys not packed keep their resources from
-    std::vector<std::byte> Image;
-    int Packed { 0 };
-    int Kept { 0 };
-};
-
-// The module of one kind: the packed resources, and every other resource of the module that
-// holds the kind's current content, unchanged.
-TModuleResult MakeModule(const TOptions& options, const TPackBase& base, int kind, const std::map<int, TPacked>& packed,
-                         const TIniFile* ini)
+// The program folder --program names, or none: then the tool's own folder when it holds
+// Kedoozle.ini (a program folder carries the tool along), else the installed program's folder
+// seen from the tool's (bin/ -> lib/kedoozle/). Raises TInputError when a folder given holds no
+// Kedoozle.ini.
+fs::path FindProgramFolder(const std::optional<fs::path>& given)
 {
-    const TKind& info = Kinds[std::size_t(kind)];
-    const TPEResourceId type = info.Picture ? TPEResourceId::Number(RT_RCDATA) : TPEResourceId::Text("WAVE");
-    std::vector<TPEResource> resources;
-    std::set<std::string> names;
-    for (const auto& [entry, item] : packed) {
-        const std::string name = info.Prefix + std::to_string(entry);
-        names.insert(name);
-        resources.push_back({ type, TPEResourceId::Text(name), PELanguageEnglishUS, item.Data });
+    if (given) {
+        if (!TPackBase::IsProgramFolder(*given))
+            throw TInputError(given->string() + " is not the program's folder: it has no Kedoozle.ini");
+        return *given;
     }
-    TModuleResult result;
-    result.Path = options.OutDir / info.Module;
-    result.Packed = int(packed.size());
-    result.Base = base.CurrentModule(ini, options.OutDir, info.ModulesKey, info.Module);
-    std::vector<TPEResource> kept = KeptResources(result.Base, names);
-    result.Kept = int(kept.size());
-    std::ranges::move(kept, std::back_inserter(resources));
-    result.Image = BuildResourceLibrary(resources);
-    return result;
-}
-
-// Points the settings file at the new modules and every packed key at its resource.
-void UpdateIni(TIniFile& ini, const TOptions& options, const std::array<std::map<int, TPacked>, 4>& packed)
-{
-    const fs::path iniFolder = fs::weakly_canonical(fs::absolute(fs::path(ini.FileName())).parent_path());
-    const fs::path outDir = fs::weakly_canonical(fs::absolute(options.OutDir));
-    for (int kind = 0; kind < 4; ++kind) {
-        if (packed[std::size_t(kind)].empty())
-            continue;
-        const TKind& info = Kinds[std::size_t(kind)];
-        // a module beside the settings file by its bare name, so the folder can move
-        ini.WriteString("Modules", info.ModulesKey, outDir == iniFolder ? std::string(info.Module)
-                                                                        : (outDir / info.Module).string());
-        for (const auto& [entry, item] : packed[std::size_t(kind)]) {
-            const std::string section = std::to_string(entry);
-            switch (kind) {
-            case KindPictures:
-                ini.WriteString(section, "PictureFile", "");
-                ini.WriteInteger(section, "PictureResType", item.TypeCode);
-                break;
-            case KindPatterns:
-                ini.WriteString(section, "PatternFile", "");
-                ini.WriteInteger(section, "PatternResType", item.TypeCode);
-                break;
-            case KindSounds:
-                ini.WriteString(section, "SoundFile", "");
-                break;
-            default:
-                ini.WriteString(section, "KeySoundFile", "");
-                break;
-            }
-        }
-    }
-    try {
-        ini.UpdateFile();
-    } catch (const Exception& e) {
-        throw TInputError(e.Message());
-    }
+    std::error_code error;
+    const fs::path tool = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    std::vector<fs::path> candidates { tool.parent_path() };
+#ifdef KD_INSTALLED_PROGRAM_FOLDER
+    candidates.push_back(tool.parent_path() / KD_INSTALLED_PROGRAM_FOLDER);
+#endif
+    for (const fs::path& folder : candidates)
+        if (TPackBase::IsProgramFolder(folder))
+            return folder;
+    return {};
 }
 
 // Which file went to which key and entry, which files were skipped and why, and the modules.
 void PrintSummary(const std::array<std::map<int, TPacked>, 4>& packed, const std::vector<TSkipped>& skipped,
-                  const std::vector<TModuleResult>& modules, const TIniFile* ini)
+                  const std::vector<TWrittenModule>& modules, const TIniFile* ini)
 {
     std::printf("Packed: %zu pictures, %zu patterns, %zu sounds, %zu spoken names\n", packed[0].size(),
                 packed[1].size(), packed[2].size(), packed[3].size());
@@ -334,9 +244,9 @@ void PrintSummary(const std::array<std::map<int, TPacked>, 4>& packed, const std
     std::printf("\nModules:\n");
     if (modules.empty())
         std::printf("  none written: nothing to pack\n");
-    for (const TModuleResult& module : modules)
-        std::printf("  %s  %s: %d packed, %d kept from %s\n", module.Path.string().c_str(), SizeText(module.Image.size()).c_str(),
-                    module.Packed, module.Kept, module.Base.string().c_str());
+    for (const TWrittenModule& module : modules)
+        std::printf("  %s  %s: %d packed, %d kept from %s\n", module.Path.string().c_str(), SizeText(module.Size).c_str(),
+                    module.Changed, module.Kept, module.Base.string().c_str());
 }
 
 } // namespace
@@ -348,44 +258,41 @@ int RunPack(const TArgs& args)
     std::error_code error;
     if (!fs::is_directory(options.Folder, error))
         throw TInputError("cannot read pack folder " + options.Folder.string() + ": not a folder");
-    const TPackBase base(options.Program);
+    const TPackBase base(FindProgramFolder(options.Program));
 
     std::array<std::map<int, TPacked>, 4> packed;
     std::vector<TSkipped> skipped;
     for (int kind = 0; kind < 4; ++kind)
         PackFolder(options, kind, packed[std::size_t(kind)], skipped);
 
-    // A settings file that does not exist yet is the program's own from the start: one
-    // holding the packed keys alone would leave every other key without its caption.
-    bool settingsStarted = false;
+    // The captions to speak are those of the settings file as it is, or as it starts.
     std::unique_ptr<TIniFile> ini;
     if (options.Ini) {
-        settingsStarted = base.StartSettings(*options.Ini);
-        ini = std::make_unique<TIniFile>(options.Ini->string());
+        std::error_code missing;
+        const fs::path captionsFrom = fs::exists(*options.Ini, missing) || base.ProgramFolder().empty()
+            ? *options.Ini : base.ProgramFolder() / "Kedoozle.ini";
+        ini = std::make_unique<TIniFile>(captionsFrom.string());
     }
-    // Every module is made before the first is written, so a current module that cannot be
-    // read leaves everything as it was, without a settings file started here.
-    std::vector<TModuleResult> modules;
+    if (!options.Speak.empty())
+        SpeakUnrecorded(options, ini.get(), packed[KindSpoken], skipped);
+
+    TContentChanges changes;
+    for (int kind = 0; kind < 4; ++kind)
+        for (auto& [entry, item] : packed[std::size_t(kind)])
+            changes.Replaced[std::size_t(kind)][entry] = { item.Data, item.TypeCode };
+    TContentTarget target;
+    target.SettingsFile = options.Ini;
+    target.ModulesFolder = options.OutDir;
+    TContentWritten written;
     try {
-        if (!options.Speak.empty())
-            SpeakCaptions(options, ini.get(), packed[KindSpoken], skipped);
-        for (int kind = 0; kind < 4; ++kind)
-            if (!packed[std::size_t(kind)].empty())
-                modules.push_back(MakeModule(options, base, kind, packed[std::size_t(kind)], ini.get()));
-    } catch (...) {
-        if (settingsStarted)
-            fs::remove(*options.Ini, error);
-        throw;
+        written = WriteContent(base, target, changes);
+    } catch (const TContentError& e) {
+        throw TInputError(e.what());
     }
-    if (!modules.empty()) {
-        fs::create_directories(options.OutDir, error);
-        if (!fs::is_directory(options.OutDir, error))
-            throw TInputError("cannot make output folder " + options.OutDir.string());
-    }
-    for (const TModuleResult& module : modules)
-        WriteOutputFile(module.Path, module.Image);
-    if (ini)
-        UpdateIni(*ini, options, packed);
+    const std::vector<TWrittenModule>& modules = written.Modules;
+    const bool settingsStarted = written.SettingsStarted;
+    if (ini && ini->FileName() != options.Ini->string())
+        ini = std::make_unique<TIniFile>(options.Ini->string());
 
     PrintSummary(packed, skipped, modules, ini.get());
     if (ini && settingsStarted)

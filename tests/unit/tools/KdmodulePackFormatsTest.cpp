@@ -2,12 +2,12 @@
 // common kind, HEIC and AVIF photos, pictures turned by EXIF, animations. Every input is made
 // here with the encoders the tool's own libraries come with; each is packed and heard or seen
 // through the program's classes, and damaged copies are refused in plain words.
+#include "familycontent/PackAnimation.h"
 #include "pictures/Bitmap.h"
 #include "pictures/GIFImage.h"
 #include "pictures/JPEGImage.h"
 #include "resmodule/ResourceModule.h"
 #include "tools/contentgen/ImageFiles.h"
-#include "tools/kdmodule/PackAnimation.h"
 
 #include <libheif/heif.h>
 #include <opencore-amrnb/interf_enc.h>

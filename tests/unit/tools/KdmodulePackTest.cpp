@@ -353,8 +353,8 @@ TEST_F(KdmodulePack, KeysNotPackedKeepTheBuiltInContentAndRepackingChangesNothin
 {
     WriteBytes(Pack() / "pictures" / "dog-d.jpg", Encode(Photo(400, 300), "jpeg"));
     WriteBytes(Pack() / "patterns" / "e.png", Encode(Photo(40, 40), "png"));
-    WriteSound(Pack() / "sounds" / "b.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.0, 0.5, 0.5);
-    WriteSound(Pack() / "spoken" / "a.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 22050, 1, 0.0, 0.5, 0.5);
+    WriteSound(Pack() / "sounds" / "b.wav", "pcm_s16le", 22050, 1, 0.0, 0.5, 0.5);
+    WriteSound(Pack() / "spoken" / "a.flac", "flac", 22050, 1, 0.0, 0.5, 0.5);
     const std::map<std::string, std::string> packedKeys { { "Pictures.dll", "10/PICTURE_4" },
                                                           { "Patterns.dll", "10/PATTERN_5" },
                                                           { "Sounds.dll", "0WAVE/SOUND_2" },

@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PackSound.h"
+#include "familycontent/PackSound.h"
 
 #include "base/WaveWriter.h"
 

@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PictureProbe.h"
+#include "familycontent/PictureProbe.h"
 
 #include <QTransform>
 

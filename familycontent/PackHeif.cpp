@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PackHeif.h"
+#include "familycontent/PackHeif.h"
 
 #include <libheif/heif.h>
 

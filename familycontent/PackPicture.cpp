@@ -1,9 +1,9 @@
-#include "tools/kdmodule/PackPicture.h"
+#include "familycontent/PackPicture.h"
 
+#include "familycontent/PackAnimation.h"
+#include "familycontent/PackHeif.h"
+#include "familycontent/PictureProbe.h"
 #include "tools/contentgen/ImageFiles.h"
-#include "tools/kdmodule/PackAnimation.h"
-#include "tools/kdmodule/PackHeif.h"
-#include "tools/kdmodule/PictureProbe.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PackKeys.h"
+#include "familycontent/PackKeys.h"
 
 #include <array>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "tools/kdmodule/PackAnimation.h"
+#include "familycontent/PackAnimation.h"
 
 #include <gif_lib.h>
 

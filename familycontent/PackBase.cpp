@@ -1,8 +1,9 @@
-#include "tools/kdmodule/PackBase.h"
+#include "familycontent/PackBase.h"
 
 #include "app/ProgramPaths.h"
 #include "base/IniFile.h"
-#include "tools/kdmodule/KdModule.h"
+#include "familycontent/ContentError.h"
+#include "resmodule/ResourceModule.h"
 
 #include <algorithm>
 
@@ -18,29 +19,11 @@ bool IsFile(const fs::path& path)
     return fs::is_regular_file(path, error);
 }
 
-bool IsProgramFolder(const fs::path& folder) { return IsFile(folder / SettingsFileTitle); }
-
 fs::path Canonical(const fs::path& path)
 {
     std::error_code error;
     const fs::path canonical = fs::weakly_canonical(fs::absolute(path), error);
     return error ? fs::absolute(path) : canonical;
-}
-
-fs::path FindProgramFolder()
-{
-    std::error_code error;
-    const fs::path tool = fs::read_symlink("/proc/self/exe", error);
-    if (error)
-        return {};
-    std::vector<fs::path> candidates { tool.parent_path() };
-#ifdef KD_INSTALLED_PROGRAM_FOLDER
-    candidates.push_back(tool.parent_path() / KD_INSTALLED_PROGRAM_FOLDER);
-#endif
-    for (const fs::path& folder : candidates)
-        if (IsProgramFolder(folder))
-            return Canonical(folder);
-    return {};
 }
 
 TPEResourceId IdOf(int id, const std::string& name)
@@ -50,21 +33,30 @@ TPEResourceId IdOf(int id, const std::string& name)
 
 } // namespace
 
-TPackBase::TPackBase(const std::optional<fs::path>& programFolder)
+TPackBase::TPackBase(const fs::path& programFolder)
+    : m_programFolder(programFolder.empty() ? fs::path() : Canonical(programFolder))
 {
-    if (!programFolder) {
-        m_programFolder = FindProgramFolder();
-        return;
-    }
-    if (!IsProgramFolder(*programFolder))
-        throw TInputError(programFolder->string() + " is not the program's folder: it has no " + SettingsFileTitle);
-    m_programFolder = Canonical(*programFolder);
+}
+
+bool TPackBase::IsProgramFolder(const fs::path& folder) { return IsFile(folder / SettingsFileTitle); }
+
+fs::path TPackBase::ProgramSettingsFile(const std::string& failure) const
+{
+    return RequireProgramFolder(failure) / SettingsFileTitle;
+}
+
+fs::path TPackBase::BuiltInModule(const char* moduleFile, const std::string& failure) const
+{
+    const fs::path builtIn = RequireProgramFolder(failure) / moduleFile;
+    if (!IsFile(builtIn))
+        throw TContentError(failure + ": " + builtIn.string() + " does not exist");
+    return builtIn;
 }
 
 const fs::path& TPackBase::RequireProgramFolder(const std::string& failure) const
 {
     if (m_programFolder.empty())
-        throw TInputError(failure + ": the program's folder was not found; name it with --program FOLDER "
+        throw TContentError(failure + ": the program's folder was not found; name it with --program FOLDER "
                           "(the folder of the program and its Kedoozle.ini)");
     return m_programFolder;
 }
@@ -76,11 +68,12 @@ bool TPackBase::StartSettings(const fs::path& settingsFile) const
         return false;
     const fs::path folder = RequireProgramFolder("cannot start " + settingsFile.string() + " as the program's own");
     // The program's own first-start copy, pointed at the folder found here.
+    const std::string previous = ProgramFolderSet();
     SetProgramFolder(folder.string());
     const bool made = SeedSettingsFile(settingsFile.string());
-    SetProgramFolder("");
+    SetProgramFolder(previous);
     if (!made)
-        throw TInputError("cannot make " + settingsFile.string() + " from " + (folder / SettingsFileTitle).string());
+        throw TContentError("cannot make " + settingsFile.string() + " from " + (folder / SettingsFileTitle).string());
     return true;
 }
 
@@ -110,15 +103,17 @@ fs::path TPackBase::CurrentModule(const TIniFile* ini, const fs::path& outDir, c
         return outDir / moduleFile;
     }
     const std::string failure = "cannot keep the content of the keys not packed" + named;
-    const fs::path builtIn = RequireProgramFolder(failure) / moduleFile;
-    if (!IsFile(builtIn))
-        throw TInputError(failure + ": " + builtIn.string() + " does not exist");
-    return builtIn;
+    return BuiltInModule(moduleFile, failure);
 }
 
 std::vector<TPEResource> KeptResources(const fs::path& module, const std::set<std::string>& replaced)
 {
-    const TModuleHandle handle = OpenModule(module.string());
+    std::error_code error;
+    if (!fs::exists(module, error))
+        throw TContentError("cannot read " + module.string() + ": No such file or directory");
+    const TModuleHandle handle = LoadLibraryA(module.string());
+    if (handle == 0)
+        throw TContentError(module.string() + " is not a resource module (not a PE library with resources)");
     std::vector<TPEResource> kept;
     for (const TResourceInfo& resource : EnumResources(handle)) {
         if (resource.NameId == 0 && replaced.contains(resource.Name))
