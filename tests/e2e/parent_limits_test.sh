@@ -15,7 +15,7 @@ cp "$ini" "$E2E_TMP/shipped.ini"
 set_setting() {
   local eol=""
   grep -q $'\r$' "$ini" && eol=$'\r'
-  if grep -qi "^$1=" "$ini"; then sed -i "s/^$1=.*/$1=$2$eol/I" "$ini"
+  if grep -qi "^$1 *=" "$ini"; then sed -i "s/^$1 *=.*/$1=$2$eol/I" "$ini"
   else sed -i "s/^\[Settings\]\r\?$/&\n$1=$2$eol/" "$ini"; fi
 }
 
@@ -28,7 +28,7 @@ set_setting Sound 0
 set_setting PlayMode 2
 set_setting ChildMayChangeSound 0
 set_setting ChildMayChangeMode 0
-grep -i '^\(Sound\|PlayMode\)=' "$ini" >"$E2E_TMP/parent.lines"
+grep -i '^\(Sound\|PlayMode\) *=' "$ini" >"$E2E_TMP/parent.lines"
 start_program "$dist"
 cp "$E2E_TMP/started.png" "$E2E_TMP/fixed-before.png"
 xdotool mousemove 948 738 click 1 mousemove 32 738 click 1 mousemove 212 738 click 1 mousemove 500 300
@@ -43,8 +43,8 @@ wait_for_rest "$E2E_TMP/fixed-after.png"
 click_exit_and_answer yes
 program_exit_status 10 >"$E2E_TMP/status"
 [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the program did not end through Yes (status $(cat "$E2E_TMP/status"))"
-grep -i '^\(Sound\|PlayMode\)=' "$ini" | cmp -s - "$E2E_TMP/parent.lines" ||
-  fail "the settings file lost the parent's sound or mode: $(grep -i '^\(Sound\|PlayMode\)=' "$ini" | tr -d '\r' | tr '\n' ' ')"
+grep -i '^\(Sound\|PlayMode\) *=' "$ini" | cmp -s - "$E2E_TMP/parent.lines" ||
+  fail "the settings file lost the parent's sound or mode: $(grep -i '^\(Sound\|PlayMode\) *=' "$ini" | tr -d '\r' | tr '\n' ' ')"
 
 # A limit of a few seconds: the surface rests, a night sky with the moon high on the right.
 cp "$E2E_TMP/shipped.ini" "$ini"
