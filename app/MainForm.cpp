@@ -14,6 +14,7 @@
 #include "platform/Termination.h"
 #include "platform/VirtualKeys.h"
 #include "platform/keylock/kdkbhook.h"
+#include "play/CoverForm.h"
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/MonitorCovers.h"
@@ -47,6 +48,10 @@ TFrmKedoozle::TFrmKedoozle(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_ui = std::make_unique<TMainFormUi>(this, m_state);
     ConnectHandlers();
+    m_playTimeLimit.setSingleShot(true);
+    // Minutes long: a coarse timer could be off by whole minutes.
+    m_playTimeLimit.setTimerType(Qt::PreciseTimer);
+    connect(&m_playTimeLimit, &QTimer::timeout, this, [this] { Rest(); });
 }
 
 TFrmKedoozle::~TFrmKedoozle() = default;
@@ -125,6 +130,8 @@ void TFrmKedoozle::FormCreate()
         m_mousePlayer->Watch(PbxDisplay());
     }
     Randomize();
+    if (m_settings.PlayTimeLimitSeconds > 0)
+        m_playTimeLimit.start(m_settings.PlayTimeLimitSeconds * 1000);
     m_keyReleased = true;
     m_winKeyPending = false;
     // The key-watch thread runs always here: it keeps WinKeysUp true to the Super keys.
@@ -135,6 +142,7 @@ void TFrmKedoozle::FormCreate()
 
 void TFrmKedoozle::FormDestroy()
 {
+    m_playTimeLimit.stop();
     // Ended by a signal (a logout, a closed terminal, Ctrl+C), the process may be killed
     // outright a moment later and nobody may be there to answer a box: the keyboard and the
     // console keys go back first, and a failed save is told on the error output.
@@ -162,6 +170,7 @@ void TFrmKedoozle::LoadSettings()
     m_settings.Read(iniFile, *m_state);
     m_ui->ShowPlayModeImage(m_state->PlayMode(), true);
     m_ui->ShowSoundSwitch(m_settings.SoundOn);
+    ShowFixedControls();
     TPlaySettings::LoadModules(iniFile, m_state->Modules);
     KeyTable->LoadFromIni(iniFile);
 }
@@ -179,9 +188,32 @@ void TFrmKedoozle::SaveSettingsOrSay()
     }
 }
 
+void TFrmKedoozle::ShowFixedControls()
+{
+    m_ui->SetPlayModesFixed(!m_settings.ChildMayChangeMode || m_state->Resting());
+    m_ui->SetSoundFixed(!m_settings.ChildMayChangeSound || m_state->Resting());
+}
+
+void TFrmKedoozle::Rest()
+{
+    if (m_state->Resting())
+        return;
+    m_state->Rest();
+    CloseSplash();
+    PlaySound("", 0, SND_ASYNC); // a sound still playing ends with play
+    PbxDisplay()->ShowRest();
+    if (m_monitorCovers) {
+        for (TFrmCover* cover : m_monitorCovers->Covers())
+            cover->PbxDisplay()->ShowRest();
+    }
+    ShowFixedControls();
+}
+
 void TFrmKedoozle::PlayModeClick(TImage* sender)
 {
     CloseSplash();
+    if (m_ui->PlayModesFixed())
+        return;
     m_ui->ShowPlayModeImage(m_state->PlayMode(), false);
     m_state->SetPlayMode(std::uint8_t(sender->Tag()));
     m_ui->ShowPlayModeImage(m_state->PlayMode(), true);
@@ -189,6 +221,8 @@ void TFrmKedoozle::PlayModeClick(TImage* sender)
 
 void TFrmKedoozle::ImgSoundClick()
 {
+    if (m_ui->SoundFixed())
+        return;
     m_settings.SoundOn = !m_settings.SoundOn;
     m_ui->ShowSoundSwitch(m_settings.SoundOn);
 }
@@ -244,7 +278,7 @@ void TFrmKedoozle::FormKeyDown(std::uint16_t& key)
 
 void TFrmKedoozle::PlayKeySound(std::uint16_t key)
 {
-    if (!m_settings.SoundOn)
+    if (!m_settings.SoundOn || m_state->Resting())
         return;
     const TContentModules& modules = m_state->Modules;
     if (m_state->PlayMode() == KeyType) {

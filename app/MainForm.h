@@ -3,6 +3,7 @@
 #include "app/PlaySettings.h"
 #include "paint/ColorData.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -85,6 +86,11 @@ public:
     // Saves; a failure goes to the error output instead of a box.
     void SaveSettingsOrSay();
 
+    // Play time is over: every surface shows the resting picture, keys and clicks draw and
+    // sound nothing, the speaker and play-mode pictures rest too; the exit door still works.
+    // The play-time limit calls it.
+    void Rest();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +104,8 @@ private:
     void DrawKey(std::uint16_t key);
     // Shows what the key lock says in the message area, in the logo's place, or takes it away.
     void UpdateLockNotice();
+    // Greys the speaker and the play-mode pictures that a click may not change now.
+    void ShowFixedControls();
 
     std::shared_ptr<TPlayState> m_state;
     std::unique_ptr<TMainFormUi> m_ui;
@@ -113,4 +121,5 @@ private:
     std::unique_ptr<TKeyRepeatFilter> m_keyRepeatFilter;
     std::unique_ptr<TMonitorCovers> m_monitorCovers;
     TConfirmExit m_confirmExit;
+    QTimer m_playTimeLimit;
 };

@@ -11,6 +11,8 @@
 #include "widgetkit/KDCursor.h"
 #include "widgetkit/LxBHints.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr TColor Purple = RGB(102, 51, 153);
@@ -39,6 +41,25 @@ void SetFrameColours(TKDPanel* frame)
     frame->SetBorderColor(PaletteDisplayPurple);
     frame->SetBorderHighlight(PaletteLavender);
     frame->SetBorderShadow(PaletteDarkPurple);
+}
+
+// A fixed picture keeps its shapes in half their contrast, all in the panel's purple: what is
+// the panel's own colour stays as it is, lighter parts lighten it and darker parts darken it.
+QImage Greyed(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const TColor purple = ColorToRGB(PaletteDisplayPurple);
+    const QColor panel(GetRValue(purple), GetGValue(purple), GetBValue(purple));
+    const int panelGrey = qGray(panel.rgb());
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int shift = (qGray(line[x]) - panelGrey) / 2;
+            line[x] = qRgb(std::clamp(panel.red() + shift, 0, 255), std::clamp(panel.green() + shift, 0, 255),
+                           std::clamp(panel.blue() + shift, 0, 255));
+        }
+    }
+    return image;
 }
 
 TImage* NewImage(QWidget* parent, const QRect& bounds)
@@ -152,10 +173,7 @@ void TMainFormUi::ShowStartPictures()
     ImgKedoozle->SetHint(LoadStr(Str::HintLogo));
     ImgExit->setCursor(CursorById(crKDHand));
     ImgExit->SetHint(LoadStr(Str::HintExit));
-    for (int mode = 0; mode < 5; ++mode) {
-        ImgPlayModes[mode]->setCursor(CursorById(crKDHand));
-        ImgPlayModes[mode]->SetHint(LoadStr(PlayModeHints[mode]));
-    }
+    ShowPlayModeHints();
     ImgSound->setCursor(CursorById(crKDHand));
     for (std::uint8_t mode = 0; mode < 5; ++mode)
         ShowPlayModeImage(mode, false);
@@ -169,21 +187,60 @@ void TMainFormUi::ShowPlayModeImage(std::uint8_t mode, bool selected)
     if (mode > 4)
         return;
     const char* name = PlayModeBitmaps[mode][selected ? 1 : 0];
-    ImgPlayModes[mode]->SetPicture(LoadProgramBitmap(name));
+    const QImage picture = LoadProgramBitmap(name);
+    ImgPlayModes[mode]->SetPicture(m_playModesFixed ? Greyed(picture) : picture);
     m_playModeImageNames[mode] = name;
+    m_playModeSelected[mode] = selected;
 }
 
 void TMainFormUi::ShowSoundImage(bool on)
 {
     const char* name = on ? "SOUND_ON" : "SOUND_OFF";
-    ImgSound->SetPicture(LoadProgramBitmap(name));
+    const QImage picture = LoadProgramBitmap(name);
+    ImgSound->SetPicture(m_soundFixed ? Greyed(picture) : picture);
     m_soundImageName = name;
+    m_soundOn = on;
 }
 
 void TMainFormUi::ShowSoundSwitch(bool on)
 {
-    ImgSound->SetHint(LoadStr(on ? Str::HintSoundOn : Str::HintSoundOff));
     ShowSoundImage(on);
+    ShowSoundHint();
+}
+
+void TMainFormUi::SetPlayModesFixed(bool fixed)
+{
+    if (m_playModesFixed == fixed)
+        return;
+    m_playModesFixed = fixed;
+    for (std::uint8_t mode = 0; mode < 5; ++mode) {
+        ImgPlayModes[mode]->setCursor(fixed ? Qt::ArrowCursor : CursorById(crKDHand));
+        ShowPlayModeImage(mode, m_playModeSelected[mode]);
+    }
+    ShowPlayModeHints();
+}
+
+void TMainFormUi::SetSoundFixed(bool fixed)
+{
+    if (m_soundFixed == fixed)
+        return;
+    m_soundFixed = fixed;
+    ImgSound->setCursor(fixed ? Qt::ArrowCursor : CursorById(crKDHand));
+    ShowSoundSwitch(m_soundOn);
+}
+
+void TMainFormUi::ShowPlayModeHints()
+{
+    for (int mode = 0; mode < 5; ++mode)
+        ImgPlayModes[mode]->SetHint(LoadStr(m_playModesFixed ? Str::HintPlayModeFixed : PlayModeHints[mode]));
+}
+
+void TMainFormUi::ShowSoundHint()
+{
+    if (m_soundFixed)
+        ImgSound->SetHint(LoadStr(m_soundOn ? Str::HintSoundOnFixed : Str::HintSoundOffFixed));
+    else
+        ImgSound->SetHint(LoadStr(m_soundOn ? Str::HintSoundOn : Str::HintSoundOff));
 }
 
 void TMainFormUi::ShowExitImage(bool up)

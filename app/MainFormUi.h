@@ -89,6 +89,12 @@ public:
     void ShowSoundImage(bool on);
     // The sound switch's picture and its balloon text.
     void ShowSoundSwitch(bool on);
+    // Pictures a click does not change (a parent's choice, or play time is over) show greyed,
+    // with the plain arrow and a balloon that says so, instead of inviting a click.
+    void SetPlayModesFixed(bool fixed);
+    void SetSoundFixed(bool fixed);
+    bool PlayModesFixed() const { return m_playModesFixed; }
+    bool SoundFixed() const { return m_soundFixed; }
     void ShowExitImage(bool up);
     void CenterLogo();
 
@@ -111,7 +117,14 @@ private:
     void BuildMessageArea();
     void BuildHints(QWidget* form);
 
+    void ShowPlayModeHints();
+    void ShowSoundHint();
+
     std::array<std::string, 5> m_playModeImageNames;
+    std::array<bool, 5> m_playModeSelected {};
     std::string m_soundImageName;
+    bool m_soundOn { false };
+    bool m_playModesFixed { false };
+    bool m_soundFixed { false };
     std::string m_exitImageName;
 };

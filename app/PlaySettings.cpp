@@ -5,9 +5,13 @@
 #include "base/IniFile.h"
 #include "play/KeyData.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
+
+constexpr int ShortestLimitMinutes = 5;
+constexpr int LongestLimitMinutes = 60;
 
 std::string WithTrailingSlash(std::string path)
 {
@@ -25,15 +29,32 @@ void TPlaySettings::Read(const TIniFile& iniFile, TPlayState& state)
     SoundOn = iniFile.ReadBool("Settings", "Sound", true);
     ShowMessages = iniFile.ReadBool("Settings", "ShowMessages", false);
     MousePlay = iniFile.ReadBool("Settings", "MousePlay", true);
+    ChildMayChangeSound = iniFile.ReadBool("Settings", "ChildMayChangeSound", true);
+    ChildMayChangeMode = iniFile.ReadBool("Settings", "ChildMayChangeMode", true);
+    PlayTimeLimitSeconds = PlayTimeLimitFrom(iniFile.ReadInteger("Settings", "PlayTimeLimit", 0),
+                                             iniFile.ReadInteger("Settings", "PlayTimeLimitSeconds", 0));
+}
+
+int TPlaySettings::PlayTimeLimitFrom(int minutes, int seconds)
+{
+    if (seconds > 0)
+        return std::min(seconds, LongestLimitMinutes * 60);
+    if (minutes <= 0)
+        return 0;
+    // A parent who asked for a limit gets the nearest one offered rather than none.
+    return std::clamp(minutes, ShortestLimitMinutes, LongestLimitMinutes) * 60;
 }
 
 void TPlaySettings::Save(const TPlayState& state) const
 {
     SeedUserSettings(); // keeps the modules and keys set up system-wide when the first start could not copy them
     TIniFile iniFile(SettingsFilePath());
-    iniFile.WriteInteger("Settings", "PlayMode", state.PlayMode());
+    // What the child could not change stays as the parent wrote it, to the letter.
+    if (ChildMayChangeMode)
+        iniFile.WriteInteger("Settings", "PlayMode", state.PlayMode());
     iniFile.WriteInteger("Settings", "EraseLimit", state.EraseLimit());
-    iniFile.WriteBool("Settings", "Sound", SoundOn);
+    if (ChildMayChangeSound)
+        iniFile.WriteBool("Settings", "Sound", SoundOn);
     KeyTable->SaveToIni(iniFile);
     try {
         iniFile.UpdateFile();

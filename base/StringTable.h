@@ -52,6 +52,10 @@ constexpr int HintSoundOn = 65105;
 constexpr int HintSoundOff = 65106;
 constexpr int HintLogo = 65107;
 constexpr int HintExit = 65108;
+// The pictures a parent's settings (or the end of play time) keep from changing.
+constexpr int HintSoundOnFixed = 65111;
+constexpr int HintSoundOffFixed = 65112;
+constexpr int HintPlayModeFixed = 65113;
 constexpr int AppTitle = 65109;           // "Kedoozle"
 constexpr int SplashMessage = 65119;      // the splash window's greeting
 constexpr int KeysNotLocked = 65110;      // "keys are not locked"

@@ -3,6 +3,7 @@
 #include "base/Random.h"
 #include "paint/KDPalette.h"
 #include "play/PlayModes.h"
+#include "play/RestingPicture.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -66,6 +67,9 @@ void TKDPaintBox::ResizeSurface(int width, int height)
         m_canvas->Brush = old->Brush;
         m_canvas->Font = old->Font;
     }
+    // A cover made or resized after play time ended rests with the others.
+    if (m_state->Resting())
+        DrawRestingPicture(*m_canvas, m_surface.width(), m_surface.height());
 }
 
 void TKDPaintBox::paintEvent(QPaintEvent*)
@@ -123,16 +127,26 @@ void TKDPaintBox::MousePressed(std::uint16_t key, TPoint at)
     m_playPoint.reset();
 }
 
+void TKDPaintBox::ShowRest()
+{
+    DrawRestingPicture(*m_canvas, m_surface.width(), m_surface.height());
+    update();
+}
+
 int TKDPaintBox::TrailRadius() const { return TPlayModes::TrailRadius(width()); }
 
 void TKDPaintBox::BeginTrail()
 {
+    if (m_state->Resting())
+        return;
     BeginDraw(m_state->CountDrawing());
     m_trailColor = RandomColor();
 }
 
 void TKDPaintBox::ExtendTrail(TPoint from, TPoint to)
 {
+    if (m_state->Resting())
+        return;
     TPlayModes modes = Modes();
     modes.DrawTrail(from, to, m_trailColor, TrailRadius());
     Repaint(modes.Touched());

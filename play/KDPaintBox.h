@@ -55,6 +55,10 @@ public:
     // The radius of the trail's circles: larger on larger surfaces.
     int TrailRadius() const;
 
+    // Play time is over (the shared state rests): the drawings give way to the resting
+    // picture, which the surface keeps at whatever size it takes from now on.
+    void ShowRest();
+
     // The palette the surface names: the shared display palette on a palette display.
     HPALETTE GetPalette() const;
 

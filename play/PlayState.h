@@ -26,14 +26,19 @@ struct TContentModules {
 };
 
 // What every play surface shares, the main window's and every monitor cover's: the play mode,
-// the erase count and its limit, and the loaded content modules. One count for all surfaces
-// makes them erase on the same press.
+// the erase count and its limit, whether play time is over, and the loaded content modules.
+// One count for all surfaces makes them erase on the same press.
 class TPlayState {
 public:
     std::uint8_t PlayMode() const { return m_playMode; }
     void SetPlayMode(std::uint8_t mode) { m_playMode = mode; }
-    // Whether the mode is one of the five that draw; modes above 4 do nothing.
-    bool Plays() const { return m_playMode <= KeyType; }
+    // Whether keys draw: the mode is one of the five that draw (modes above 4 do nothing) and
+    // play time is not over.
+    bool Plays() const { return !m_resting && m_playMode <= KeyType; }
+    // Play time is over: the surfaces show the resting picture, keys and clicks draw nothing
+    // and sound nothing. Nothing but the end of the program ends the rest.
+    bool Resting() const { return m_resting; }
+    void Rest() { m_resting = true; }
     int EraseLimit() const { return m_eraseLimit; }
     void SetEraseLimit(int limit) { m_eraseLimit = limit; }
     int DrawCount() const { return m_drawCount; }
@@ -48,4 +53,5 @@ private:
     std::uint8_t m_playMode { ClassicType };
     int m_eraseLimit { 25 };
     int m_drawCount { 0 };
+    bool m_resting { false };
 };

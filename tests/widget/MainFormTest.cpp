@@ -11,6 +11,7 @@
 #include "play/KDPaintBox.h"
 #include "play/KeyData.h"
 #include "play/PlayState.h"
+#include "resources/ProgramResources.h"
 #include "tests/support/MainFormFixture.h"
 #include "widgetkit/Application.h"
 #include "widgetkit/ImageControl.h"
@@ -165,6 +166,73 @@ TEST_F(MainFormTest, SoundOffStillDrawsAndTheSwitchShowsItsState)
     EXPECT_TRUE(form.Settings().SoundOn);
     EXPECT_EQ(form.Ui().SoundImageName(), "SOUND_ON");
     EXPECT_EQ(form.Ui().ImgSound->Hint(), "Sound is On.\rClick here to\rturn sound off.");
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, PicturesAParentFixedTakeNoClickAndShowGreyed)
+{
+    WriteIni("[Settings]\nSound=0\nPlayMode=2\nChildMayChangeSound=0\nChildMayChangeMode=0\n");
+    TFrmKedoozle form;
+    form.FormCreate();
+    const QImage open = LoadProgramBitmap("SOUND_OFF");
+    EXPECT_TRUE(form.Ui().SoundFixed());
+    EXPECT_TRUE(form.Ui().PlayModesFixed());
+    form.ImgSoundClick();
+    form.PlayModeClick(form.Ui().PlayModeImage(4));
+    EXPECT_FALSE(form.Settings().SoundOn);
+    EXPECT_EQ(form.State().PlayMode(), ShapeType);
+    EXPECT_EQ(form.Ui().SoundImageName(), "SOUND_OFF");
+    EXPECT_EQ(form.Ui().PlayModeImageName(2), "SHAPETYPE_ON");
+    EXPECT_EQ(form.Ui().ImgSound->Hint(), "Sound is Off.\rA grown-up has\rset it so.");
+    // Greyed: the panel's purple around the figure stays, the figure loses its colours.
+    const QImage shown = form.Ui().ImgSound->Picture();
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(102, 51, 153));
+    int coloured = 0, changed = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            coloured += c.red() - 102 != c.green() - 51 || c.red() - 102 != c.blue() - 153;
+            changed += shown.pixel(x, y) != open.pixel(x, y);
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_GT(changed, 50);
+    // Keys play as ever.
+    EXPECT_TRUE(Down(form, VK_A));
+    form.FormDestroy();
+}
+
+TEST_F(MainFormTest, AtThePlayTimeLimitEverySurfaceRestsAndOnlyTheDoorWorks)
+{
+    WriteIni("[Settings]\nPlayTimeLimitSeconds=1\n");
+    TFrmKedoozle form;
+    form.setGeometry(0, 0, 800, 600);
+    form.FormCreate();
+    form.show();
+    EXPECT_TRUE(Down(form, VK_A));
+    Up(form, VK_A);
+    EXPECT_FALSE(form.State().Resting());
+    QTRY_VERIFY_WITH_TIMEOUT(form.State().Resting(), 10000);
+    const QRgb sky = qRgb(0, 0, 0x33);
+    const QImage rested = form.PbxDisplay()->Surface();
+    EXPECT_EQ(rested.pixel(2, 2), sky);
+    EXPECT_TRUE(form.Ui().SoundFixed());
+    EXPECT_TRUE(form.Ui().PlayModesFixed());
+    // Keys draw and count nothing; the picture stays as it is.
+    EXPECT_FALSE(Down(form, VK_B));
+    Up(form, VK_B);
+    form.PbxDisplay()->MousePressed(VK_A, TPoint { 100, 100 });
+    form.PbxDisplay()->BeginTrail();
+    form.PbxDisplay()->ExtendTrail(TPoint { 10, 10 }, TPoint { 300, 300 });
+    EXPECT_TRUE(form.PbxDisplay()->Surface() == rested);
+    // A surface made later (a monitor plugged in) rests as well, at its own size.
+    TKDPaintBox cover(nullptr, form.PbxDisplay()->SharedState());
+    cover.SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(cover.Surface().pixel(2, 2), sky);
+    // The moon: a pale disc high on the right.
+    EXPECT_EQ(cover.Surface().pixel(300 * 74 / 100 + 10, 200 * 28 / 100 + 10), qRgb(0xFF, 0xFF, 0xCC));
+    form.SetConfirmExit([](QWidget*, QPoint) { return 6; });
+    form.ImgExitClick();
+    EXPECT_FALSE(form.isVisible());
     form.FormDestroy();
 }
 
