@@ -79,9 +79,19 @@ std::string ProgramFolder()
 
 void SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
 
+std::string DataFolder()
+{
+    const std::string program = ProgramFolder();
+    const std::filesystem::path installed = std::filesystem::path(program + KD_DATA_FROM_PROGRAM).lexically_normal();
+    std::error_code error;
+    if (std::filesystem::is_directory(installed, error))
+        return WithTrailingSlash(installed.string());
+    return program;
+}
+
 bool IsPortable()
 {
-    const std::string folder = ProgramFolder();
+    const std::string folder = DataFolder();
     if (::access(folder.c_str(), W_OK) != 0)
         return false;
     // The superuser passes every permission check; a folder nobody may write is still meant
@@ -99,7 +109,7 @@ std::string UserSettingsFolder()
 
 std::string SettingsFilePath()
 {
-    return (IsPortable() ? ProgramFolder() : UserSettingsFolder()) + SettingsFileTitle;
+    return (IsPortable() ? DataFolder() : UserSettingsFolder()) + SettingsFileTitle;
 }
 
 void SeedUserSettings()
@@ -111,7 +121,7 @@ void SeedUserSettings()
     if (std::filesystem::exists(std::filesystem::symlink_status(userFile, error)))
         return;
     std::string content;
-    if (!ReadWholeFile(ProgramFolder() + SettingsFileTitle, content))
+    if (!ReadWholeFile(DataFolder() + SettingsFileTitle, content))
         return; // nothing to copy: the program starts with the defaults
     if (MakeFolders(UserSettingsFolder()))
         ReplaceFileWhole(userFile, content, 0644);
@@ -120,13 +130,13 @@ void SeedUserSettings()
 std::string SettingsFileToRead()
 {
     if (IsPortable())
-        return ProgramFolder() + SettingsFileTitle;
+        return DataFolder() + SettingsFileTitle;
     SeedUserSettings();
     const std::string userFile = UserSettingsFolder() + SettingsFileTitle;
     std::error_code error;
     if (std::filesystem::exists(userFile, error))
         return userFile;
-    return ProgramFolder() + SettingsFileTitle;
+    return DataFolder() + SettingsFileTitle;
 }
 
 std::string ModulePath(const std::string& name)
