@@ -27,7 +27,7 @@ constexpr TEntry Entries[] = {
     { Str::LicenseTab, "License Agreement" },
     { Str::Version, " Version 2.0" },
     { Str::Copyright, "Copyright \xA9 2026 The Kedoozle developers" },
-    { Str::AllRights, "All rights reserved." },
+    { Str::LicenceGrant, "Free to use, copy, change and pass on." },
     { Str::TechSupport, "For technical support, send email to:" },
     { Str::InvalidBitmap, "Bitmap image is not valid" },
     { Str::InvalidIcon, "Icon image is not valid" },

@@ -31,11 +31,11 @@ namespace {
 // The maker's web address, shown large at the foot of the window.
 constexpr const char* WebAddress = "www.kedoozle.org";
 
-// The legal notice under the pages, three centred lines.
-const std::vector<std::string> WarningLines {
-    "Warning: this program is protected by copyright law and international treaties.",
-    "Reproduction or distribution of this program, or of any part of it, that its licence",
-    "agreement does not allow may result in severe civil and criminal penalties.",
+// The notice under the pages, three centred lines: what the licence allows, in short.
+const std::vector<std::string> NoticeLines {
+    "Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and",
+    "free of charge, as long as the licence notice comes along with every copy.",
+    "It comes as it is, without any promise: see the License Agreement page.",
 };
 
 QImage ProgramJpeg(const std::string& name)
@@ -133,7 +133,7 @@ void TFrmAboutBox::CreateLayout()
     m_lblTitle->SetCaption("Kedoozle");
     m_lblVersion = NewLabel(m_pnlCopyright, 68, 8, true);
     m_lblCopyright = NewLabel(m_pnlCopyright, 8, 24, false);
-    m_lblAllRights = NewLabel(m_pnlCopyright, 8, 40, false);
+    m_lblLicenceGrant = NewLabel(m_pnlCopyright, 8, 40, false);
     m_lblTechSupport = NewLabel(m_pnlCopyright, 8, 72, false);
     m_lblEmail = NewLabel(m_pnlCopyright, 8, 88, false);
 
@@ -144,7 +144,7 @@ void TFrmAboutBox::CreateLayout()
     m_edtWarning->SetAlignment(TAlignment::taCenter);
     m_edtWarning->SetFont(ArialFont(-11));
     m_edtWarning->SetColor(clSilver);
-    m_edtWarning->SetLines(WarningLines);
+    m_edtWarning->SetLines(NoticeLines);
 
     m_image2 = new TImage(this);
     m_image2->setGeometry(4, 305, 123, 38);
@@ -183,7 +183,7 @@ void TFrmAboutBox::FormCreate()
     m_btnClose->setCursor(CursorById(crKDHand));
     m_lblVersion->SetCaption(LoadStr(Str::Version));
     m_lblCopyright->SetCaption(LoadStr(Str::Copyright));
-    m_lblAllRights->SetCaption(LoadStr(Str::AllRights));
+    m_lblLicenceGrant->SetCaption(LoadStr(Str::LicenceGrant));
     m_lblTechSupport->SetCaption(LoadStr(Str::TechSupport));
     m_lblEmail->SetCaption(LoadStr(Str::SupportEmail));
     // A bare name: start-up made the program's folder the current directory.
