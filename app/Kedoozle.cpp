@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "app/MainForm.h"
 #include "base/StringTable.h"
@@ -30,6 +31,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -89,6 +91,10 @@ void ShowSplash()
 
 int main(int argc, char** argv)
 {
+    // Help, the version and a mistyped option are answered on the terminal, before anything
+    // reaches for the display or the keyboard.
+    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+        return *status;
     ChooseWindowSystem();
     // The keyboard is held from the moment the display can be reached, so no key a child
     // presses while the program loads reaches the desktop; the lock takes it over below.

@@ -98,7 +98,7 @@ void TPlaySettings::SetWorkingDirectory()
 {
     std::error_code error;
     const std::string current = WithTrailingSlash(std::filesystem::current_path(error).string());
-    const std::string folder = ProgramFolder();
+    const std::string folder = DataFolder();
     if (current != folder)
         std::filesystem::current_path(folder, error); // relative names now resolve here
 }

@@ -38,7 +38,7 @@ public:
     static void LoadModules(const TIniFile& iniFile, TContentModules& modules);
     static void FreeModules(const TContentModules& modules);
 
-    // Makes the program's folder the working directory, so relative file names in the
+    // Makes the data folder (app/ProgramPaths.h) the working directory, so relative file names in the
     // settings resolve there.
     static void SetWorkingDirectory();
 };

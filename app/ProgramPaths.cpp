@@ -81,9 +81,19 @@ void SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = fol
 
 std::string ProgramFolderSet() { return ProgramFolderOverride(); }
 
+std::string DataFolder()
+{
+    const std::string program = ProgramFolder();
+    const std::filesystem::path installed = std::filesystem::path(program + KD_DATA_FROM_PROGRAM).lexically_normal();
+    std::error_code error;
+    if (std::filesystem::is_directory(installed, error))
+        return WithTrailingSlash(installed.string());
+    return program;
+}
+
 bool IsPortable()
 {
-    const std::string folder = ProgramFolder();
+    const std::string folder = DataFolder();
     if (::access(folder.c_str(), W_OK) != 0)
         return false;
     // The superuser passes every permission check; a folder nobody may write is still meant
@@ -101,7 +111,7 @@ std::string UserSettingsFolder()
 
 std::string SettingsFilePath()
 {
-    return (IsPortable() ? ProgramFolder() : UserSettingsFolder()) + SettingsFileTitle;
+    return (IsPortable() ? DataFolder() : UserSettingsFolder()) + SettingsFileTitle;
 }
 
 bool SeedSettingsFile(const std::string& settingsFile)
@@ -110,7 +120,7 @@ bool SeedSettingsFile(const std::string& settingsFile)
     if (std::filesystem::exists(std::filesystem::symlink_status(settingsFile, error)))
         return true;
     std::string content;
-    if (!ReadWholeFile(ProgramFolder() + SettingsFileTitle, content))
+    if (!ReadWholeFile(DataFolder() + SettingsFileTitle, content))
         return false; // nothing to copy: the program starts with the defaults
     const std::filesystem::path folder = std::filesystem::path(settingsFile).parent_path();
     return (folder.empty() || MakeFolders(folder)) && ReplaceFileWhole(settingsFile, content, 0644);
@@ -125,13 +135,13 @@ void SeedUserSettings()
 std::string SettingsFileToRead()
 {
     if (IsPortable())
-        return ProgramFolder() + SettingsFileTitle;
+        return DataFolder() + SettingsFileTitle;
     SeedUserSettings();
     const std::string userFile = UserSettingsFolder() + SettingsFileTitle;
     std::error_code error;
     if (std::filesystem::exists(userFile, error))
         return userFile;
-    return ProgramFolder() + SettingsFileTitle;
+    return DataFolder() + SettingsFileTitle;
 }
 
 std::string ModulePath(const std::string& name)

@@ -31,7 +31,7 @@ constexpr TEntry Entries[] = {
     { Str::LicenseTab, QT_TRANSLATE_NOOP("StringTable", "License Agreement") },
     { Str::Version, QT_TRANSLATE_NOOP("StringTable", " Version 2.0") },
     { Str::Copyright, QT_TRANSLATE_NOOP("StringTable", "Copyright © 2026 The Kedoozle developers") },
-    { Str::AllRights, QT_TRANSLATE_NOOP("StringTable", "All rights reserved.") },
+    { Str::LicenceGrant, QT_TRANSLATE_NOOP("StringTable", "Free to use, copy, change and pass on.") },
     { Str::TechSupport, QT_TRANSLATE_NOOP("StringTable", "For technical support, send email to:") },
     { Str::InvalidBitmap, QT_TRANSLATE_NOOP("StringTable", "Bitmap image is not valid") },
     { Str::InvalidIcon, QT_TRANSLATE_NOOP("StringTable", "Icon image is not valid") },

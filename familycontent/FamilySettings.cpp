@@ -64,7 +64,7 @@ bool SameContent(const TKeyPart& a, const TKeyPart& b)
 TFamilyPaths TFamilySettings::PathsForThisUser()
 {
     TFamilyPaths paths;
-    paths.ProgramFolder = ProgramFolder();
+    paths.ProgramFolder = DataFolder();
     paths.SettingsFile = SettingsFilePath();
     paths.ModulesFolder = paths.SettingsFile.parent_path();
     // Portable, the settings live in the program's folder, beside its own modules.

@@ -45,7 +45,7 @@ struct TFamilyKey {
 };
 
 struct TFamilyPaths {
-    std::filesystem::path ProgramFolder; // the program and its own Kedoozle.ini and modules
+    std::filesystem::path ProgramFolder; // the program's own Kedoozle.ini and modules (its data folder)
     std::filesystem::path SettingsFile;  // the user's settings file (it need not exist yet)
     std::filesystem::path ModulesFolder; // where the user's modules go
     std::string ModulePrefix;            // see TContentTarget

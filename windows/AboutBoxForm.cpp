@@ -32,12 +32,12 @@ namespace {
 // The maker's web address, shown large at the foot of the window.
 constexpr const char* WebAddress = "www.kedoozle.org";
 
-// The legal notice under the pages, three centred lines; each language breaks it into its
-// own three lines.
-const std::vector<std::string> WarningLines {
-    QT_TRANSLATE_NOOP("TFrmAboutBox", "Warning: this program is protected by copyright law and international treaties."),
-    QT_TRANSLATE_NOOP("TFrmAboutBox", "Reproduction or distribution of this program, or of any part of it, that its licence"),
-    QT_TRANSLATE_NOOP("TFrmAboutBox", "agreement does not allow may result in severe civil and criminal penalties."),
+// The notice under the pages, three centred lines: what the licence allows, in short. Each
+// language breaks it into its own three lines.
+const std::vector<std::string> NoticeLines {
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and"),
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "free of charge, as long as the licence notice comes along with every copy."),
+    QT_TRANSLATE_NOOP("TFrmAboutBox", "It comes as it is, without any promise: see the License Agreement page."),
 };
 
 std::vector<std::string> Translated(const std::vector<std::string>& lines)
@@ -143,7 +143,7 @@ void TFrmAboutBox::CreateLayout()
     m_lblTitle->SetCaption("Kedoozle");
     m_lblVersion = NewLabel(m_pnlCopyright, 68, 8, true);
     m_lblCopyright = NewLabel(m_pnlCopyright, 8, 24, false);
-    m_lblAllRights = NewLabel(m_pnlCopyright, 8, 40, false);
+    m_lblLicenceGrant = NewLabel(m_pnlCopyright, 8, 40, false);
     m_lblTechSupport = NewLabel(m_pnlCopyright, 8, 72, false);
     m_lblEmail = NewLabel(m_pnlCopyright, 8, 88, false);
 
@@ -154,7 +154,7 @@ void TFrmAboutBox::CreateLayout()
     m_edtWarning->SetAlignment(TAlignment::taCenter);
     m_edtWarning->SetFont(ArialFont(-11));
     m_edtWarning->SetColor(clSilver);
-    m_edtWarning->SetLines(Translated(WarningLines));
+    m_edtWarning->SetLines(Translated(NoticeLines));
 
     m_image2 = new TImage(this);
     m_image2->setGeometry(4, 305, 123, 38);
@@ -193,7 +193,7 @@ void TFrmAboutBox::FormCreate()
     m_btnClose->setCursor(CursorById(crKDHand));
     m_lblVersion->SetCaption(LoadStr(Str::Version));
     m_lblCopyright->SetCaption(LoadStr(Str::Copyright));
-    m_lblAllRights->SetCaption(LoadStr(Str::AllRights));
+    m_lblLicenceGrant->SetCaption(LoadStr(Str::LicenceGrant));
     m_lblTechSupport->SetCaption(LoadStr(Str::TechSupport));
     m_lblEmail->SetCaption(LoadStr(Str::SupportEmail));
     // A bare name: start-up made the program's folder the current directory.

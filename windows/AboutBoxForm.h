@@ -13,9 +13,9 @@ class TKDTabSet;
 class TLxLabel;
 class TLxMemo;
 
-// The About window: the program's name and version, the rights notice and support address,
-// two pictures, the licence agreement from License.txt in the program's folder, a legal
-// warning and the web address. Two pages, switched by a row of tabs under them. Play goes on
+// The About window: the program's name and version, the licence in one line and the support
+// address, two pictures, the licence agreement from License.txt in the data folder, a notice
+// of what the licence allows and the web address. Two pages, switched by a row of tabs under them. Play goes on
 // behind it; a click outside it closes it, and so does the pointer staying away from it.
 class TFrmAboutBox : public QDialog {
 public:
@@ -62,7 +62,7 @@ private:
     TLxLabel* m_lblTitle { nullptr };
     TLxLabel* m_lblVersion { nullptr };
     TLxLabel* m_lblCopyright { nullptr };
-    TLxLabel* m_lblAllRights { nullptr };
+    TLxLabel* m_lblLicenceGrant { nullptr };
     TLxLabel* m_lblTechSupport { nullptr };
     TLxLabel* m_lblEmail { nullptr };
     TLxMemo* m_edtLicense { nullptr };

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # An installed copy: `cmake --install` into a prefix that is then made read-only, started through
-# bin/kedoozle from elsewhere. It plays with the default content, keeps its settings in the
-# user's configuration folder (made from the program folder's file on the first start, read
-# back on the second), finds a module dropped into that folder by its bare name and its
-# languages in share/kedoozle/translations, and writes nothing into the prefix. The installed menu entry and metainfo pass their validators.
+# bin/kedoozle from elsewhere. It plays with the default content from share/kedoozle, keeps its
+# settings in the user's configuration folder (made from the data folder's file on the first
+# start, read back on the second), finds a module dropped into that folder by its bare name and
+# its languages in share/kedoozle/translations, and writes nothing into the prefix. The
+# installed menu entry and metainfo pass their validators.
 source "$(dirname "$0")/lib.sh"
 
 prefix=$E2E_TMP/prefix
@@ -11,8 +12,10 @@ trap 'chmod -R u+w "$prefix" 2>/dev/null; e2e_cleanup' EXIT
 cmake --install "${KD_BUILD:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 || { cat "$E2E_TMP/install.log"; fail "cmake --install failed"; }
 
 program=$prefix/lib/kedoozle
-for f in Kedoozle libkdkbhook.so Kedoozle.ini License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do
-  [ -f "$program/$f" ] || fail "$f is not in the program folder"
+data=$prefix/share/kedoozle
+[ "$(ls "$program")" = "$(printf 'Kedoozle\nlibkdkbhook.so')" ] || fail "the program folder holds $(ls "$program" | tr '\n' ' ')"
+for f in Kedoozle.ini License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do
+  [ -f "$data/$f" ] || fail "$f is not in the data folder share/kedoozle"
 done
 [ -x "$prefix/bin/kdmodule" ] || fail "no bin/kdmodule"
 [ "$(readlink -f "$prefix/bin/kedoozle")" = "$(readlink -f "$program/Kedoozle")" ] || fail "bin/kedoozle does not lead to the program"
@@ -26,7 +29,7 @@ done
 desktop-file-validate "$prefix/share/applications/org.kedoozle.Kedoozle.desktop" || fail "the menu entry does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.kedoozle.Kedoozle.metainfo.xml" >"$E2E_TMP/appstream.log" 2>&1 ||
   { cat "$E2E_TMP/appstream.log"; fail "the metainfo does not validate"; }
-for page in man1/kdmodule.1 man6/kedoozle.6; do
+for page in man1/kdmodule.1 man1/kedoozle.1; do
   man --warnings -l "$prefix/share/man/$page" 2>&1 >/dev/null | grep . && fail "$page has formatting warnings"
   man -l "$prefix/share/man/$page" 2>/dev/null | grep -q '^SYNOPSIS' || fail "$page has no synopsis"
 done
@@ -62,7 +65,7 @@ xdotool mousemove 40 40 click 1
 about_gone() { ! window_shown "Über Kedoozle"; }
 wait_for 5 about_gone || fail "the About window did not close"
 [ -f "$user/Kedoozle.ini" ] || fail "the first start made no settings file in $user"
-cmp -s "$user/Kedoozle.ini" "$program/Kedoozle.ini" || fail "the user's settings are not a copy of the program's"
+cmp -s "$user/Kedoozle.ini" "$data/Kedoozle.ini" || fail "the user's settings are not a copy of the data folder's"
 
 # PictureType, and the default pictures draw.
 pictures_mode="32x32+148+722"

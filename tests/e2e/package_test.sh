@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package, made from this build by scripts/package (which fails on any lintian
-# error): its control data, dependencies and files, and the menu entry and metainfo it
-# ships. With KD_SYSTEM_INSTALL_TEST=1 (CI, as root or with sudo) it is also installed with
+# error): its control data, dependencies and files in their places, lintian with every check
+# on, and the menu entry and metainfo it ships. With KD_SYSTEM_INSTALL_TEST=1 (CI, as root or with sudo) it is also installed with
 # apt-get; /usr/bin/kedoozle then starts for an ordinary user, keeps that user's settings in
 # their configuration folder, exits cleanly, and the package is purged again.
 source "$(dirname "$0")/lib.sh"
@@ -25,19 +25,42 @@ done
 dpkg-deb --contents "$deb" | awk '{ line = $1 " " $6; if ($7 != "") line = line " " $7 " " $8; print line }' |
   sed 's#\./#/#' >"$E2E_TMP/contents"
 expect() { grep -q "^$1 $2" "$E2E_TMP/contents" || fail "the package lacks $2 ($1)"; }
+# The program and its lock library in /usr/lib/kedoozle, nothing else there; the data in
+# /usr/share/kedoozle; the licence in /usr/share/doc; both manuals in section 1, as both
+# commands are in /usr/bin.
 expect -rwxr-xr-x "/usr/lib/kedoozle/Kedoozle$"
-for f in libkdkbhook.so License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do expect -rw-r--r-- "/usr/lib/kedoozle/$f$"; done
-expect lrwxrwxrwx "/usr/lib/kedoozle/Kedoozle.ini -> /etc/kedoozle/Kedoozle.ini"
+expect -rw-r--r-- "/usr/lib/kedoozle/libkdkbhook.so$"
+[ "$(grep -c ' /usr/lib/kedoozle/.' "$E2E_TMP/contents")" = 2 ] || fail "more than the program and its library in /usr/lib/kedoozle"
+for f in License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do expect -rw-r--r-- "/usr/share/kedoozle/$f$"; done
+expect lrwxrwxrwx "/usr/share/kedoozle/Kedoozle.ini -> /etc/kedoozle/Kedoozle.ini"
 expect -rw-r--r-- "/etc/kedoozle/Kedoozle.ini$"
 expect lrwxrwxrwx "/usr/bin/kedoozle -> ../lib/kedoozle/Kedoozle"
 expect -rwxr-xr-x "/usr/bin/kdmodule$"
 for f in applications/org.kedoozle.Kedoozle.desktop metainfo/org.kedoozle.Kedoozle.metainfo.xml \
          icons/hicolor/48x48/apps/org.kedoozle.Kedoozle.png icons/hicolor/256x256/apps/org.kedoozle.Kedoozle.png \
-         man/man6/kedoozle.6.gz man/man1/kdmodule.1.gz doc/kedoozle/copyright doc/kedoozle/changelog.gz; do
+         man/man1/kedoozle.1.gz man/man1/kdmodule.1.gz doc/kedoozle/copyright doc/kedoozle/changelog.gz; do
   expect -rw-r--r-- "/usr/share/$f$"
 done
 for language in de es fr it nl pl pt_BR tr; do expect -rw-r--r-- "/usr/share/kedoozle/translations/kedoozle_$language.qm$"; done
-! grep -q '/usr/local\|/build/\|/tmp/' "$E2E_TMP/contents" || fail "build paths in the package"
+! grep -q '/usr/local\|/build/\|/tmp/\|/man6/' "$E2E_TMP/contents" || fail "build paths or a section-6 manual in the package"
+
+# lintian at its most thorough: no error, no warning, and only these notes, each for a reason:
+#   executable-in-usr-lib (experimental)  the program sits with its key-lock library, which it
+#       loads from its own folder only; policy allows internal programs in /usr/lib/<package>
+#   extra-license-file, package-contains-documentation-outside-usr-share-doc  License.txt in
+#       /usr/share/kedoozle is what the About window shows; a program may not rely on
+#       /usr/share/doc, which a system may leave out
+#   portable-executable-missing-security-features  the content modules are resource-only PE
+#       files with no code: there is nothing to randomise or protect
+#   arch-dep-package-has-big-usr-share  the 7 MB of default content in one package with the
+#       program, rather than a separate architecture-independent package
+#   hardening-no-*  only for a build made without the package's flags (the tests' build)
+command -v lintian >/dev/null || fail "lintian is needed (scripts/bootstrap test)"
+lintian -i -I -E --pedantic --tag-display-limit 0 "$deb" >"$E2E_TMP/lintian.txt" 2>&1 || true
+explained='executable-in-usr-lib|extra-license-file|package-contains-documentation-outside-usr-share-doc|portable-executable-missing-security-features|arch-dep-package-has-big-usr-share|hardening-no-bindnow|hardening-no-fortify-functions'
+grep -E '^[A-MO-Z]: ' "$E2E_TMP/lintian.txt" | grep -Ev "^[A-Z]: kedoozle: ($explained) " >"$E2E_TMP/lintian.unexplained" || true
+[ ! -s "$E2E_TMP/lintian.unexplained" ] || { cat "$E2E_TMP/lintian.unexplained" >&2; fail "lintian reports what is not explained"; }
+! grep -q '^[EW]: ' "$E2E_TMP/lintian.txt" || fail "lintian reports an error or a warning"
 
 # What the desktop reads from the package passes its validators.
 dpkg-deb -x "$deb" "$E2E_TMP/root"
@@ -57,6 +80,7 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get install -y -qq --reinstall "$deb" >"$E2E_TMP/apt.log" 2>&1 || { cat "$E2E_TMP/apt.log" >&2; fail "apt-get install failed"; }
 trap '$sudo apt-get purge -y -qq kedoozle >/dev/null 2>&1 || true; e2e_cleanup' EXIT
 [ -x /usr/bin/kedoozle ] || fail "no /usr/bin/kedoozle after installing"
+[ "$(man -w kedoozle 2>/dev/null)" = /usr/share/man/man1/kedoozle.1.gz ] || fail "man kedoozle does not find section 1"
 etc_before=$(md5sum /etc/kedoozle/Kedoozle.ini)
 
 # An ordinary user starts it from the menu's command; the superuser plays as nobody.

@@ -21,6 +21,7 @@ Usage:
   kdmodule pack FOLDER OUTDIR [--ini Kedoozle.ini] [--program DIR] [--speak LANG]
                 [--seamless]
   kdmodule --help
+  kdmodule --version
 
 A content module is a Windows resource-only library (a PE file with no code and one
 resource section). Kedoozle reads modules made by kdmodule, by the Windows resource
@@ -121,8 +122,9 @@ Kedoozle's modules (named in Kedoozle.ini, section [Modules]):
       PictureType.
 The number in each name is the key's section in Kedoozle.ini ([1] to [88], written
 without leading zeros). A module file name without a folder is looked up in Kedoozle's
-own folder; for a system-wide install, first in the user's settings folder
-(~/.config/kedoozle/). A key whose sound is missing plays the default sound; a missing
+data folder: the program's own folder when run from there, /usr/share/kedoozle/ when
+installed; for a system-wide install, first in the user's settings folder
+(~/.config/kedoozle/), where a parent's own modules go. A key whose sound is missing plays the default sound; a missing
 pattern or picture draws nothing.
 
 Each key section says the format of its pattern and picture resource:
@@ -142,8 +144,13 @@ Example:
   kdmodule extract Sounds.dll WAVE SOUND_1 a.wav
   kdmodule pack ~/family ~/.config/kedoozle --ini ~/.config/kedoozle/Kedoozle.ini --speak de
 
-Exit codes: 0 success, 1 a file is missing, unreadable or not a module, an output
-cannot be written, or a picture cannot be shown, 2 the command line is wrong.
+Options:
+  --help, -h      this text
+  --version, -V   the version
+
+Exit status: 0 success, 1 a file is missing, unreadable or not a module, an output
+cannot be written, or a picture cannot be shown, 2 the command line is wrong (one
+line on the error output says what).
 )";
 
 } // namespace
@@ -154,5 +161,13 @@ int RunHelp(const TArgs& args)
     const std::string marker = "%KEYNAMES%\n";
     text.replace(text.find(marker), marker.size(), PackNameList());
     std::fputs(text.c_str(), stdout);
+    return ExitOk;
+}
+
+int RunVersion(const TArgs& args)
+{
+    if (!args.empty())
+        throw TUsageError("--version takes no arguments");
+    std::printf("kdmodule (Kedoozle) %s\n", KD_VERSION);
     return ExitOk;
 }

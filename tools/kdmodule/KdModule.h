@@ -33,6 +33,7 @@ int RunBuild(const TArgs& args);
 int RunList(const TArgs& args);
 int RunExtract(const TArgs& args);
 int RunHelp(const TArgs& args);
+int RunVersion(const TArgs& args);
 int RunPack(const TArgs& args);
 
 // Resource types and names as written on the command line and in manifests: "RCDATA"

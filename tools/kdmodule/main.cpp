@@ -24,11 +24,14 @@ constexpr TCommand Commands[] = {
     { "help", RunHelp },
     { "--help", RunHelp },
     { "-h", RunHelp },
+    { "--version", RunVersion },
+    { "-V", RunVersion },
 };
 
+// A wrong command line is one line on the error output.
 int Usage(const std::string& message)
 {
-    std::fprintf(stderr, "kdmodule: %s\nTry 'kdmodule --help' for more information.\n", message.c_str());
+    std::fprintf(stderr, "kdmodule: %s (kdmodule --help lists the commands)\n", message.c_str());
     return ExitUsage;
 }
 
@@ -55,5 +58,6 @@ int main(int argc, char** argv)
             return ExitInputError;
         }
     }
-    return Usage("unknown command '" + name + "'");
+    const bool option = name.size() > 1 && name[0] == '-';
+    return Usage((option ? "unknown option '" : "unknown command '") + name + "'");
 }

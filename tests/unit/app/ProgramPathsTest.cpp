@@ -152,4 +152,24 @@ TEST_F(ProgramPathsTest, InstalledModulesAreLookedForInTheUserFolderFirst)
     EXPECT_EQ(ModulePath("/abs/Mine.dll"), "/abs/Mine.dll");
 }
 
+// Installed under a prefix: the program in lib/kedoozle, its settings and modules in
+// share/kedoozle, read-only; the user's copy is made from the data folder's file.
+TEST_F(ProgramPathsTest, InstalledDataComesFromTheSharedDataFolder)
+{
+    const fs::path lib = temp.Path() / "usr" / "lib" / "kedoozle";
+    const fs::path share = temp.Path() / "usr" / "share" / "kedoozle";
+    fs::create_directories(lib);
+    SetProgramFolder(lib.string());
+    EXPECT_EQ(DataFolder(), lib.string() + "/"); // no data folder yet: everything beside the program
+
+    fs::create_directories(share);
+    WriteText(share / "Kedoozle.ini", ProgramIni);
+    EXPECT_EQ(DataFolder(), share.string() + "/");
+    fs::permissions(share, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(IsPortable());
+    EXPECT_EQ(SettingsFileToRead(), UserIni().string());
+    EXPECT_EQ(ReadText(UserIni()), ProgramIni);
+    fs::permissions(share, fs::perms::owner_all);
+}
+
 } // namespace
