@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 Die Kedoozle-Entwickler</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Alle Rechte vorbehalten.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Technische Hilfe per E-Mail an:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Tasten nicht gesperrt: Diese Arbeitsumgebung lässt Kedoozle ihre Tastenkürzel nicht zurückhalten. Super, Alt+Tab und die anderen Tastenkürzel funktionieren weiter.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Tasten nicht gesperrt: Die Arbeitsumgebung hat Kedoozle nicht erlaubt, ihre Tastenkürzel zurückzuhalten. Super, Alt+Tab und die anderen Tastenkürzel funktionieren weiter.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Ungültiger Farbindex</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Frei zu nutzen, ändern, weitergeben.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Tasten nicht gesperrt: Der Desktop erlaubt Kedoozle seine Tastenkürzel nicht. Dauerhaft erlauben: GNOME-Einstellungen, Apps, Kedoozle, Systemkürzel unterbinden.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Tasten sind vielleicht nicht gesperrt: Kedoozle läuft hier unter XWayland, wo der Desktop entscheidet, ob seine Tastenkürzel wie Super und Alt+Tab noch wirken.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Tasten sind nicht gesperrt, solange ein anderes Fenster die Tastatur hat: Super, Alt+Tab und die anderen Tastenkürzel des Desktops wirken. Klicken Sie auf Kedoozle, um sie wieder zu sperren.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Ton ist an.<byte value="xd"/>Ein Erwachsener hat<byte value="xd"/>es so eingestellt.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Ton ist aus.<byte value="xd"/>Ein Erwachsener hat<byte value="xd"/>es so eingestellt.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>Den Spielmodus legt ein Erwachsener fest.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Warnung: Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle ist frei: Jeder darf es nutzen, kopieren, ändern und weitergeben, für jeden Zweck</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>Jede Vervielfältigung oder Verbreitung des Programms oder eines Teils davon, die der</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>und kostenlos, solange der Lizenzhinweis jeder Kopie beiliegt.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>Lizenzvertrag nicht erlaubt, kann streng zivil- und strafrechtlich verfolgt werden.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Es kommt, wie es ist, ohne jedes Versprechen: siehe die Seite Lizenzvereinbarung.</translation>
     </message>
 </context>
 </TS>

@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 Desarrolladores de Kedoozle</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Todos los derechos reservados.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Soporte técnico por correo electrónico:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Teclas no bloqueadas: este escritorio no permite que Kedoozle retenga sus atajos. Super, Alt+Tab y los demás atajos del escritorio siguen funcionando.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Teclas no bloqueadas: el escritorio no ha permitido que Kedoozle retenga sus atajos. Super, Alt+Tab y los demás atajos del escritorio siguen funcionando.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Índice de color no válido</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Libre de usar, copiar, modificar y compartir.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Teclas no bloqueadas: el escritorio no permitió a Kedoozle retener sus atajos. Para permitirlo: Configuración de GNOME, Aplicaciones, Kedoozle, Inhibir atajos.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Puede que las teclas no estén bloqueadas: Kedoozle funciona aquí en XWayland, donde el escritorio decide si sus atajos, como Super y Alt+Tab, siguen funcionando.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Las teclas no están bloqueadas mientras otra ventana tenga el teclado: Super, Alt+Tab y los demás atajos del escritorio funcionan. Haga clic en Kedoozle para bloquearlas de nuevo.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Sonido activado.<byte value="xd"/>Un adulto lo ha<byte value="xd"/>dejado así.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Sonido desactivado.<byte value="xd"/>Un adulto lo ha<byte value="xd"/>dejado así.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>El modo de juego lo elige un adulto.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Aviso: este programa está protegido por las leyes de copyright y los tratados internacionales.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle es libre: cualquiera puede usarlo, copiarlo, modificarlo y compartirlo,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>La reproducción o distribución de este programa, o de parte de él, que su acuerdo de</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>para cualquier fin y gratis, siempre que la licencia acompañe a cada copia.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>licencia no permita puede dar lugar a graves sanciones civiles y penales.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Se entrega tal cual, sin ninguna garantía: vea la página Acuerdo de licencia.</translation>
     </message>
 </context>
 </TS>

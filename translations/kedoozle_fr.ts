@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 L&apos;équipe de Kedoozle</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Tous droits réservés.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Assistance technique par e-mail&#xa0;:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Touches non verrouillées&#xa0;: ce bureau ne laisse pas Kedoozle retenir ses raccourcis. Super, Alt+Tab et les autres raccourcis du bureau fonctionnent toujours.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Touches non verrouillées&#xa0;: le bureau n&apos;a pas autorisé Kedoozle à retenir ses raccourcis. Super, Alt+Tab et les autres raccourcis du bureau fonctionnent toujours.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Index de couleur non valide</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Libre d&apos;utiliser, copier, modifier et partager.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Touches non verrouillées : le bureau refuse à Kedoozle ses raccourcis. Pour l&apos;autoriser : Paramètres GNOME, Applications, Kedoozle, Bloquer les raccourcis système.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Les touches ne sont peut-être pas verrouillées : Kedoozle tourne ici sous XWayland, où le bureau décide si ses raccourcis, comme Super et Alt+Tab, marchent encore.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Les touches ne sont pas verrouillées tant qu&apos;une autre fenêtre a le clavier : Super, Alt+Tab et les autres raccourcis du bureau marchent. Cliquez sur Kedoozle pour les verrouiller à nouveau.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Le son est activé.<byte value="xd"/>Un adulte l&apos;a<byte value="xd"/>réglé ainsi.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Le son est coupé.<byte value="xd"/>Un adulte l&apos;a<byte value="xd"/>réglé ainsi.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>Le mode de jeu est choisi par un adulte.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Avertissement&#xa0;: ce programme est protégé par le droit d&apos;auteur et les traités internationaux.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle est libre : chacun peut l&apos;utiliser, le copier, le modifier et le partager,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>Toute reproduction ou distribution de ce programme, ou d&apos;une partie de celui-ci, que son</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>pour tout usage et gratuitement, si la licence accompagne chaque copie.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>contrat de licence n&apos;autorise pas peut entraîner de lourdes sanctions civiles et pénales.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Il est fourni tel quel, sans aucune garantie : voir la page Contrat de licence.</translation>
     </message>
 </context>
 </TS>

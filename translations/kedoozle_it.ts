@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 Gli sviluppatori di Kedoozle</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Tutti i diritti riservati.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Assistenza tecnica via e-mail:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Tasti non bloccati: questo desktop non permette a Kedoozle di trattenere le sue scorciatoie. Super, Alt+Tab e le altre scorciatoie del desktop funzionano ancora.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Tasti non bloccati: il desktop non ha permesso a Kedoozle di trattenere le sue scorciatoie. Super, Alt+Tab e le altre scorciatoie del desktop funzionano ancora.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Indice del colore non valido</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Libero da usare, cambiare, condividere.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Tasti non bloccati: il desktop nega a Kedoozle le sue scorciatoie. Per permetterlo: Impostazioni di GNOME, Applicazioni, Kedoozle, Inibisci scorciatoie di sistema.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>I tasti potrebbero non essere bloccati: qui Kedoozle gira su XWayland, dove il desktop decide se le sue scorciatoie, come Super e Alt+Tab, funzionano ancora.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>I tasti non sono bloccati finché un&apos;altra finestra ha la tastiera: Super, Alt+Tab e le altre scorciatoie del desktop funzionano. Fai clic su Kedoozle per bloccarli di nuovo.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>L&apos;audio è attivo.<byte value="xd"/>Lo ha deciso<byte value="xd"/>un adulto.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>L&apos;audio è spento.<byte value="xd"/>Lo ha deciso<byte value="xd"/>un adulto.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>La modalità di gioco la sceglie un adulto.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Attenzione: questo programma è tutelato dal diritto d&apos;autore e dai trattati internazionali.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle è libero: chiunque può usarlo, copiarlo, modificarlo e condividerlo,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>La riproduzione o distribuzione di questo programma, o di una sua parte, non consentita dal</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>per qualsiasi scopo e gratis, purché la licenza accompagni ogni copia.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>contratto di licenza può comportare gravi sanzioni civili e penali.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>È fornito così com&apos;è, senza alcuna garanzia: vedi la pagina Contratto di licenza.</translation>
     </message>
 </context>
 </TS>

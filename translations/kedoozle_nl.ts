@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 De Kedoozle-ontwikkelaars</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Alle rechten voorbehouden.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Technische ondersteuning per e-mail:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Toetsen niet vergrendeld: dit bureaublad laat Kedoozle zijn sneltoetsen niet tegenhouden. Super, Alt+Tab en de andere sneltoetsen van het bureaublad werken nog.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Toetsen niet vergrendeld: het bureaublad heeft Kedoozle niet toegestaan zijn sneltoetsen tegen te houden. Super, Alt+Tab en de andere sneltoetsen werken nog.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Ongeldige kleurindex</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Vrij te gebruiken, wijzigen en delen.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Toetsen niet vergrendeld: het bureaublad weigert Kedoozle de sneltoetsen. Toestaan: GNOME-instellingen, Apps, Kedoozle, Systeemsneltoetsen blokkeren.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Toetsen zijn misschien niet vergrendeld: Kedoozle draait hier onder XWayland, waar het bureaublad beslist of zijn sneltoetsen, zoals Super en Alt+Tab, nog werken.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Toetsen zijn niet vergrendeld zolang een ander venster het toetsenbord heeft: Super, Alt+Tab en de andere sneltoetsen van het bureaublad werken. Klik op Kedoozle om ze weer te vergrendelen.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Geluid staat aan.<byte value="xd"/>Een volwassene heeft<byte value="xd"/>dat zo ingesteld.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Geluid staat uit.<byte value="xd"/>Een volwassene heeft<byte value="xd"/>dat zo ingesteld.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>De speelmodus wordt door een volwassene gekozen.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Waarschuwing: dit programma is beschermd door het auteursrecht en internationale verdragen.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle is vrij: iedereen mag het gebruiken, kopiëren, wijzigen en doorgeven,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>Verveelvoudiging of verspreiding van dit programma, of van een deel ervan, die de</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>voor elk doel en gratis, zolang de licentie bij elke kopie meegaat.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>licentieovereenkomst niet toestaat, kan leiden tot zware civiele en strafrechtelijke sancties.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Het komt zoals het is, zonder enige belofte: zie de pagina Licentieovereenkomst.</translation>
     </message>
 </context>
 </TS>

@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 Twórcy programu Kedoozle</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Wszelkie prawa zastrzeżone.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Pomoc techniczna – napisz na adres:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Klawisze nie są zablokowane: to środowisko nie pozwala Kedoozle wstrzymać swoich skrótów. Super, Alt+Tab i inne skróty pulpitu nadal działają.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Klawisze nie są zablokowane: środowisko nie zezwoliło Kedoozle wstrzymać swoich skrótów. Super, Alt+Tab i inne skróty pulpitu nadal działają.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Nieprawidłowy indeks koloru</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Wolno używać, zmieniać i przekazywać.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Klawisze niezablokowane: pulpit nie pozwolił Kedoozle zatrzymać skrótów. Aby zezwolić: Ustawienia GNOME, Aplikacje, Kedoozle, Blokowanie skrótów systemowych.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Klawisze mogą nie być zablokowane: Kedoozle działa tu pod XWayland, gdzie pulpit decyduje, czy jego skróty, takie jak Super i Alt+Tab, nadal działają.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Klawisze nie są zablokowane, dopóki inne okno ma klawiaturę: Super, Alt+Tab i inne skróty pulpitu działają. Kliknij Kedoozle, aby znów je zablokować.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Dźwięk jest włączony.<byte value="xd"/>Tak ustawił<byte value="xd"/>dorosły.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Dźwięk jest wyłączony.<byte value="xd"/>Tak ustawił<byte value="xd"/>dorosły.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>Tryb zabawy wybiera dorosły.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Ostrzeżenie: ten program jest chroniony prawem autorskim i umowami międzynarodowymi.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle jest wolny: każdy może go używać, kopiować, zmieniać i przekazywać,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>Powielanie lub rozpowszechnianie tego programu lub jego części, na które nie zezwala</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>w dowolnym celu i za darmo, jeśli do każdej kopii dołączona jest licencja.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>umowa licencyjna, może skutkować surowymi sankcjami cywilnymi i karnymi.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Jest dostarczany taki, jaki jest, bez żadnej gwarancji: zob. stronę Umowa licencyjna.</translation>
     </message>
 </context>
 </TS>

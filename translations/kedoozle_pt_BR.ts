@@ -60,10 +60,6 @@
         <translation>Copyright © 2026 Desenvolvedores do Kedoozle</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Todos os direitos reservados.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Suporte técnico por e-mail:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Teclas não bloqueadas: este ambiente não permite que o Kedoozle segure os atalhos dele. Super, Alt+Tab e os outros atalhos da área de trabalho continuam funcionando.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Teclas não bloqueadas: o ambiente não permitiu que o Kedoozle segurasse os atalhos dele. Super, Alt+Tab e os outros atalhos da área de trabalho continuam funcionando.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Índice de cor inválido</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Livre para usar, copiar, alterar e repassar.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Teclas não bloqueadas: o ambiente não deixou o Kedoozle segurar os atalhos. Para permitir: Configurações do GNOME, Aplicativos, Kedoozle, Inibir atalhos do sistema.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>As teclas podem não estar bloqueadas: aqui o Kedoozle roda no XWayland, onde o ambiente de trabalho decide se os atalhos dele, como Super e Alt+Tab, ainda funcionam.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>As teclas não estão bloqueadas enquanto outra janela tiver o teclado: Super, Alt+Tab e os outros atalhos do ambiente funcionam. Clique no Kedoozle para bloqueá-las de novo.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>O som está ligado.<byte value="xd"/>Um adulto deixou<byte value="xd"/>assim.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>O som está desligado.<byte value="xd"/>Um adulto deixou<byte value="xd"/>assim.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>O modo de jogo é escolhido por um adulto.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Aviso: este programa é protegido pela lei de direitos autorais e por tratados internacionais.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>O Kedoozle é livre: qualquer um pode usá-lo, copiá-lo, alterá-lo e repassá-lo,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>A reprodução ou distribuição deste programa, ou de qualquer parte dele, não permitida pelo</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>para qualquer fim e de graça, desde que a licença acompanhe cada cópia.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>contrato de licença pode resultar em severas penalidades civis e criminais.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Ele vem como está, sem nenhuma garantia: veja a página Contrato de licença.</translation>
     </message>
 </context>
 </TS>

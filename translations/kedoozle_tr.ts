@@ -60,10 +60,6 @@
         <translation>Telif hakkı © 2026 Kedoozle geliştiricileri</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Tüm hakları saklıdır.</translation>
-    </message>
-    <message>
         <source>For technical support, send email to:</source>
         <translation>Teknik destek için e-posta adresi:</translation>
     </message>
@@ -122,10 +118,6 @@
     <message>
         <source>Keys are not locked: this desktop does not let Kedoozle hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
         <translation>Tuşlar kilitli değil: bu masaüstü, Kedoozle&apos;ın kısayollarını engellemesine izin vermiyor. Super, Alt+Tab ve masaüstünün diğer kısayolları hâlâ çalışıyor.</translation>
-    </message>
-    <message>
-        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. Super, Alt+Tab and the desktop&apos;s other shortcuts still work.</source>
-        <translation>Tuşlar kilitli değil: masaüstü, Kedoozle&apos;ın kısayollarını engellemesine izin vermedi. Super, Alt+Tab ve masaüstünün diğer kısayolları hâlâ çalışıyor.</translation>
     </message>
     <message>
         <source>Keys are not locked any more: the desktop took its shortcuts back. Super, Alt+Tab and the desktop&apos;s other shortcuts work again.</source>
@@ -247,6 +239,34 @@
         <source>Invalid color index</source>
         <translation>Geçersiz renk dizini</translation>
     </message>
+    <message>
+        <source>Free to use, copy, change and pass on.</source>
+        <translation>Serbestçe kullanılır ve paylaşılır.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked: the desktop has not allowed Kedoozle to hold back its shortcuts. To allow it for good: GNOME Settings, Apps, Kedoozle, Inhibit system keyboard shortcuts.</source>
+        <translation>Tuşlar kilitli değil: masaüstü Kedoozle&apos;a kısayolları vermedi. İzin için: GNOME Ayarları, Uygulamalar, Kedoozle, Sistem kısayollarını engelle.</translation>
+    </message>
+    <message>
+        <source>Keys may not be locked: Kedoozle runs on XWayland here, where the desktop decides whether its own shortcuts, such as Super and Alt+Tab, still work.</source>
+        <translation>Tuşlar kilitli olmayabilir: Kedoozle burada XWayland altında çalışıyor; Super ve Alt+Tab gibi kısayolların çalışıp çalışmayacağına masaüstü karar verir.</translation>
+    </message>
+    <message>
+        <source>Keys are not locked while another window has the keyboard: Super, Alt+Tab and the desktop&apos;s other shortcuts work. Click Kedoozle to lock them again.</source>
+        <translation>Başka bir pencere klavyeyi tuttuğu sürece tuşlar kilitli değil: Super, Alt+Tab ve masaüstünün diğer kısayolları çalışır. Yeniden kilitlemek için Kedoozle&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Sound is On.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Ses açık.<byte value="xd"/>Bunu bir yetişkin<byte value="xd"/>ayarladı.</translation>
+    </message>
+    <message>
+        <source>Sound is Off.<byte value="xd"/>A grown-up has<byte value="xd"/>set it so.</source>
+        <translation>Ses kapalı.<byte value="xd"/>Bunu bir yetişkin<byte value="xd"/>ayarladı.</translation>
+    </message>
+    <message>
+        <source>The play mode is set by a grown-up.</source>
+        <translation>Oyun modunu bir yetişkin seçer.</translation>
+    </message>
 </context>
 <context>
     <name>TApplication</name>
@@ -262,16 +282,16 @@
 <context>
     <name>TFrmAboutBox</name>
     <message>
-        <source>Warning: this program is protected by copyright law and international treaties.</source>
-        <translation>Uyarı: Bu program telif hakkı yasaları ve uluslararası antlaşmalarla korunmaktadır.</translation>
+        <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
+        <translation>Kedoozle özgürdür: herkes onu her amaçla ve ücretsiz kullanabilir, kopyalayabilir,</translation>
     </message>
     <message>
-        <source>Reproduction or distribution of this program, or of any part of it, that its licence</source>
-        <translation>Bu programın veya herhangi bir bölümünün lisans sözleşmesinin izin vermediği şekilde</translation>
+        <source>free of charge, as long as the licence notice comes along with every copy.</source>
+        <translation>değiştirebilir ve paylaşabilir; yeter ki lisans notu her kopyayla birlikte gitsin.</translation>
     </message>
     <message>
-        <source>agreement does not allow may result in severe civil and criminal penalties.</source>
-        <translation>çoğaltılması ya da dağıtılması ağır hukuki ve cezai yaptırımlara yol açabilir.</translation>
+        <source>It comes as it is, without any promise: see the License Agreement page.</source>
+        <translation>Olduğu gibi, hiçbir garanti olmadan gelir: Lisans sözleşmesi sayfasına bakın.</translation>
     </message>
 </context>
 </TS>
