@@ -67,7 +67,7 @@ prefix=$E2E_TMP/prefix
 trap 'chmod -R u+w "$prefix" 2>/dev/null; e2e_cleanup' EXIT
 cmake --install "${KD_BUILD:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 || { cat "$E2E_TMP/install.log"; fail "cmake --install failed"; }
 chmod -R a-w "$prefix"
-program=$prefix/lib/kedoozle
+program=$prefix/share/kedoozle  # the program's own content, installed
 export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/config
 mkdir -p "$HOME"
 user=$XDG_CONFIG_HOME/kedoozle
