@@ -19,16 +19,9 @@ crop_window() {
   [ -n "$h" ] || fail "no frame known for window $1"
   convert "$2" -crop "${w}x$h+$l+$t" +repage "$3"
 }
-# about_window TITLE: the id of the shown window of that title (in UTF-8, as the window tells
-# the window manager), or nothing.
-about_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --name 'Kedoozle$' 2>/dev/null); do
-    [ "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ] && echo "$id"
-  done | tail -1
-}
-about_up() { ABOUT=$(about_window "$1"); [ -n "$ABOUT" ] && [ -n "$(outer_geometry "$ABOUT")" ]; }
-about_gone() { [ -z "$(about_window "$1")" ]; }
+# (named_window, in lib.sh, finds a window by its exact UTF-8 title.)
+about_up() { ABOUT=$(named_window "$1"); [ -n "$ABOUT" ] && [ -n "$(outer_geometry "$ABOUT")" ]; }
+about_gone() { [ -z "$(named_window "$1")" ]; }
 # Centred with its frame: the window manager has framed it and the program placed it.
 about_centred() {
   local l t w h

@@ -159,6 +159,16 @@ splash_gone() { [ -z "$(splash_window)" ]; }
 wait_for_window() { wait_for "${2:-30}" window_shown "$1"; }
 window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
+# named_window TITLE: the id of the program's newest visible window titled exactly TITLE, by
+# its UTF-8 name, read in a UTF-8 locale whatever the tests run in (xdotool's own name search
+# misses titles such as "Über Kedoozle").
+named_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name 'Kedoozle$' 2>/dev/null); do
+    [ "$(LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null)" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ] && echo "$id"
+  done | tail -1
+}
+
 # program_alive: whether the started program still runs.
 # other_client_grab keyboard|pointer: the status another client's grab of the keyboard or the
 # pointer gets now (0: it got it, so nobody held it; 1: somebody holds it); it lets go at once.
