@@ -6,9 +6,14 @@
 #include <cstdio>
 #include <string>
 
+bool SettingsRequested(int argc, const char* const* argv)
+{
+    return argc == 2 && std::string(argv[1]) == "--settings";
+}
+
 std::optional<int> HandleCommandLine(int argc, const char* const* argv)
 {
-    if (argc < 2)
+    if (argc < 2 || SettingsRequested(argc, argv))
         return std::nullopt;
     const std::string argument = argv[1];
     if (argc == 2 && (argument == "--help" || argument == "-h")) {
@@ -21,7 +26,8 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv)
     }
     // The first word that is not understood is named; the rest would only repeat the point.
     int wrong = 1;
-    if (argument == "--help" || argument == "-h" || argument == "--version" || argument == "-V")
+    if (argument == "--help" || argument == "-h" || argument == "--version" || argument == "-V"
+        || argument == "--settings")
         wrong = 2;
     const std::string word = argv[wrong];
     const bool option = word.size() > 1 && word[0] == '-';

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "app/MainForm.h"
+#include "app/SettingsLauncher.h"
 #include "base/StringTable.h"
 #include "paint/ColorData.h"
 #include "paint/KDPalette.h"
@@ -95,6 +96,10 @@ int main(int argc, char** argv)
     // reaches for the display or the keyboard.
     if (const std::optional<int> status = HandleCommandLine(argc, argv))
         return *status;
+    // The parent's settings window is a program of its own beside this one, so play loads
+    // none of it.
+    if (SettingsRequested(argc, argv))
+        return StartSettingsWindow();
     ChooseWindowSystem();
     // The keyboard is held from the moment the display can be reached, so no key a child
     // presses while the program loads reaches the desktop; the lock takes it over below.
@@ -119,7 +124,10 @@ int main(int argc, char** argv)
     TSingleInstance instance;
     if (!instance.Acquire()) {
         if (instance.ActivateRunning()) {
-            std::printf("Kedoozle is already running on this display; it has been brought to the front.\n");
+            if (instance.RunningRole() == "settings")
+                std::printf("Kedoozle Settings is open on this display; it has been brought to the front (play starts once it is closed).\n");
+            else
+                std::printf("Kedoozle is already running on this display; it has been brought to the front.\n");
             return 0;
         }
         if (!instance.TakeOver()) {

@@ -23,7 +23,8 @@
 namespace {
 
 constexpr char ActivateRequest[] = "activate\n";
-constexpr char ActivateAnswer[] = "ok\n";
+// The answer is "ok", then the running program's role.
+constexpr char ActivateAnswer[] = "ok";
 // How long a running program gets to answer; it answers from its event loop at once.
 constexpr int AnswerWaitMs = 3000;
 // A program younger than this may still be setting up before its event loop runs.
@@ -170,7 +171,7 @@ bool TSingleInstance::Acquire()
                     return;
                 if (OnActivate)
                     OnActivate();
-                client->write(ActivateAnswer);
+                client->write(QByteArray(ActivateAnswer) + ' ' + QByteArray::fromStdString(m_role) + '\n');
                 client->flush();
                 client->disconnectFromServer();
             });
@@ -204,9 +205,16 @@ bool TSingleInstance::ActivateRunning()
         }
         socket.write(ActivateRequest);
         socket.flush();
-        while (socket.bytesAvailable() < 3 && socket.state() == QLocalSocket::ConnectedState && waitMore())
+        QByteArray answer;
+        while (!answer.contains('\n') && socket.state() == QLocalSocket::ConnectedState && waitMore()) {
             socket.waitForReadyRead(100);
-        return socket.readAll().startsWith("ok");
+            answer += socket.readAll();
+        }
+        answer += socket.readAll();
+        if (!answer.startsWith(ActivateAnswer))
+            return false;
+        m_runningRole = answer.mid(3).trimmed().toStdString();
+        return true;
     }
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class QLocalServer;
 
@@ -33,6 +34,11 @@ public:
 
     // Runs in the program that holds the lock when a later start asks for it.
     std::function<void()> OnActivate;
+    // What this process is, told to a later start that it brings to the front ("play" unless
+    // set; the settings window is "settings").
+    void SetRole(std::string role) { m_role = std::move(role); }
+    // After ActivateRunning answered: what the running program said it is.
+    const std::string& RunningRole() const { return m_runningRole; }
 
     // The display the toolkit uses, as a file-name-safe key ("x11-:0", "wayland-wayland-0").
     static std::string CurrentDisplayKey();
@@ -44,6 +50,8 @@ private:
     // Tries to acquire until `timeoutMs` have passed.
     bool AcquireWithin(int timeoutMs);
 
+    std::string m_role { "play" };
+    std::string m_runningRole;
     std::string m_lockFileName;
     std::string m_socketName;
     int m_lockFd { -1 };

@@ -4,7 +4,7 @@
 cmake_minimum_required(VERSION 3.22)
 
 set(layers base tools/common tools/contentgen paint pictures/metafile pictures resmodule resources widgetkit
-           platform/keylock platform play windows app familycontent)
+           platform/keylock platform play windows app familycontent settingswindow)
 set(allowed_base "")
 # The content generator's drawing and file writers, which the family's content converts with.
 set(allowed_tools/common base)
@@ -20,6 +20,8 @@ set(allowed_platform resmodule base)
 set(allowed_play platform widgetkit resources resmodule pictures pictures/metafile paint base)
 set(allowed_windows play platform widgetkit resources resmodule pictures paint base)
 set(allowed_app windows play platform platform/keylock widgetkit resources resmodule pictures paint base)
+set(allowed_settingswindow familycontent app windows play platform platform/keylock widgetkit resources resmodule
+                           pictures paint base tools/contentgen tools/common)
 set(allowed_familycontent app windows play platform platform/keylock widgetkit resources resmodule pictures paint base
                           tools/contentgen tools/common)
 
