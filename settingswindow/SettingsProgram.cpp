@@ -3,9 +3,14 @@
 #include "app/Languages.h"
 #include "familycontent/ContentError.h"
 #include "familycontent/FamilySettings.h"
+#include "paint/ColorData.h"
+#include "pictures/PictureFormats.h"
 #include "platform/DisplayCheck.h"
+#include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
+#include "platform/Sound.h"
 #include "platform/WindowSystem.h"
+#include "play/KeyData.h"
 #include "settingswindow/SettingsWindow.h"
 
 #include <QApplication>
@@ -58,8 +63,20 @@ int RunSettingsProgram(int argc, char** argv)
                                   .arg(QString::fromStdString(error.what())));
         return 1;
     }
-    TSettingsWindow window(settings);
-    instance.OnActivate = [&window] { window.BringToFront(); };
-    window.show();
-    return application.exec();
+    // The key pages draw as play draws.
+    const TScreenPaletteCaps palette = ScreenPaletteCaps();
+    InitColorData(24, palette.PaletteEntries, palette.RasterCaps);
+    InitKeyData();
+    RegisterPictureFormats();
+    int result = 0;
+    {
+        TSettingsWindow window(settings);
+        instance.OnActivate = [&window] { window.BringToFront(); };
+        window.show();
+        result = application.exec();
+    }
+    ShutdownSound();
+    FinalizeKeyData();
+    FinalizeColorData();
+    return result;
 }

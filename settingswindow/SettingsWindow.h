@@ -2,9 +2,20 @@
 
 #include <QMainWindow>
 
-class TFamilySettings;
+#include <array>
+#include <functional>
 
-// The parent's settings window over the family's settings and content.
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+class TFamilySettings;
+class TKeyGrid;
+class TKeyPage;
+
+// The parent's settings window: the play settings, and every key's content, changed here and
+// written only by Save; Cancel, or closing without saving, leaves every file as it was.
 class TSettingsWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -13,7 +24,36 @@ public:
     // Another start of play or of this window asked for the display: this window comes to the
     // front and says why play did not start.
     void BringToFront();
+    // Writes every change; false, after telling the parent why, when nothing could be written.
+    bool Save();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* BuildPlayPage();
+    QWidget* BuildKeysPage();
+    // Shows the settings as they are now in the play page's controls.
+    void ShowPlaySettings();
+    void SpeakNames();
+    void RestoreAllKeys();
+    void Cancel();
+    void ShowModified();
+    // Runs `work` away from the window, which waits with `text` shown; an error it raises
+    // comes back here.
+    void RunBusy(const QString& text, const std::function<void()>& work);
+
     TFamilySettings& m_settings;
+    std::array<QRadioButton*, 5> m_modes {};
+    QCheckBox* m_sound {};
+    QCheckBox* m_childMayChangeSound {};
+    QCheckBox* m_childMayChangeMode {};
+    QCheckBox* m_mousePlay {};
+    QSpinBox* m_eraseLimit {};
+    QCheckBox* m_timeLimitOn {};
+    QSpinBox* m_timeLimit {};
+    QComboBox* m_voice {};
+    TKeyGrid* m_grid {};
+    TKeyPage* m_keyPage {};
+    bool m_showing { false };
 };
