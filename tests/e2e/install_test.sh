@@ -13,7 +13,7 @@ cmake --install "${KD_BUILD:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 
 
 program=$prefix/lib/kedoozle
 data=$prefix/share/kedoozle
-[ "$(ls "$program")" = "$(printf 'Kedoozle\nlibkdkbhook.so')" ] || fail "the program folder holds $(ls "$program" | tr '\n' ' ')"
+[ "$(ls "$program")" = "$(printf 'Kedoozle\nKedoozleSettings\nlibkdkbhook.so')" ] || fail "the program folder holds $(ls "$program" | tr '\n' ' ')"
 for f in Kedoozle.ini License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do
   [ -f "$data/$f" ] || fail "$f is not in the data folder share/kedoozle"
 done
@@ -26,7 +26,7 @@ done
 for language in de es fr it nl pl pt_BR tr; do
   [ -f "$prefix/share/kedoozle/translations/kedoozle_$language.qm" ] || fail "no $language translation installed"
 done
-desktop-file-validate "$prefix/share/applications/org.kedoozle.Kedoozle.desktop" || fail "the menu entry does not validate"
+desktop-file-validate "$prefix"/share/applications/org.kedoozle.Kedoozle{,.Settings}.desktop || fail "the menu entries do not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.kedoozle.Kedoozle.metainfo.xml" >"$E2E_TMP/appstream.log" 2>&1 ||
   { cat "$E2E_TMP/appstream.log"; fail "the metainfo does not validate"; }
 for page in man1/kdmodule.1 man1/kedoozle.1; do

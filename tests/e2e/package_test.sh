@@ -25,18 +25,19 @@ done
 dpkg-deb --contents "$deb" | awk '{ line = $1 " " $6; if ($7 != "") line = line " " $7 " " $8; print line }' |
   sed 's#\./#/#' >"$E2E_TMP/contents"
 expect() { grep -q "^$1 $2" "$E2E_TMP/contents" || fail "the package lacks $2 ($1)"; }
-# The program and its lock library in /usr/lib/kedoozle, nothing else there; the data in
+# The program, its settings window and its lock library in /usr/lib/kedoozle, nothing else there; the data in
 # /usr/share/kedoozle; the licence in /usr/share/doc; both manuals in section 1, as both
 # commands are in /usr/bin.
 expect -rwxr-xr-x "/usr/lib/kedoozle/Kedoozle$"
+expect -rwxr-xr-x "/usr/lib/kedoozle/KedoozleSettings$"
 expect -rw-r--r-- "/usr/lib/kedoozle/libkdkbhook.so$"
-[ "$(grep -c ' /usr/lib/kedoozle/.' "$E2E_TMP/contents")" = 2 ] || fail "more than the program and its library in /usr/lib/kedoozle"
+[ "$(grep -c ' /usr/lib/kedoozle/.' "$E2E_TMP/contents")" = 3 ] || fail "more than the program, its settings window and its library in /usr/lib/kedoozle"
 for f in License.txt Sounds.dll Keys.dll Patterns.dll Pictures.dll; do expect -rw-r--r-- "/usr/share/kedoozle/$f$"; done
 expect lrwxrwxrwx "/usr/share/kedoozle/Kedoozle.ini -> /etc/kedoozle/Kedoozle.ini"
 expect -rw-r--r-- "/etc/kedoozle/Kedoozle.ini$"
 expect lrwxrwxrwx "/usr/bin/kedoozle -> ../lib/kedoozle/Kedoozle"
 expect -rwxr-xr-x "/usr/bin/kdmodule$"
-for f in applications/org.kedoozle.Kedoozle.desktop metainfo/org.kedoozle.Kedoozle.metainfo.xml \
+for f in applications/org.kedoozle.Kedoozle.desktop applications/org.kedoozle.Kedoozle.Settings.desktop metainfo/org.kedoozle.Kedoozle.metainfo.xml \
          icons/hicolor/48x48/apps/org.kedoozle.Kedoozle.png icons/hicolor/256x256/apps/org.kedoozle.Kedoozle.png \
          man/man1/kedoozle.1.gz man/man1/kdmodule.1.gz doc/kedoozle/copyright doc/kedoozle/changelog.gz; do
   expect -rw-r--r-- "/usr/share/$f$"
