@@ -1,12 +1,15 @@
 #include "settingswindow/KeyGrid.h"
 
 #include "familycontent/FamilySettings.h"
+#include "platform/VirtualKeys.h"
+#include "play/KeyData.h"
 #include "settingswindow/KeyPreview.h"
 
 #include <QButtonGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPixmap>
 
@@ -102,6 +105,9 @@ TKeyGrid::TKeyGrid(const TFamilySettings& settings, QWidget* parent)
     }
     for (int column = 0; column < columns; ++column)
         layout->setColumnMinimumWidth(column, QuarterWidth - 3);
+    setFocusPolicy(Qt::StrongFocus);
+    for (TKeyButton* button : m_buttons)
+        button->setFocusPolicy(Qt::NoFocus);
     connect(m_group, &QButtonGroup::idClicked, this, [this](int entry) {
         m_selected = entry;
         Q_EMIT KeyChosen(entry);
@@ -124,6 +130,21 @@ void TKeyGrid::Refresh(int entry)
                                          : QIcon(QPixmap::fromImage(picture.scaled(IconSize, IconSize, Qt::KeepAspectRatio,
                                                                                    Qt::SmoothTransformation))));
     }
+}
+
+void TKeyGrid::keyPressEvent(QKeyEvent* event)
+{
+    // Tab and Alt with a letter move about the window as everywhere; every other key picks itself.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::uint16_t key = VirtualKeyFromEvent(*event);
+    if (key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Select(TKeys::KeyIndex(key));
 }
 
 void TKeyGrid::Select(int entry)

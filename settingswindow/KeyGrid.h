@@ -27,7 +27,8 @@ private:
 };
 
 // All 88 keys laid out as a keyboard (main block, navigation keys, keypad), each showing its
-// picture and caption; one is picked at a time.
+// picture and caption; one is picked at a time, with a click or by pressing the key itself
+// while the keyboard has the focus.
 class TKeyGrid : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +43,9 @@ public:
 Q_SIGNALS:
     void KeyChosen(int entry);
     void FileDropped(int entry, const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const TFamilySettings& m_settings;

@@ -29,6 +29,21 @@ constexpr QSize PreviewSize(240, 135);
 // The four drawings that show a key's own content, in the order of the control panel.
 const std::array<std::uint8_t, 4> PreviewModes = { PatternType, ShapeType, PictureType, KeyType };
 
+// The row labels, each with its own Alt letter.
+QString KindLabel(int kind)
+{
+    switch (kind) {
+    case KindPictures:
+        return TKeyPage::tr("&Picture:");
+    case KindPatterns:
+        return TKeyPage::tr("Pa&ttern:");
+    case KindSounds:
+        return TKeyPage::tr("S&ound:");
+    default:
+        return TKeyPage::tr("Spoken &name:");
+    }
+}
+
 QString KindName(int kind)
 {
     switch (kind) {
@@ -89,7 +104,7 @@ TKeyPage::TKeyPage(TFamilySettings& settings, QWidget* parent)
     m_title->setFont(titleFont);
     top->addWidget(m_title);
     top->addSpacing(24);
-    auto* captionLabel = new QLabel(tr("&Caption:"), this);
+    auto* captionLabel = new QLabel(tr("C&aption:"), this);
     captionLabel->setBuddy(m_caption);
     m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setMaxLength(40);
@@ -120,7 +135,8 @@ TKeyPage::TKeyPage(TFamilySettings& settings, QWidget* parent)
     static const char* const partNames[] = { "picture", "pattern", "sound", "spoken" };
     for (int kind = 0; kind < ContentKindCount; ++kind) {
         const QString name = QString::fromLatin1(partNames[kind]);
-        parts->addWidget(new QLabel(KindName(kind) + QLatin1Char(':'), this), kind, 0);
+        auto* label = new QLabel(KindLabel(kind), this);
+        parts->addWidget(label, kind, 0);
         m_origins[kind] = new QLabel(this);
         m_origins[kind]->setObjectName(name + QStringLiteral("Origin"));
         m_origins[kind]->setMinimumWidth(180);
@@ -136,6 +152,7 @@ TKeyPage::TKeyPage(TFamilySettings& settings, QWidget* parent)
         ++column;
         auto* choose = new QPushButton(tr("From a file..."), this);
         choose->setObjectName(name + QStringLiteral("File"));
+        label->setBuddy(choose);
         connect(choose, &QPushButton::clicked, this, [this, kind] { ChooseFile(kind); });
         parts->addWidget(choose, kind, column++);
         if (sound) {
@@ -152,9 +169,8 @@ TKeyPage::TKeyPage(TFamilySettings& settings, QWidget* parent)
     }
     parts->setColumnStretch(6, 1);
     layout->addLayout(parts);
-    auto* hint = new QLabel(tr("Drop a photo or a sound file on a key to give it to that key. Pictures are turned "
-                               "upright and made no larger than play shows them; sounds are trimmed, evened out "
-                               "and kept to five seconds."),
+    auto* hint = new QLabel(tr("Pictures are turned upright and made no larger than play shows them; sounds are "
+                               "trimmed, evened out and kept to five seconds. Nothing is written until you save."),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);

@@ -38,7 +38,10 @@ const char* const ModePictures[5] = { "CLASSICTYPE_ON", "PATTERNTYPE_ON", "SHAPE
 
 QString ModeText(int mode)
 {
-    const QString name = QString::fromStdString(PlayModeName(std::uint8_t(mode)));
+    // Each mode's name with an Alt letter of its own.
+    static const int mnemonic[5] = { 1, 1, 3, 1, 1 };
+    QString name = QString::fromStdString(PlayModeName(std::uint8_t(mode)));
+    name.insert(mnemonic[mode], QLatin1Char('&'));
     switch (mode) {
     case ClassicType:
         return TSettingsWindow::tr("%1: a random figure in random colours").arg(name);
@@ -68,12 +71,19 @@ TSettingsWindow::TSettingsWindow(TFamilySettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     auto* tabs = new QTabWidget(central);
     tabs->setObjectName(QStringLiteral("tabs"));
-    tabs->addTab(BuildPlayPage(), tr("&Play"));
+    tabs->addTab(BuildPlayPage(), tr("Pla&y"));
     tabs->addTab(BuildKeysPage(), tr("&Keys"));
+    // On the keys' page a key press picks that key.
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int page) {
+        if (page == 1)
+            m_grid->setFocus();
+    });
     layout->addWidget(tabs, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, central);
     buttons->button(QDialogButtonBox::Save)->setObjectName(QStringLiteral("save"));
+    buttons->button(QDialogButtonBox::Save)->setText(tr("&Save"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TSettingsWindow::Save);
     connect(buttons, &QDialogButtonBox::rejected, this, &TSettingsWindow::Cancel);
     layout->addWidget(buttons);
@@ -120,12 +130,12 @@ QWidget* TSettingsWindow::BuildPlayPage()
         form->addRow(box);
         return box;
     };
-    m_sound = checkBox("sound", tr("Sound on at the start"), &TFamilySettings::SetSound);
-    m_childMayChangeSound = checkBox("childMayChangeSound", tr("The child may switch the sound on and off"),
+    m_sound = checkBox("sound", tr("Sound on at the s&tart"), &TFamilySettings::SetSound);
+    m_childMayChangeSound = checkBox("childMayChangeSound", tr("The c&hild may switch the sound on and off"),
                                      &TFamilySettings::SetChildMayChangeSound);
-    m_childMayChangeMode = checkBox("childMayChangeMode", tr("The child may change the play mode"),
+    m_childMayChangeMode = checkBox("childMayChangeMode", tr("The child may change the play &mode"),
                                     &TFamilySettings::SetChildMayChangeMode);
-    m_mousePlay = checkBox("mousePlay", tr("Mouse play: a click or a drag on the surface draws too"),
+    m_mousePlay = checkBox("mousePlay", tr("Mo&use play: a click or a drag on the surface draws too"),
                            &TFamilySettings::SetMousePlay);
     m_eraseLimit = new QSpinBox(play);
     m_eraseLimit->setObjectName(QStringLiteral("eraseLimit"));
@@ -136,10 +146,11 @@ QWidget* TSettingsWindow::BuildPlayPage()
         m_settings.SetEraseLimit(limit);
         ShowModified();
     });
-    form->addRow(tr("Drawings before the surface clears:"), m_eraseLimit);
+    m_eraseLimit->setMaximumWidth(120);
+    form->addRow(tr("&Drawings before the surface clears:"), m_eraseLimit);
 
     auto* limitRow = new QHBoxLayout;
-    m_timeLimitOn = new QCheckBox(tr("Rest after"), play);
+    m_timeLimitOn = new QCheckBox(tr("&Rest after"), play);
     m_timeLimitOn->setObjectName(QStringLiteral("timeLimitOn"));
     m_timeLimit = new QSpinBox(play);
     m_timeLimit->setObjectName(QStringLiteral("timeLimit"));
@@ -176,7 +187,9 @@ QWidget* TSettingsWindow::BuildPlayPage()
     auto* speak = new QPushButton(tr("Speak the key names in this voice"), voices);
     speak->setObjectName(QStringLiteral("speakNames"));
     connect(speak, &QPushButton::clicked, this, &TSettingsWindow::SpeakNames);
-    voiceRow->addWidget(new QLabel(tr("Voice:"), voices));
+    auto* voiceLabel = new QLabel(tr("&Voice:"), voices);
+    voiceLabel->setBuddy(m_voice);
+    voiceRow->addWidget(voiceLabel);
     voiceRow->addWidget(m_voice, 1);
     voiceRow->addWidget(speak);
     if (m_voice->count() == 1) {
@@ -192,6 +205,9 @@ QWidget* TSettingsWindow::BuildKeysPage()
 {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(tr("Pick a key: click it, or press it on the keyboard. A photo or a sound file "
+                                    "dropped on a key goes to that key."),
+                                 page));
     m_grid = new TKeyGrid(m_settings, page);
     auto* scroll = new QScrollArea(page);
     scroll->setWidget(m_grid);
