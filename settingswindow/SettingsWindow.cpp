@@ -184,7 +184,7 @@ QWidget* TSettingsWindow::BuildPlayPage()
     for (const TVoice& voice : TFamilySettings::Voices())
         m_voice->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(voice.Name), QString::fromStdString(voice.Language)),
                          QString::fromStdString(voice.Language));
-    auto* speak = new QPushButton(tr("Speak the key names in this voice"), voices);
+    auto* speak = new QPushButton(tr("Speak the key &names in this voice"), voices);
     speak->setObjectName(QStringLiteral("speakNames"));
     connect(speak, &QPushButton::clicked, this, &TSettingsWindow::SpeakNames);
     auto* voiceLabel = new QLabel(tr("&Voice:"), voices);
