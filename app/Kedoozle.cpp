@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     if (!instance.Acquire()) {
         if (instance.ActivateRunning()) {
             if (instance.RunningRole() == "settings")
-                std::printf("Kedoozle Settings is open on this display; it has been brought to the front (play starts once it is closed).\n");
+                std::printf("Kedoozle Settings is open on this display; it has been brought to the front (close it, then start Kedoozle again).\n");
             else
                 std::printf("Kedoozle is already running on this display; it has been brought to the front.\n");
             return 0;

@@ -22,7 +22,8 @@
 
 namespace {
 
-constexpr char ActivateRequest[] = "activate\n";
+// The request is "activate", then the asking program's role.
+constexpr char ActivateRequest[] = "activate";
 // The answer is "ok", then the running program's role.
 constexpr char ActivateAnswer[] = "ok";
 // How long a running program gets to answer; it answers from its event loop at once.
@@ -167,8 +168,10 @@ bool TSingleInstance::Acquire()
         while (QLocalSocket* client = m_server->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->readAll().contains('\n'))
+                const QByteArray request = client->readAll();
+                if (!request.contains('\n'))
                     return;
+                m_requesterRole = request.startsWith(ActivateRequest) ? request.mid(8).trimmed().toStdString() : std::string();
                 if (OnActivate)
                     OnActivate();
                 client->write(QByteArray(ActivateAnswer) + ' ' + QByteArray::fromStdString(m_role) + '\n');
@@ -203,7 +206,7 @@ bool TSingleInstance::ActivateRunning()
             QThread::msleep(50);
             continue;
         }
-        socket.write(ActivateRequest);
+        socket.write(QByteArray(ActivateRequest) + ' ' + QByteArray::fromStdString(m_role) + '\n');
         socket.flush();
         QByteArray answer;
         while (!answer.contains('\n') && socket.state() == QLocalSocket::ConnectedState && waitMore()) {

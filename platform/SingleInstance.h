@@ -39,6 +39,8 @@ public:
     void SetRole(std::string role) { m_role = std::move(role); }
     // After ActivateRunning answered: what the running program said it is.
     const std::string& RunningRole() const { return m_runningRole; }
+    // In OnActivate: what the program that asked is ("play", "settings"; empty when it did not say).
+    const std::string& RequesterRole() const { return m_requesterRole; }
 
     // The display the toolkit uses, as a file-name-safe key ("x11-:0", "wayland-wayland-0").
     static std::string CurrentDisplayKey();
@@ -52,6 +54,7 @@ private:
 
     std::string m_role { "play" };
     std::string m_runningRole;
+    std::string m_requesterRole;
     std::string m_lockFileName;
     std::string m_socketName;
     int m_lockFd { -1 };

@@ -71,7 +71,7 @@ int RunSettingsProgram(int argc, char** argv)
     int result = 0;
     {
         TSettingsWindow window(settings);
-        instance.OnActivate = [&window] { window.BringToFront(); };
+        instance.OnActivate = [&window, &instance] { window.BringToFront(instance.RequesterRole() == "play"); };
         window.show();
         result = application.exec();
     }

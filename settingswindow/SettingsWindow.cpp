@@ -360,11 +360,12 @@ void TSettingsWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TSettingsWindow::BringToFront()
+void TSettingsWindow::BringToFront(bool play)
 {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
-    statusBar()->showMessage(tr("Kedoozle was started: it plays once this window is closed."));
+    if (play)
+        statusBar()->showMessage(tr("Kedoozle does not play while this window is open: close it, then start Kedoozle again."));
 }

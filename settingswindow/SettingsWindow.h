@@ -21,9 +21,9 @@ class TSettingsWindow : public QMainWindow {
 public:
     explicit TSettingsWindow(TFamilySettings& settings, QWidget* parent = nullptr);
 
-    // Another start of play or of this window asked for the display: this window comes to the
-    // front and says why play did not start.
-    void BringToFront();
+    // Another start of play (`play`) or of this window asked for the display: this window comes
+    // to the front, and says why play did not start.
+    void BringToFront(bool play);
     // Writes every change; false, after telling the parent why, when nothing could be written.
     bool Save();
 
