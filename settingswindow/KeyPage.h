@@ -26,6 +26,8 @@ public:
     bool AssignFile(int kind, const QString& path);
     // A dropped file: a picture or a sound by what it holds.
     bool AssignDroppedFile(const QString& path);
+    // Plays the key's sound or spoken name.
+    void Listen(int kind);
 
 Q_SIGNALS:
     // The key's content changed (not yet saved).
@@ -36,7 +38,6 @@ private:
     void Record(int kind);
     void Restore(int kind);
     void RestoreKey();
-    void Listen(int kind);
     void CaptionEdited();
     void Refresh();
 

@@ -90,6 +90,8 @@ TSettingsWindow::TSettingsWindow(TFamilySettings& settings, QWidget* parent)
     setCentralWidget(central);
     ShowPlaySettings();
     m_grid->Select(1); // A
+    // A key the parent picks sounds as in play.
+    connect(m_grid, &TKeyGrid::KeyChosen, m_keyPage, [this] { m_keyPage->Listen(KindSounds); });
     statusBar()->showMessage(tr("Changes are kept here until you save them; play uses them from its next start."));
     resize(1280, 820);
 }
