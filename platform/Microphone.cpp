@@ -160,28 +160,41 @@ void Watch(TState& state, SDL_AudioDeviceID device)
     }
 }
 
+// Brings SDL's audio up, records, and brings it down again.
+void RecordWithSdl(TState& state)
+{
+    ShutdownSound();
+    // SDL's audio brings up its event subsystem, whose SIGINT/SIGTERM handlers would turn a
+    // termination request into an SDL event nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The driver the environment names, or the first that works; not the one the sound player
+    // last chose for itself.
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::lock_guard lock(state.Lock);
+        state.End(TMicrophoneError::NoDevice, SDL_GetError());
+        return;
+    }
+    if (const SDL_AudioDeviceID device = OpenDevice(state)) {
+        SDL_PauseAudioDevice(device, 0);
+        Watch(state, device);
+        SDL_CloseAudioDevice(device);
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 void Record(std::shared_ptr<TState> state)
 {
     {
         std::lock_guard device(DeviceLock);
-        ShutdownSound();
-        // SDL's audio brings up its event subsystem, whose SIGINT/SIGTERM handlers would turn a
-        // termination request into an SDL event nobody reads.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        // The driver the environment names, or the first that works; not the one the sound
-        // player last chose for itself.
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        bool active = false;
+        {
             std::lock_guard lock(state->Lock);
-            state->End(TMicrophoneError::NoDevice, SDL_GetError());
-        } else {
-            if (const SDL_AudioDeviceID device = OpenDevice(*state)) {
-                SDL_PauseAudioDevice(device, 0);
-                Watch(*state, device);
-                SDL_CloseAudioDevice(device);
-            }
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            active = state->IsActive();
         }
+        // One that ended while it waited its turn (Record and Stop in quick turns) needs no device.
+        if (active)
+            RecordWithSdl(*state);
     }
     // SDL keeps per-thread data (its error text) that only SDL's own threads free.
     SDL_TLSCleanup();
@@ -202,9 +215,16 @@ TMicrophone::TMicrophone()
 TMicrophone::~TMicrophone()
 {
     Stop();
+    if (WaitClosed(CloseWait))
+        return;
+    std::lock_guard lock(m_state->Lock);
+    m_state->Abandon();
+}
+
+bool TMicrophone::WaitClosed(std::chrono::milliseconds wait)
+{
     std::unique_lock lock(m_state->Lock);
-    if (!m_state->Changed.wait_for(lock, CloseWait, [this] { return m_state->WorkerDone; }))
-        m_state->Abandon();
+    return m_state->Changed.wait_for(lock, wait, [this] { return m_state->WorkerDone; });
 }
 
 void TMicrophone::Start(std::chrono::milliseconds maxLength)

@@ -32,6 +32,9 @@ public:
     void Start(std::chrono::milliseconds maxLength = std::chrono::seconds(5));
     // Ends the recording; what was recorded is kept.
     void Stop();
+    // Waits at most `wait` until the device of the last recording is closed and SDL's audio is
+    // free for a sound to play; false when it is still busy.
+    bool WaitClosed(std::chrono::milliseconds wait);
 
     // From Start until Stop, the maximum length or a failure (opening the device counts).
     bool IsRecording();

@@ -181,6 +181,8 @@ void TRecordDialog::ShowMessage(const QString& message)
 
 void TRecordDialog::PlayBack()
 {
+    // The player and the microphone never open or close the audio system at the same moment.
+    m_microphone.WaitClosed(std::chrono::seconds(1));
     try {
         const TPackedSound sound = PackSamples(m_microphone.Samples(), m_microphone.SampleRate());
         PlaySoundData(sound.Wave, SND_ASYNC | SND_NODEFAULT);

@@ -77,16 +77,29 @@ public:
                                 "--channels=1", QString::fromStdString(file.string()) });
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < deadline) {
-            QProcess pactl;
-            pactl.setProcessEnvironment(m_server.processEnvironment());
-            pactl.start("pactl", { "list", "short", "sink-inputs" });
-            if (pactl.waitForFinished(2000) && !pactl.readAllStandardOutput().trimmed().isEmpty())
+            if (Streams() > 0)
                 return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return false;
     }
 
+    // How many streams play into the server now (-1 when it does not answer).
+    int Streams()
+    {
+        QProcess pactl;
+        pactl.setProcessEnvironment(m_server.processEnvironment());
+        pactl.start("pactl", { "list", "short", "sink-inputs" });
+        if (!pactl.waitForFinished(2000) || pactl.exitCode() != 0)
+            return -1;
+        return int(pactl.readAllStandardOutput().count('\n'));
+    }
+
+    void Kill()
+    {
+        m_server.kill();
+        m_server.waitForFinished(5000);
+    }
     // A server that stops answering, and one that answers again.
     void Freeze() { ::kill(pid_t(m_server.processId()), SIGSTOP); }
     void Thaw()

@@ -66,6 +66,10 @@ TEST_F(RecordDialogTest, RecordsWithAMovingMeterAndStopsByItself)
     const QString length = QLocale().toString(0.8, 'f', 1);
     EXPECT_EQ(time->text(), length + " s of " + length + " s");
 
+    // Play back sounds through the player once the microphone let go of the audio system.
+    QTest::mouseClick(Find<QPushButton>("play"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_pulse.Streams() == 2; }, 5000)) << "play back made no stream";
+
     QSignalSpy accepted(&m_dialog, &QDialog::accepted);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(accepted.count(), 1);

@@ -112,6 +112,19 @@ TEST_F(MicrophoneTest, WithoutASoundServerSaysSo)
     EXPECT_EQ(microphone.SampleCount(), 0u);
 }
 
+TEST_F(MicrophoneTest, KeepsWhatCameBeforeTheServerWentAway)
+{
+    ASSERT_TRUE(m_pulse.PlayTone(440));
+    TMicrophone microphone;
+    microphone.Start(5s);
+    ASSERT_TRUE(WaitFor([&] { return microphone.Seconds() > 0.2; }, 10s));
+    m_pulse.Kill();
+    ASSERT_TRUE(WaitUntilEnded(microphone, 4s)) << "the recording went on without its server";
+    EXPECT_EQ(microphone.Error(), TMicrophoneError::Lost) << microphone.ErrorDetail();
+    EXPECT_GT(Loudest(microphone.Samples()), 0.3f);
+    EXPECT_TRUE(microphone.WaitClosed(5s));
+}
+
 // A frozen server holds SDL's device open for good: the recording gives up in a few seconds,
 // a new one does not pile up behind it, and once the server answers again recording works.
 TEST_F(MicrophoneTest, AFrozenServerNeitherHangsNorBlocksTheNextRecording)
