@@ -175,7 +175,11 @@ void RecordWithSdl(TState& state)
         state.End(TMicrophoneError::NoDevice, SDL_GetError());
         return;
     }
-    if (const SDL_AudioDeviceID device = OpenDevice(state)) {
+    // SDL's silent driver "records" silence for ever: it has no microphone.
+    if (const char* driver = SDL_GetCurrentAudioDriver(); driver && std::strcmp(driver, "dummy") == 0) {
+        std::lock_guard lock(state.Lock);
+        state.End(TMicrophoneError::NoDevice, "the silent audio driver has no microphone");
+    } else if (const SDL_AudioDeviceID device = OpenDevice(state)) {
         SDL_PauseAudioDevice(device, 0);
         Watch(state, device);
         SDL_CloseAudioDevice(device);

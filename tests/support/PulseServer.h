@@ -66,11 +66,11 @@ public:
         return false;
     }
 
-    // Plays a tone of `frequency` into the sink for a minute; returns once its stream is there.
+    // Plays a tone of `frequency` into the sink for half a minute; returns once its stream is there.
     bool PlayTone(double frequency)
     {
         const std::filesystem::path file = m_folder / "tone.f32";
-        const std::vector<float> samples = ToneSamples(48000, 1, 0, 60, 0.5, frequency);
+        const std::vector<float> samples = ToneSamples(48000, 1, 0, 30, 0.5, frequency);
         std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(samples.data()),
                                                     std::streamsize(samples.size() * sizeof(float)));
         m_tone.start("pacat", { "--playback", "--raw", "--device=null", "--format=float32le", "--rate=48000",
@@ -84,16 +84,9 @@ public:
         return false;
     }
 
-    // How many streams play into the server now (-1 when it does not answer).
-    int Streams()
-    {
-        QProcess pactl;
-        pactl.setProcessEnvironment(m_server.processEnvironment());
-        pactl.start("pactl", { "list", "short", "sink-inputs" });
-        if (!pactl.waitForFinished(2000) || pactl.exitCode() != 0)
-            return -1;
-        return int(pactl.readAllStandardOutput().count('\n'));
-    }
+    // How many streams play into the server, and record from it, now (-1 when it does not answer).
+    int Streams() { return Count("sink-inputs"); }
+    int Recordings() { return Count("source-outputs"); }
 
     void Kill()
     {
@@ -109,6 +102,16 @@ public:
     }
 
 private:
+    int Count(const QString& streams)
+    {
+        QProcess pactl;
+        pactl.setProcessEnvironment(m_server.processEnvironment());
+        pactl.start("pactl", { "list", "short", streams });
+        if (!pactl.waitForFinished(2000) || pactl.exitCode() != 0)
+            return -1;
+        return int(pactl.readAllStandardOutput().count('\n'));
+    }
+
     bool Control(const QStringList& arguments)
     {
         QProcess pactl;

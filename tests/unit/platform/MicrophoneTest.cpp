@@ -101,15 +101,35 @@ TEST_F(MicrophoneTest, RecordsTheToneUntilItsLengthAndAgainAfterStop)
     EXPECT_EQ(microphone.SampleCount(), std::size_t(rate * 3 / 10));
 }
 
-TEST_F(MicrophoneTest, WithoutASoundServerSaysSo)
+TEST_F(MicrophoneTest, WithoutASoundServerOrWithTheSilentDriverSaysSo)
 {
     m_address.Set("unix:" + (m_folder.Path() / "nobody-listens").string());
+    for (const char* driver : { "pulseaudio", "dummy" }) {
+        m_driver.Set(driver);
+        TMicrophone microphone;
+        microphone.Start(500ms);
+        ASSERT_TRUE(WaitUntilEnded(microphone)) << driver;
+        EXPECT_EQ(microphone.Error(), TMicrophoneError::NoDevice) << driver;
+        EXPECT_FALSE(microphone.ErrorDetail().empty()) << driver;
+        EXPECT_EQ(microphone.SampleCount(), 0u) << driver;
+    }
+}
+
+// Record and Stop in quick turns leave no device behind them, and the next recording records.
+TEST_F(MicrophoneTest, RecordAndStopHammeredThenRecordsAsUsual)
+{
+    ASSERT_TRUE(m_pulse.PlayTone(440));
     TMicrophone microphone;
-    microphone.Start(500ms);
+    for (int i = 0; i < 20; ++i) {
+        microphone.Start(5s);
+        microphone.Stop();
+    }
+    microphone.Start(300ms);
     ASSERT_TRUE(WaitUntilEnded(microphone));
-    EXPECT_EQ(microphone.Error(), TMicrophoneError::NoDevice);
-    EXPECT_FALSE(microphone.ErrorDetail().empty());
-    EXPECT_EQ(microphone.SampleCount(), 0u);
+    EXPECT_EQ(microphone.Error(), TMicrophoneError::None) << microphone.ErrorDetail();
+    EXPECT_EQ(microphone.SampleCount(), std::size_t(microphone.SampleRate() * 3 / 10));
+    EXPECT_TRUE(microphone.WaitClosed(5s));
+    EXPECT_TRUE(WaitFor([&] { return m_pulse.Recordings() == 0; }, 5s)) << "a device was left open";
 }
 
 TEST_F(MicrophoneTest, KeepsWhatCameBeforeTheServerWentAway)
