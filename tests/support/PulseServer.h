@@ -11,8 +11,21 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
+
+// Whether `condition` came true within `deadline`.
+inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
 
 // A PulseAudio server of the test's own in `folder`, with one null sink whose monitor is the
 // default source: a tone played into the sink is what a recording hears. It listens only on
@@ -55,15 +68,8 @@ public:
     // Waits until the server answers, then makes the sink's monitor the default source.
     bool WaitReady()
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (m_server.state() == QProcess::NotRunning)
-                return false;
-            if (Control({ "info" }))
-                return Control({ "set-default-source", "null.monitor" });
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
+        return WaitUntil([this] { return m_server.state() == QProcess::NotRunning || Control({ "info" }); }, std::chrono::seconds(20))
+            && Control({ "set-default-source", "null.monitor" });
     }
 
     // Plays a tone of `frequency` into the sink for half a minute; returns once its stream is there.
@@ -75,18 +81,11 @@ public:
                                                     std::streamsize(samples.size() * sizeof(float)));
         m_tone.start("pacat", { "--playback", "--raw", "--device=null", "--format=float32le", "--rate=48000",
                                 "--channels=1", QString::fromStdString(file.string()) });
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (Streams() > 0)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
+        return WaitUntil([this] { return Streams() > 0; }, std::chrono::seconds(10));
     }
 
-    // How many streams play into the server, and record from it, now (-1 when it does not answer).
+    // How many streams play into the server now (-1 when it does not answer).
     int Streams() { return Count("sink-inputs"); }
-    int Recordings() { return Count("source-outputs"); }
 
     void Kill()
     {
@@ -104,20 +103,20 @@ public:
 private:
     int Count(const QString& streams)
     {
-        QProcess pactl;
-        pactl.setProcessEnvironment(m_server.processEnvironment());
-        pactl.start("pactl", { "list", "short", streams });
-        if (!pactl.waitForFinished(2000) || pactl.exitCode() != 0)
-            return -1;
-        return int(pactl.readAllStandardOutput().count('\n'));
+        QByteArray listed;
+        return Control({ "list", "short", streams }, &listed) ? int(listed.count('\n')) : -1;
     }
 
-    bool Control(const QStringList& arguments)
+    bool Control(const QStringList& arguments, QByteArray* output = nullptr)
     {
         QProcess pactl;
         pactl.setProcessEnvironment(m_server.processEnvironment());
         pactl.start("pactl", arguments);
-        return pactl.waitForFinished(2000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+        if (!pactl.waitForFinished(2000) || pactl.exitStatus() != QProcess::NormalExit || pactl.exitCode() != 0)
+            return false;
+        if (output)
+            *output = pactl.readAllStandardOutput();
+        return true;
     }
 
     std::filesystem::path m_folder;

@@ -15,49 +15,37 @@
 
 #include <chrono>
 
-// The recording window over a sound server of the test's own that hears a tone.
-
-namespace {
-
-using namespace std::chrono_literals;
-
-class RecordDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_driver.Set("pulseaudio");
-        m_address.Set(m_pulse.Address());
-        ASSERT_TRUE(m_pulse.WaitReady()) << "the sound server did not start (scripts/bootstrap test installs it)";
-    }
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        auto* widget = m_dialog.findChild<T*>(name);
-        EXPECT_TRUE(widget) << name;
-        return widget;
-    }
-
-    TEnvironmentVariable m_driver { "SDL_AUDIODRIVER" };
-    TEnvironmentVariable m_address { "PULSE_SERVER" };
-    TTempDir m_folder { "kd-record" };
-    TPulseServer m_pulse { m_folder.Path() };
-    TRecordDialog m_dialog { nullptr, 800ms };
-};
-
-TEST_F(RecordDialogTest, RecordsWithAMovingMeterAndStopsByItself)
+// The recording window over a sound server of the test's own: first without it, then hearing a
+// tone, with play back and OK.
+TEST(RecordDialogTest, SaysWhenNoMicrophoneOpensThenRecordsPlaysBackAndGivesTheRecording)
 {
-    ASSERT_TRUE(m_pulse.PlayTone(440));
-    auto* record = Find<QPushButton>("record");
-    auto* level = Find<QProgressBar>("level");
-    auto* ok = Find<QPushButton>("ok");
-    auto* time = Find<QLabel>("time");
-    ASSERT_TRUE(record && level && ok && time);
-    EXPECT_FALSE(ok->isEnabled()) << "nothing was recorded yet";
-    m_dialog.show();
+    TEnvironmentVariable driver("SDL_AUDIODRIVER");
+    TEnvironmentVariable address("PULSE_SERVER");
+    TTempDir folder("kd-record");
+    TPulseServer pulse(folder.Path());
+    driver.Set("pulseaudio");
+    address.Set("unix:" + (folder.Path() / "nobody-listens").string());
+    ASSERT_TRUE(pulse.WaitReady()) << "the sound server did not start (scripts/bootstrap test installs it)";
 
+    TRecordDialog dialog(nullptr, std::chrono::milliseconds(800));
+    auto* record = dialog.findChild<QPushButton*>("record");
+    auto* play = dialog.findChild<QPushButton*>("play");
+    auto* ok = dialog.findChild<QPushButton*>("ok");
+    auto* level = dialog.findChild<QProgressBar*>("level");
+    auto* time = dialog.findChild<QLabel*>("time");
+    auto* message = dialog.findChild<QLabel*>("message");
+    ASSERT_TRUE(record && play && ok && level && time && message);
+    dialog.show();
     QTest::mouseClick(record, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return message->isVisible(); }, 10000));
+    EXPECT_TRUE(message->text().contains("microphone")) << message->text().toStdString();
     EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(play->isEnabled());
+
+    address.Set(pulse.Address());
+    ASSERT_TRUE(pulse.PlayTone(440));
+    QTest::mouseClick(record, Qt::LeftButton);
+    EXPECT_FALSE(message->isVisible());
     // The tone is at half of full scale: the meter stands high while it is heard.
     EXPECT_TRUE(QTest::qWaitFor([&] { return level->value() > 80; }, 5000)) << level->value();
     ASSERT_TRUE(QTest::qWaitFor([&] { return ok->isEnabled(); }, 10000)) << "the recording did not stop by itself";
@@ -66,29 +54,12 @@ TEST_F(RecordDialogTest, RecordsWithAMovingMeterAndStopsByItself)
     const QString length = QLocale().toString(0.8, 'f', 1);
     EXPECT_EQ(time->text(), length + " s of " + length + " s");
 
-    // Play back sounds through the player once the microphone let go of the audio system.
-    QTest::mouseClick(Find<QPushButton>("play"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_pulse.Streams() == 2; }, 5000)) << "play back made no stream";
+    // Play back goes through the sound player once the microphone let go of the audio system.
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pulse.Streams() == 2; }, 5000)) << "play back made no stream";
 
-    QSignalSpy accepted(&m_dialog, &QDialog::accepted);
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(accepted.count(), 1);
-    EXPECT_EQ(m_dialog.Samples().size(), std::size_t(m_dialog.SampleRate() * 4 / 5));
+    EXPECT_EQ(dialog.Samples().size(), std::size_t(dialog.SampleRate() * 4 / 5));
 }
-
-TEST_F(RecordDialogTest, WithoutAMicrophoneSaysSoAndOffersNothingToKeep)
-{
-    m_address.Set("unix:" + (m_folder.Path() / "nobody-listens").string());
-    auto* record = Find<QPushButton>("record");
-    auto* message = Find<QLabel>("message");
-    ASSERT_TRUE(record && message);
-    m_dialog.show();
-    QTest::mouseClick(record, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return message->isVisible(); }, 10000));
-    EXPECT_TRUE(message->text().contains("microphone")) << message->text().toStdString();
-    EXPECT_FALSE(Find<QPushButton>("ok")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>("play")->isEnabled());
-    EXPECT_TRUE(record->isEnabled());
-}
-
-} // namespace
