@@ -16,7 +16,7 @@
 
 // Every SDL call of a recording runs on its own worker thread: opening a device, and closing
 // one, can wait for good on a sound server that stopped answering. The caller only ever takes
-// the recording's lock, which neither the worker nor SDL's audio thread holds across an SDL call.
+// the recording's lock, which is never held across an SDL call that can wait.
 
 namespace {
 
