@@ -40,7 +40,7 @@ TRecordDialog::TRecordDialog(QWidget* parent, std::chrono::milliseconds maxLengt
     , m_maxLength(maxLength)
 {
     setWindowTitle(tr("Record a Sound"));
-    const QString maxSeconds = QLocale().toString(double(maxLength.count()) / 1000.0, 'f', 1);
+    const QString maxSeconds = QLocale().toString(double(maxLength.count()) / 1000.0, 'g', 3);
 
     auto* intro = new QLabel(tr("Press Record and speak near the microphone. The recording stops by itself "
                                 "after %1 seconds; the silence before and after is left out.")
