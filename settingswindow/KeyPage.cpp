@@ -156,7 +156,7 @@ TKeyPage::TKeyPage(TFamilySettings& settings, QWidget* parent)
         connect(choose, &QPushButton::clicked, this, [this, kind] { ChooseFile(kind); });
         parts->addWidget(choose, kind, column++);
         if (sound) {
-            auto* record = new QPushButton(tr("Record..."), this);
+            auto* record = new QPushButton(kind == KindSounds ? tr("&Record...") : tr("Recor&d..."), this);
             record->setObjectName(name + QStringLiteral("Record"));
             connect(record, &QPushButton::clicked, this, [this, kind] { Record(kind); });
             parts->addWidget(record, kind, column);
