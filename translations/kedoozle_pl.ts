@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>The program&apos;s own (English)</source>
-        <translation>Własny programu (angielski)</translation>
+        <translation>Głos programu (angielski)</translation>
     </message>
     <message>
         <source>Speak the key &amp;names in this voice</source>
