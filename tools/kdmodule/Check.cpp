@@ -91,9 +91,11 @@ int KeyNumber(std::string_view name, std::string_view prefix)
 
 std::string KindOfCode(int typeCode)
 {
-    static const char* const names[] = { QT_TRANSLATE_NOOP("TToolText", "a bitmap"), QT_TRANSLATE_NOOP("TToolText", "a GIF"),
-                                         QT_TRANSLATE_NOOP("TToolText", "a JPEG"), QT_TRANSLATE_NOOP("TToolText", "a metafile"),
-                                         QT_TRANSLATE_NOOP("TToolText", "an icon") };
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("TToolText", "a bitmap"), QT_TRANSLATE_NOOP("TToolText", "a GIF"),
+        QT_TRANSLATE_NOOP("TToolText", "a JPEG"),   QT_TRANSLATE_NOOP("TToolText", "a metafile"),
+        QT_TRANSLATE_NOOP("TToolText", "an icon"),
+    };
     if (typeCode < 0 || typeCode > 4)
         return FillText(TToolText::tr("no picture"));
     return FillText(TToolText::tr(names[typeCode]));

@@ -83,7 +83,8 @@ int ExtractAll(const std::string& modulePath, const std::filesystem::path& folde
                 std::filesystem::path(SafeComponent(type)) / (SafeComponent(name) + GuessExtension(info.Data));
             std::filesystem::create_directories(folder / relative.parent_path(), error);
             if (error)
-                throw TInputError(FillText(TToolText::tr("cannot create %1: %2"), (folder / relative.parent_path()).string(), error.message()));
+                throw TInputError(FillText(TToolText::tr("cannot create %1: %2"), (folder / relative.parent_path()).string(),
+                                           error.message()));
             WriteOutputFile(folder / relative, ToVector(info.Data));
             manifest += type + ":" + name + "=" + relative.generic_string() + "\n";
         }

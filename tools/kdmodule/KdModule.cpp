@@ -42,7 +42,8 @@ std::optional<std::uint16_t> ParseNumber(std::string_view text)
 TPEResourceId ParseId(std::string_view text, bool type)
 {
     if (text.empty())
-        throw std::invalid_argument(FillText(type ? TToolText::tr("empty resource type") : TToolText::tr("empty resource name")));
+        throw std::invalid_argument(
+            FillText(type ? TToolText::tr("empty resource type") : TToolText::tr("empty resource name")));
     if (auto number = ParseNumber(text))
         return TPEResourceId::Number(*number);
     if (text[0] == '#')

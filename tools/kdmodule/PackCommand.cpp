@@ -134,7 +134,8 @@ void PackFolder(const TOptions& options, int kind, std::map<int, TPacked>& packe
             continue;
         }
         if (packed.contains(key)) {
-            skipped.push_back({ shown, FillText(TToolText::tr("key %1 already has %2"), std::to_string(key), packed[key].Source) });
+            skipped.push_back(
+                { shown, FillText(TToolText::tr("key %1 already has %2"), std::to_string(key), packed[key].Source) });
             continue;
         }
         try {
@@ -204,7 +205,8 @@ fs::path FindProgramFolder(const std::optional<fs::path>& given)
 {
     if (given) {
         if (!TPackBase::IsProgramFolder(*given))
-            throw TInputError(FillText(TToolText::tr("%1 is not the program's folder: it has no Kedoozle.ini"), given->string()));
+            throw TInputError(
+                FillText(TToolText::tr("%1 is not the program's folder: it has no Kedoozle.ini"), given->string()));
         return *given;
     }
     std::error_code error;

@@ -24,7 +24,8 @@ int ParseTypeCode(const std::string& text)
     const char* end = text.data() + text.size();
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || ptr != end)
-        throw TUsageError(FillText(TToolText::tr("type code '%1' is not a number (0 bitmap, 1 GIF, 2 JPEG, 3 metafile, 4 icon)"), text));
+        throw TUsageError(
+            FillText(TToolText::tr("type code '%1' is not a number (0 bitmap, 1 GIF, 2 JPEG, 3 metafile, 4 icon)"), text));
     return value;
 }
 
