@@ -43,7 +43,7 @@ void RefuseReadOnly(const fs::path& file)
     if (::stat(file.c_str(), &info) != 0)
         return;
     if ((info.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0)
-        throw TContentError("cannot save: " + file.string() + " is read-only; nothing was changed");
+        throw TContentError(FillText(TContentText::tr("cannot save: %1 is read-only; nothing was changed"), file.string()));
 }
 
 // The same for a folder the save writes into: its files could not be replaced.
@@ -53,7 +53,8 @@ void RefuseReadOnlyFolder(const fs::path& folder)
     if (::stat(folder.c_str(), &info) != 0)
         return;
     if ((info.st_mode & 0222) == 0 || ::access(folder.c_str(), W_OK) != 0)
-        throw TContentError("cannot save: the folder " + folder.string() + " is read-only; nothing was changed");
+        throw TContentError(FillText(TContentText::tr("cannot save: the folder %1 is read-only; nothing was changed"),
+                                     folder.string()));
 }
 
 unsigned ModeOf(const fs::path& file, unsigned fallback)
@@ -76,8 +77,8 @@ fs::path MakeTemporary(const fs::path& target, const std::string& content, unsig
     std::string name = (target.parent_path() / ("." + target.filename().string() + ".new-XXXXXX")).string();
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
-        throw TContentError("cannot save into " + target.parent_path().string() + ": " + ErrorText(errno)
-                            + "; nothing was changed");
+        throw TContentError(FillText(TContentText::tr("cannot save into %1: %2; nothing was changed"),
+                                     target.parent_path().string(), ErrorText(errno)));
     bool ok = true;
     int failure = 0;
     for (std::size_t written = 0; ok && written < content.size();) {
@@ -99,7 +100,8 @@ fs::path MakeTemporary(const fs::path& target, const std::string& content, unsig
     }
     if (!ok) {
         ::unlink(name.c_str());
-        throw TContentError("cannot write " + target.string() + ": " + ErrorText(failure) + "; nothing was changed");
+        throw TContentError(FillText(TContentText::tr("cannot write %1: %2; nothing was changed"),
+                                     target.string(), ErrorText(failure)));
     }
     return name;
 }
@@ -108,10 +110,10 @@ std::string ReadWhole(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw TContentError("cannot read " + file.string() + ": " + ErrorText(errno));
+        throw TContentError(FillText(TContentText::tr("cannot read %1: %2"), file.string(), ErrorText(errno)));
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        throw TContentError("cannot read " + file.string());
+        throw TContentError(FillText(TContentText::tr("cannot read %1"), file.string()));
     return content;
 }
 
@@ -139,8 +141,8 @@ public:
                 file.Backup = Backup(file.Target);
         for (TPending& file : m_files) {
             if (::rename(file.Temporary.c_str(), file.Target.c_str()) != 0)
-                throw TContentError("cannot replace " + file.Target.string() + ": " + ErrorText(errno)
-                                    + "; nothing was changed");
+                throw TContentError(FillText(TContentText::tr("cannot replace %1: %2; nothing was changed"),
+                                             file.Target.string(), ErrorText(errno)));
             file.Renamed = true;
         }
         for (TPending& file : m_files)
@@ -157,8 +159,8 @@ private:
         const fs::path backup = target.parent_path() / ("." + target.filename().string() + ".old-" + std::to_string(::getpid()));
         ::unlink(backup.c_str());
         if (::link(target.c_str(), backup.c_str()) != 0)
-            throw TContentError("cannot save into " + target.parent_path().string() + ": " + ErrorText(errno)
-                                + "; nothing was changed");
+            throw TContentError(FillText(TContentText::tr("cannot save into %1: %2; nothing was changed"),
+                                         target.parent_path().string(), ErrorText(errno)));
         return backup;
     }
 
@@ -226,7 +228,8 @@ TWrittenModule MakeModule(const TPackBase& base, const TContentTarget& target, i
             restored.insert(name);
     }
     if (!restored.empty()) {
-        const fs::path builtIn = base.BuiltInModule(info.Module, "cannot restore the program's own content");
+        const fs::path builtIn = base.BuiltInModule(info.Module,
+            TContentText::tr("cannot restore the program's own content").toStdString());
         std::vector<TPEResource> all = KeptResources(builtIn, {});
         for (TPEResource& resource : all)
             if (resource.Name.IsName() && restored.contains(resource.Name.Name))
@@ -261,7 +264,8 @@ void UpdateIni(TIniFile& ini, const TPackBase& base, const TContentTarget& targe
         for (const int entry : changes.Restored[std::size_t(kind)]) {
             if (!builtIn)
                 builtIn = std::make_unique<TIniFile>(
-                    base.ProgramSettingsFile("cannot restore the program's own content").string());
+                    base.ProgramSettingsFile(
+                        TContentText::tr("cannot restore the program's own content").toStdString()).string());
             const std::string section = std::to_string(entry);
             ini.WriteString(section, info.FileKey, builtIn->ReadString(section, info.FileKey, ""));
             if (info.TypeKey)
@@ -313,7 +317,8 @@ TContentWritten Write(const TPackBase& base, const TContentTarget& target, const
         std::error_code error;
         fs::create_directories(target.ModulesFolder, error);
         if (!fs::is_directory(target.ModulesFolder, error))
-            throw TContentError("cannot make the folder " + target.ModulesFolder.string() + "; nothing was changed");
+            throw TContentError(FillText(TContentText::tr("cannot make the folder %1; nothing was changed"),
+                                         target.ModulesFolder.string()));
     }
     for (std::size_t i = 0; i < images.size(); ++i)
         save.Add(written.Modules[i].Path, ToText(images[i]), 0644);
@@ -328,7 +333,7 @@ TContentWritten Write(const TPackBase& base, const TContentTarget& target, const
             next.UpdateFile();
         } catch (const Exception&) {
             next.DiscardChanges();
-            throw TContentError("cannot write " + iniTarget.string() + "; nothing was changed");
+            throw TContentError(FillText(TContentText::tr("cannot write %1; nothing was changed"), iniTarget.string()));
         }
     }
     save.Commit();

@@ -82,7 +82,8 @@ TFamilySettings::~TFamilySettings() = default;
 void TFamilySettings::Load()
 {
     const TPackBase base(m_paths.ProgramFolder);
-    const fs::path programIni = base.ProgramSettingsFile("cannot read the program's own content");
+    const fs::path programIni = base.ProgramSettingsFile(
+        TContentText::tr("cannot read the program's own content").toStdString());
     TIniFile builtInIni(programIni.string());
     std::error_code error;
     const bool own = fs::exists(m_paths.SettingsFile, error);
@@ -92,7 +93,8 @@ void TFamilySettings::Load()
     std::array<TResources, ContentKindCount> currentModules;
     for (int kind = 0; kind < ContentKindCount; ++kind) {
         const TContentKindInfo& info = ContentKind(kind);
-        const fs::path builtIn = base.BuiltInModule(info.Module, "cannot read the program's own content");
+        const fs::path builtIn = base.BuiltInModule(info.Module,
+            TContentText::tr("cannot read the program's own content").toStdString());
         const fs::path current =
             base.CurrentModule(ini.get(), m_paths.ModulesFolder, info.ModulesKey, (m_paths.ModulePrefix + info.Module).c_str());
         builtInModules[std::size_t(kind)] = ReadResources(builtIn);
@@ -196,7 +198,7 @@ void TFamilySettings::AssignFile(int entry, TContentKind kind, const fs::path& f
     } catch (const TContentError&) {
         throw;
     } catch (const std::exception& e) {
-        throw TContentError("cannot use " + file.string() + ": " + e.what());
+        throw TContentError(FillText(TContentText::tr("cannot use %1: %2"), file.string(), e.what()));
     }
 }
 
@@ -209,7 +211,7 @@ void TFamilySettings::AssignSamples(int entry, TContentKind kind, std::vector<fl
         TPackedSound sound = PackSamples(std::move(samples), sampleRate);
         Replace(entry, kind, std::move(sound.Wave), -1, TContentOrigin::Family);
     } catch (const std::exception& e) {
-        throw TContentError(std::string("cannot use the recording: ") + e.what());
+        throw TContentError(FillText(TContentText::tr("cannot use the recording: %1"), e.what()));
     }
 }
 

@@ -49,15 +49,16 @@ fs::path TPackBase::BuiltInModule(const char* moduleFile, const std::string& fai
 {
     const fs::path builtIn = RequireProgramFolder(failure) / moduleFile;
     if (!IsFile(builtIn))
-        throw TContentError(failure + ": " + builtIn.string() + " does not exist");
+        throw TContentError(FillText(TContentText::tr("%1: %2 does not exist"), failure, builtIn.string()));
     return builtIn;
 }
 
 const fs::path& TPackBase::RequireProgramFolder(const std::string& failure) const
 {
     if (m_programFolder.empty())
-        throw TContentError(failure + ": the program's folder was not found; name it with --program FOLDER "
-                          "(the folder of the program and its Kedoozle.ini)");
+        throw TContentError(FillText(TContentText::tr("%1: the program's folder was not found; name it with --program "
+                                                      "FOLDER (the folder of the program and its Kedoozle.ini)"),
+                                     failure));
     return m_programFolder;
 }
 
@@ -66,14 +67,16 @@ bool TPackBase::StartSettings(const fs::path& settingsFile) const
     std::error_code error;
     if (fs::exists(fs::symlink_status(settingsFile, error)))
         return false;
-    const fs::path folder = RequireProgramFolder("cannot start " + settingsFile.string() + " as the program's own");
+    const fs::path folder = RequireProgramFolder(FillText(TContentText::tr("cannot start %1 as the program's own"),
+                                                          settingsFile.string()));
     // The program's own first-start copy, pointed at the folder found here.
     const std::string previous = ProgramFolderSet();
     SetProgramFolder(folder.string());
     const bool made = SeedSettingsFile(settingsFile.string());
     SetProgramFolder(previous);
     if (!made)
-        throw TContentError("cannot make " + settingsFile.string() + " from " + (folder / SettingsFileTitle).string());
+        throw TContentError(FillText(TContentText::tr("cannot make %1 from %2"),
+                                     settingsFile.string(), (folder / SettingsFileTitle).string()));
     return true;
 }
 
@@ -97,12 +100,12 @@ fs::path TPackBase::CurrentModule(const TIniFile* ini, const fs::path& outDir, c
             for (const fs::path& candidate : candidates)
                 if (IsFile(candidate))
                     return candidate;
-            named = " (" + name + ", which [Modules] names, does not exist)";
+            named = FillText(TContentText::tr(" (%1, which [Modules] names, does not exist)"), name);
         }
     } else if (IsFile(outDir / moduleFile)) {
         return outDir / moduleFile;
     }
-    const std::string failure = "cannot keep the content of the keys not packed" + named;
+    const std::string failure = FillText(TContentText::tr("cannot keep the content of the keys not packed%1"), named);
     return BuiltInModule(moduleFile, failure);
 }
 
@@ -110,10 +113,11 @@ std::vector<TPEResource> KeptResources(const fs::path& module, const std::set<st
 {
     std::error_code error;
     if (!fs::exists(module, error))
-        throw TContentError("cannot read " + module.string() + ": No such file or directory");
+        throw TContentError(FillText(TContentText::tr("cannot read %1: No such file or directory"), module.string()));
     const TModuleHandle handle = LoadLibraryA(module.string());
     if (handle == 0)
-        throw TContentError(module.string() + " is not a resource module (not a PE library with resources)");
+        throw TContentError(FillText(TContentText::tr("%1 is not a resource module (not a PE library with resources)"),
+                                     module.string()));
     std::vector<TPEResource> kept;
     for (const TResourceInfo& resource : EnumResources(handle)) {
         if (resource.NameId == 0 && replaced.contains(resource.Name))

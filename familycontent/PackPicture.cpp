@@ -1,5 +1,6 @@
 #include "familycontent/PackPicture.h"
 
+#include "familycontent/ContentError.h"
 #include "familycontent/PackAnimation.h"
 #include "familycontent/PackHeif.h"
 #include "familycontent/PictureProbe.h"
@@ -18,8 +19,17 @@
 
 namespace {
 
-constexpr const char* Unreadable = "this picture could not be read. Save it as JPEG or PNG and try again.";
-constexpr const char* Damaged = "this picture is damaged or cut short. Copy it again from the phone or camera, and try again.";
+std::string Unreadable()
+{
+    return FillText(TContentText::tr("this picture could not be read. Save it as JPEG or PNG and try again."));
+}
+
+std::string Damaged()
+{
+    return FillText(TContentText::tr("this picture is damaged or cut short. Copy it again from the phone or camera, "
+                                     "and try again."));
+}
+
 // A phone photo is a few megabytes; a file far larger is no picture to pack.
 constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
 // All frames of an animation together, at the size they are packed at.
@@ -27,8 +37,8 @@ constexpr long long MaxAnimationPixels = 40LL * 1000 * 1000;
 
 std::string TooLarge(QSize size)
 {
-    return "this picture is too large (" + std::to_string(size.width()) + " x " + std::to_string(size.height())
-        + " pixels). Save a smaller copy and try again.";
+    return FillText(TContentText::tr("this picture is too large (%1 x %2 pixels). Save a smaller copy and try again."),
+                    std::to_string(size.width()), std::to_string(size.height()));
 }
 
 // The image readers' warnings about damaged files ("libpng error: Read Error") would only
@@ -50,12 +60,14 @@ QByteArray ReadWhole(const std::filesystem::path& path)
 {
     QFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("this file could not be opened. Check that it may be read, and try again.");
+        throw std::runtime_error(
+            FillText(TContentText::tr("this file could not be opened. Check that it may be read, and try again.")));
     if (file.size() > MaxFileBytes)
-        throw std::runtime_error("this file is too large for a picture. Save a smaller copy as JPEG and try again.");
+        throw std::runtime_error(
+            FillText(TContentText::tr("this file is too large for a picture. Save a smaller copy as JPEG and try again.")));
     QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
-        throw std::runtime_error("this file is empty. Copy the picture again and try again.");
+        throw std::runtime_error(FillText(TContentText::tr("this file is empty. Copy the picture again and try again.")));
     return bytes;
 }
 
@@ -175,7 +187,7 @@ TPackedPicture EncodeAnimation(QImageReader& reader, int orientation, TPictureUs
     for (int i = 0; i < count; ++i) {
         QImage frame = reader.read();
         if (frame.isNull())
-            throw std::runtime_error(Damaged);
+            throw std::runtime_error(Damaged());
         const int delay = std::max(reader.nextImageDelay(), 0);
         frame = Fit(Oriented(frame, orientation), use, seamless);
         if (size.isEmpty())
@@ -184,7 +196,8 @@ TPackedPicture EncodeAnimation(QImageReader& reader, int orientation, TPictureUs
             frame = frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
         pixels += (long long)size.width() * size.height();
         if (pixels > MaxAnimationPixels)
-            throw std::runtime_error("this animation is too long. Shorten it, or save one picture of it as PNG, and try again.");
+            throw std::runtime_error(FillText(TContentText::tr(
+                "this animation is too long. Shorten it, or save one picture of it as PNG, and try again.")));
         const bool transparent = DarkenTranslucent(frame);
         TAnimationFrame packed;
         packed.Image = contentgen::Quantize(frame, 256, !FewColours(frame, transparent ? 255 : 256),
@@ -215,12 +228,12 @@ TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, b
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     if (!reader.canRead())
-        throw std::runtime_error(Unreadable);
+        throw std::runtime_error(Unreadable());
     // a copy cut short still decodes, grey or empty below the cut
     const QByteArray kind = reader.format();
     if ((kind == "jpeg" && !JpegComplete(bytes)) || (kind == "gif" && !GifComplete(bytes))
         || (kind == "png" && !PngComplete(bytes)))
-        throw std::runtime_error(Damaged);
+        throw std::runtime_error(Damaged());
     const QSize claimed = reader.size();
     if (claimed.isValid() && (long long)claimed.width() * claimed.height() > PackMaxSourcePixels)
         throw std::runtime_error(TooLarge(claimed));
@@ -242,9 +255,10 @@ TPackedPicture PackPicture(const std::filesystem::path& file, TPictureUse use, b
     }
     const QImage image = reader.read();
     if (image.isNull())
-        throw std::runtime_error(Damaged);
+        throw std::runtime_error(Damaged());
     TPackedPicture out = Encode(Fit(Oriented(image, orientation), use, seamless));
     if (IsAnimatedPng(bytes))
-        out.Note = "an animated PNG: only its first frame is packed. Save it as an animated GIF to keep it moving.";
+        out.Note = FillText(TContentText::tr(
+            "an animated PNG: only its first frame is packed. Save it as an animated GIF to keep it moving."));
     return out;
 }

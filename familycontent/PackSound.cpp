@@ -1,6 +1,7 @@
 #include "familycontent/PackSound.h"
 
 #include "base/WaveWriter.h"
+#include "familycontent/ContentError.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -27,10 +28,22 @@ constexpr double Tail = 0.08;           // and after the last
 constexpr double FadeOut = 0.03;        // at a cut, so it does not click
 constexpr double MaxReadSeconds = 60;   // of a long recording, enough to find five seconds of sound
 
-constexpr const char* NotASound = "this sound could not be read. Save it as MP3 or WAV and try again.";
-constexpr const char* UnknownKind = "this sound is of a kind that cannot be played here. Save it as MP3 or WAV and try again.";
-constexpr const char* Damaged = "this sound is damaged or cut short. Copy it again from the phone or recorder, or save it "
-                                "as MP3 or WAV, and try again.";
+std::string NotASound()
+{
+    return FillText(TContentText::tr("this sound could not be read. Save it as MP3 or WAV and try again."));
+}
+
+std::string UnknownKind()
+{
+    return FillText(
+        TContentText::tr("this sound is of a kind that cannot be played here. Save it as MP3 or WAV and try again."));
+}
+
+std::string Damaged()
+{
+    return FillText(TContentText::tr("this sound is damaged or cut short. Copy it again from the phone or recorder, "
+                                     "or save it as MP3 or WAV, and try again."));
+}
 
 // Resampled by linear interpolation over a box-filtered signal: enough for voices and
 // household noises, and no clicks.
@@ -94,7 +107,8 @@ TPackedSound PackSamples(std::vector<float> samples, int sampleRate)
     for (const float s : samples)
         loudest = std::max(loudest, std::fabs(s));
     if (loudest < 1e-4f)
-        throw std::runtime_error("this sound is silent. Record it again, nearer the microphone, and try again.");
+        throw std::runtime_error(
+            FillText(TContentText::tr("this sound is silent. Record it again, nearer the microphone, and try again.")));
     const int rate = sampleRate >= 32000 ? 44100 : 22050;
 
     // trim: from a little before the first to a little after the last audible sample
@@ -133,21 +147,22 @@ TPackedSound PackSound(const std::filesystem::path& file)
     av_log_set_level(AV_LOG_QUIET);
     AVFormatContext* rawFormat = nullptr;
     if (avformat_open_input(&rawFormat, file.c_str(), nullptr, nullptr) < 0)
-        throw std::runtime_error(NotASound);
+        throw std::runtime_error(NotASound());
     const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> format(rawFormat, [](AVFormatContext* f) {
         avformat_close_input(&f);
     });
     if (avformat_find_stream_info(format.get(), nullptr) < 0)
-        throw std::runtime_error(NotASound);
+        throw std::runtime_error(NotASound());
     const AVCodec* codec = nullptr;
     const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
     if (index == AVERROR_STREAM_NOT_FOUND) {
         if (av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) >= 0)
-            throw std::runtime_error("this video has no sound. Choose a clip with sound, or a recording, and try again.");
-        throw std::runtime_error(NotASound);
+            throw std::runtime_error(FillText(
+                TContentText::tr("this video has no sound. Choose a clip with sound, or a recording, and try again.")));
+        throw std::runtime_error(NotASound());
     }
     if (index < 0 || !codec)
-        throw std::runtime_error(UnknownKind);
+        throw std::runtime_error(UnknownKind());
     AVStream* stream = format->streams[index];
     for (unsigned i = 0; i < format->nb_streams; ++i)
         if (int(i) != index)
@@ -156,7 +171,7 @@ TPackedSound PackSound(const std::filesystem::path& file)
                                                                            [](AVCodecContext* c) { avcodec_free_context(&c); });
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0
         || avcodec_open2(decoder.get(), codec, nullptr) < 0)
-        throw std::runtime_error(UnknownKind);
+        throw std::runtime_error(UnknownKind());
 
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
     const std::unique_ptr<AVFrame, void (*)(AVFrame*)> frame(av_frame_alloc(), [](AVFrame* f) { av_frame_free(&f); });
@@ -175,7 +190,7 @@ TPackedSound PackSound(const std::filesystem::path& file)
             if (!mixer) {
                 rate = frame->sample_rate;
                 if (rate <= 0 || rate > 384000 || frame->ch_layout.nb_channels <= 0)
-                    throw std::runtime_error(UnknownKind);
+                    throw std::runtime_error(UnknownKind());
                 AVChannelLayout in {};
                 if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
                     av_channel_layout_default(&in, frame->ch_layout.nb_channels);
@@ -188,7 +203,7 @@ TPackedSound PackSound(const std::filesystem::path& file)
                 av_channel_layout_uninit(&in);
                 mixer.reset(raw);
                 if (made < 0 || swr_init(mixer.get()) < 0)
-                    throw std::runtime_error(UnknownKind);
+                    throw std::runtime_error(UnknownKind());
                 limit = std::size_t(MaxReadSeconds * rate);
             }
             const std::size_t at = mono.size();
@@ -219,14 +234,14 @@ TPackedSound PackSound(const std::filesystem::path& file)
     avcodec_send_packet(decoder.get(), nullptr);
     take();
     if (mono.empty() || rate <= 0)
-        throw std::runtime_error(mono.empty() && packets > 0 ? Damaged : NotASound);
+        throw std::runtime_error(mono.empty() && packets > 0 ? Damaged() : NotASound());
     if (CutShort(file))
-        throw std::runtime_error(Damaged);
+        throw std::runtime_error(Damaged());
     // A few bad packets are skipped over as a player would; many, or a file that ends well
     // before the length its header states, is a damaged or cut-off copy.
     const double decoded = double(mono.size()) / rate;
     if (failures > std::max(2, packets / 50) || (readError && decoded < MaxReadSeconds))
-        throw std::runtime_error(Damaged);
+        throw std::runtime_error(Damaged());
     double stated = 0;
     if (stream->duration > 0 && stream->duration != AV_NOPTS_VALUE)
         stated = double(stream->duration) * av_q2d(stream->time_base);
@@ -234,7 +249,7 @@ TPackedSound PackSound(const std::filesystem::path& file)
         stated = double(format->duration) / AV_TIME_BASE;
     if (format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE && stated > 0
         && decoded < 0.9 * std::min(stated, MaxReadSeconds) - 0.1)
-        throw std::runtime_error(Damaged);
+        throw std::runtime_error(Damaged());
     if (mono.size() > limit)
         mono.resize(limit);
     return PackSamples(std::move(mono), rate);

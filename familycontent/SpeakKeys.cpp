@@ -61,12 +61,13 @@ std::map<int, TSpokenName> SpeakCaptions(const std::string& voice, const std::ma
 {
     const std::string espeak = EspeakProgram();
     if (espeak.empty())
-        throw TContentError("spoken names need espeak-ng, which is not installed");
+        throw TContentError(FillText(TContentText::tr("spoken names need espeak-ng, which is not installed")));
     if (!VoiceSpeaks(voice))
-        throw TContentError("espeak-ng has no voice \"" + voice + "\" (see espeak-ng --voices)");
+        throw TContentError(FillText(TContentText::tr("espeak-ng has no voice \"%1\" (see espeak-ng --voices)"), voice));
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        throw TContentError("cannot make a temporary folder: " + scratch.errorString().toStdString());
+        throw TContentError(FillText(TContentText::tr("cannot make a temporary folder: %1"),
+                                     scratch.errorString().toStdString()));
     const std::string scratchBase = scratch.path().toStdString() + "/spoken";
     const std::vector<std::pair<int, std::string>> todo(captions.begin(), captions.end());
     std::map<int, TSpokenName> spoken;

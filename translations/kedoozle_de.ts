@@ -280,6 +280,165 @@
     </message>
 </context>
 <context>
+    <name>TContentText</name>
+    <message>
+        <source>cannot save: %1 is read-only; nothing was changed</source>
+        <translation>Speichern nicht möglich: %1 ist schreibgeschützt; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot save: the folder %1 is read-only; nothing was changed</source>
+        <translation>Speichern nicht möglich: Der Ordner %1 ist schreibgeschützt; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot save into %1: %2; nothing was changed</source>
+        <translation>Speichern in %1 nicht möglich: %2; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing was changed</source>
+        <translation>%1 kann nicht geschrieben werden: %2; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2; nothing was changed</source>
+        <translation>%1 kann nicht ersetzt werden: %2; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot restore the program&apos;s own content</source>
+        <translation>der eigene Inhalt des Programms kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1; nothing was changed</source>
+        <translation>der Ordner %1 kann nicht angelegt werden; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot write %1; nothing was changed</source>
+        <translation>%1 kann nicht geschrieben werden; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot read the program&apos;s own content</source>
+        <translation>der eigene Inhalt des Programms kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>%1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>cannot use the recording: %1</source>
+        <translation>die Aufnahme ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not exist</source>
+        <translation>%1: %2 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: the program&apos;s folder was not found; name it with --program FOLDER (the folder of the program and its Kedoozle.ini)</source>
+        <translation>%1: Der Ordner des Programms wurde nicht gefunden; geben Sie ihn mit --program ORDNER an (der Ordner des Programms mit seiner Kedoozle.ini)</translation>
+    </message>
+    <message>
+        <source>cannot start %1 as the program&apos;s own</source>
+        <translation>%1 kann nicht als Kopie der Programmeinstellungen angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot make %1 from %2</source>
+        <translation>%1 kann nicht aus %2 erstellt werden</translation>
+    </message>
+    <message>
+        <source> (%1, which [Modules] names, does not exist)</source>
+        <translation> (%1, das [Modules] nennt, gibt es nicht)</translation>
+    </message>
+    <message>
+        <source>cannot keep the content of the keys not packed%1</source>
+        <translation>der Inhalt der nicht gepackten Tasten kann nicht übernommen werden%1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: No such file or directory</source>
+        <translation>%1 kann nicht gelesen werden: Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is not a resource module (not a PE library with resources)</source>
+        <translation>%1 ist kein Ressourcenmodul (keine PE-Bibliothek mit Ressourcen)</translation>
+    </message>
+    <message>
+        <source>this photo could not be read. Save it as JPEG and try again.</source>
+        <translation>Dieses Foto ließ sich nicht lesen. Speichern Sie es als JPEG und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this photo is too large (%1 x %2 pixels). Save a smaller copy as JPEG and try again.</source>
+        <translation>Dieses Foto ist zu groß (%1 x %2 Pixel). Speichern Sie eine kleinere Kopie als JPEG und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this picture could not be read. Save it as JPEG or PNG and try again.</source>
+        <translation>Dieses Bild ließ sich nicht lesen. Speichern Sie es als JPEG oder PNG und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this picture is damaged or cut short. Copy it again from the phone or camera, and try again.</source>
+        <translation>Dieses Bild ist beschädigt oder unvollständig. Kopieren Sie es noch einmal vom Handy oder von der Kamera und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this picture is too large (%1 x %2 pixels). Save a smaller copy and try again.</source>
+        <translation>Dieses Bild ist zu groß (%1 x %2 Pixel). Speichern Sie eine kleinere Kopie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this file could not be opened. Check that it may be read, and try again.</source>
+        <translation>Diese Datei ließ sich nicht öffnen. Prüfen Sie, ob sie gelesen werden darf, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this file is too large for a picture. Save a smaller copy as JPEG and try again.</source>
+        <translation>Diese Datei ist zu groß für ein Bild. Speichern Sie eine kleinere Kopie als JPEG und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this file is empty. Copy the picture again and try again.</source>
+        <translation>Diese Datei ist leer. Kopieren Sie das Bild noch einmal und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this animation is too long. Shorten it, or save one picture of it as PNG, and try again.</source>
+        <translation>Diese Animation ist zu lang. Kürzen Sie sie oder speichern Sie ein Bild daraus als PNG und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>an animated PNG: only its first frame is packed. Save it as an animated GIF to keep it moving.</source>
+        <translation>Ein animiertes PNG: Nur das erste Bild wird gepackt. Speichern Sie es als animiertes GIF, damit es sich weiter bewegt.</translation>
+    </message>
+    <message>
+        <source>this sound could not be read. Save it as MP3 or WAV and try again.</source>
+        <translation>Dieser Klang ließ sich nicht lesen. Speichern Sie ihn als MP3 oder WAV und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this sound is of a kind that cannot be played here. Save it as MP3 or WAV and try again.</source>
+        <translation>Dieser Klang ist von einer Art, die hier nicht abgespielt werden kann. Speichern Sie ihn als MP3 oder WAV und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this sound is damaged or cut short. Copy it again from the phone or recorder, or save it as MP3 or WAV, and try again.</source>
+        <translation>Dieser Klang ist beschädigt oder unvollständig. Kopieren Sie ihn noch einmal vom Handy oder Aufnahmegerät oder speichern Sie ihn als MP3 oder WAV und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this sound is silent. Record it again, nearer the microphone, and try again.</source>
+        <translation>Dieser Klang ist stumm. Nehmen Sie ihn näher am Mikrofon noch einmal auf und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>this video has no sound. Choose a clip with sound, or a recording, and try again.</source>
+        <translation>Dieses Video hat keinen Ton. Wählen Sie einen Clip mit Ton oder eine Aufnahme und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>spoken names need espeak-ng, which is not installed</source>
+        <translation>Gesprochene Namen brauchen espeak-ng, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>espeak-ng has no voice &quot;%1&quot; (see espeak-ng --voices)</source>
+        <translation>espeak-ng hat keine Stimme &quot;%1&quot; (siehe espeak-ng --voices)</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder: %1</source>
+        <translation>ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>TFrmAboutBox</name>
     <message>
         <source>Kedoozle is free: anyone may use, copy, change and pass it on, for any purpose and</source>
@@ -292,6 +451,635 @@
     <message>
         <source>It comes as it is, without any promise: see the License Agreement page.</source>
         <translation>Es kommt, wie es ist, ohne jedes Versprechen: siehe die Seite Lizenzvereinbarung.</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyPage</name>
+    <message>
+        <source>&amp;Picture:</source>
+        <translation>Bil&amp;d:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message>
+        <source>S&amp;ound:</source>
+        <translation>&amp;Klang:</translation>
+    </message>
+    <message>
+        <source>Spoken &amp;name:</source>
+        <translation>Gesprochener &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Spoken name</source>
+        <translation>Gesprochener Name</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>your own</source>
+        <translation>eigener</translation>
+    </message>
+    <message>
+        <source>spoken by the computer</source>
+        <translation>vom Computer gesprochen</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.avif *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.bmp *.heic *.heif *.avif *.webp *.tif *.tiff);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.mp3 *.m4a *.aac *.ogg *.oga *.opus *.flac *.amr *.3gp *.mp4 *.mov *.webm);;All files (*)</source>
+        <translation>Klänge (*.wav *.mp3 *.m4a *.aac *.ogg *.oga *.opus *.flac *.amr *.3gp *.mp4 *.mov *.webm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>C&amp;aption:</source>
+        <translation>Beschr&amp;iftung:</translation>
+    </message>
+    <message>
+        <source>Restore built-in for this key</source>
+        <translation>Diese Taste zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Anhören</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Aus Datei...</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Aufnehmen...</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Eingebaut</translation>
+    </message>
+    <message>
+        <source>Pictures are turned upright and made no larger than play shows them; sounds are trimmed, evened out and kept to five seconds. Nothing is written until you save.</source>
+        <translation>Bilder werden aufgerichtet und nicht größer gemacht, als das Spiel sie zeigt; Klänge werden zugeschnitten, ausgeglichen und auf fünf Sekunden gekürzt. Geschrieben wird erst beim Speichern.</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Kedoozle Settings</source>
+        <translation>Kedoozle-Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 for key %2</source>
+        <translation>%1 für Taste %2</translation>
+    </message>
+    <message>
+        <source>The recording cannot be used: %1</source>
+        <translation>Die Aufnahme ist nicht verwendbar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsWindow</name>
+    <message>
+        <source>Kedoozle Settings</source>
+        <translation>Kedoozle-Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings cannot be read: %1</source>
+        <translation>Die Einstellungen können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: a random figure in random colours</source>
+        <translation>%1: eine zufällige Figur in zufälligen Farben</translation>
+    </message>
+    <message>
+        <source>%1: the key&apos;s pattern inside a random figure</source>
+        <translation>%1: das Muster der Taste in einer zufälligen Figur</translation>
+    </message>
+    <message>
+        <source>%1: the key&apos;s own shape in the key&apos;s colour</source>
+        <translation>%1: die eigene Form der Taste in ihrer Farbe</translation>
+    </message>
+    <message>
+        <source>%1: the key&apos;s picture</source>
+        <translation>%1: das Bild der Taste</translation>
+    </message>
+    <message>
+        <source>%1: the key&apos;s caption in a random typeface, and its name spoken</source>
+        <translation>%1: die Beschriftung der Taste in einer zufälligen Schrift, und ihr Name gesprochen</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Changes are kept here until you save them; play uses them from its next start.</source>
+        <translation>Änderungen bleiben hier, bis Sie sie speichern; das Spiel nutzt sie ab seinem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Play mode at the start</source>
+        <translation>Spielmodus beim Start</translation>
+    </message>
+    <message>
+        <source>During play</source>
+        <translation>Beim Spielen</translation>
+    </message>
+    <message>
+        <source>Sound on at the s&amp;tart</source>
+        <translation>T&amp;on beim Start an</translation>
+    </message>
+    <message>
+        <source>The c&amp;hild may switch the sound on and off</source>
+        <translation>Das &amp;Kind darf den Ton ein- und ausschalten</translation>
+    </message>
+    <message>
+        <source>The child may change the play &amp;mode</source>
+        <translation>Das Kind darf den Spielmo&amp;dus wechseln</translation>
+    </message>
+    <message>
+        <source>Mo&amp;use play: a click or a drag on the surface draws too</source>
+        <translation>Ma&amp;usspiel: Ein Klick oder Ziehen auf der Fläche malt auch</translation>
+    </message>
+    <message>
+        <source>&amp;Drawings before the surface clears:</source>
+        <translation>&amp;Zeichnungen, bis die Fläche geleert wird:</translation>
+    </message>
+    <message>
+        <source>&amp;Rest after</source>
+        <translation>&amp;Ruhe nach</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> Minuten</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>Spielzeit:</translation>
+    </message>
+    <message>
+        <source>When the play time is over, the surface shows a calm resting picture and keys and clicks no longer draw or sound; the exit door still works.</source>
+        <translation>Ist die Spielzeit um, zeigt die Fläche ein ruhiges Bild, und Tasten und Klicks malen und klingen nicht mehr; die Ausgangstür funktioniert weiterhin.</translation>
+    </message>
+    <message>
+        <source>Spoken key names</source>
+        <translation>Gesprochene Tastennamen</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own (English)</source>
+        <translation>Die des Programms (Englisch)</translation>
+    </message>
+    <message>
+        <source>Speak the key &amp;names in this voice</source>
+        <translation>Tasten&amp;namen mit dieser Stimme sprechen</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>Sti&amp;mme:</translation>
+    </message>
+    <message>
+        <source>No computer voices are installed (the espeak-ng package).</source>
+        <translation>Es sind keine Computerstimmen installiert (das Paket espeak-ng).</translation>
+    </message>
+    <message>
+        <source>Pick a key: click it, or press it on the keyboard. A photo or a sound file dropped on a key goes to that key.</source>
+        <translation>Wählen Sie eine Taste: Klicken Sie sie an oder drücken Sie sie auf der Tastatur. Ein Foto oder eine Klangdatei, die auf eine Taste gezogen wird, geht an diese Taste.</translation>
+    </message>
+    <message>
+        <source>Restore built-in for all keys</source>
+        <translation>Alle Tasten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1
+
+Your changes are still here.</source>
+        <translation>Es wurde nichts gespeichert: %1
+
+Ihre Änderungen sind noch da.</translation>
+    </message>
+    <message>
+        <source>Saved. Play uses the new settings from its next start.</source>
+        <translation>Gespeichert. Das Spiel nutzt die neuen Einstellungen ab seinem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Speaking the key names...</source>
+        <translation>Tastennamen werden gesprochen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n key name(s) could not be spoken and keep what they had.</source>
+        <translation>
+            <numerusform>%n Tastenname konnte nicht gesprochen werden und behält, was er hatte.</numerusform>
+            <numerusform>%n Tastennamen konnten nicht gesprochen werden und behalten, was sie hatten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The key names are spoken in the new voice; your own recordings stay.</source>
+        <translation>Die Tastennamen werden mit der neuen Stimme gesprochen; Ihre eigenen Aufnahmen bleiben.</translation>
+    </message>
+    <message>
+        <source>Give every key its built-in picture, pattern, sound, spoken name and caption back?</source>
+        <translation>Jeder Taste ihr eingebautes Bild, Muster, Klang, gesprochenen Namen und ihre Beschriftung zurückgeben?</translation>
+    </message>
+    <message>
+        <source>Save your changes before closing?</source>
+        <translation>Änderungen vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Kedoozle was started: it plays once this window is closed.</source>
+        <translation>Kedoozle wurde gestartet: Es spielt, sobald dieses Fenster geschlossen ist.</translation>
+    </message>
+</context>
+<context>
+    <name>TToolText</name>
+    <message>
+        <source>&quot;%1&quot; is not TYPE:NAME=FILE (no &apos;:&apos;)</source>
+        <translation>&quot;%1&quot; ist nicht TYP:NAME=DATEI (kein &apos;:&apos;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not TYPE:NAME=FILE (no &apos;=&apos;)</source>
+        <translation>&quot;%1&quot; ist nicht TYP:NAME=DATEI (kein &apos;=&apos;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no file</source>
+        <translation>&quot;%1&quot; nennt keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot read manifest %1: it is a folder</source>
+        <translation>Manifest %1 kann nicht gelesen werden: Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read manifest %1: No such file or directory</source>
+        <translation>Manifest %1 kann nicht gelesen werden: Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>cannot read manifest %1: read error</source>
+        <translation>Manifest %1 kann nicht gelesen werden: Lesefehler</translation>
+    </message>
+    <message>
+        <source>build needs an output file: kdmodule build OUT.dll TYPE:NAME=FILE ...</source>
+        <translation>build braucht eine Ausgabedatei: kdmodule build OUT.dll TYPE:NAME=FILE ...</translation>
+    </message>
+    <message>
+        <source>--manifest needs a file name</source>
+        <translation>--manifest braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>unknown option %1 for build</source>
+        <translation>unbekannte Option %1 für build</translation>
+    </message>
+    <message>
+        <source>argument %1</source>
+        <translation>Argument %1</translation>
+    </message>
+    <message>
+        <source>build needs at least one TYPE:NAME=FILE or --manifest FILE</source>
+        <translation>build braucht mindestens ein TYPE:NAME=FILE oder --manifest FILE</translation>
+    </message>
+    <message>
+        <source>the manifest lists no resources</source>
+        <translation>das Manifest nennt keine Ressourcen</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--kind must be patterns or pictures, not &apos;%1&apos;</source>
+        <translation>--kind muss patterns oder pictures sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; for check</source>
+        <translation>unbekannte Option &apos;%1&apos; für check</translation>
+    </message>
+    <message>
+        <source>check takes one module, not &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>check nimmt ein Modul, nicht &apos;%1&apos; und &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>check needs MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]</source>
+        <translation>check braucht MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]</translation>
+    </message>
+    <message>
+        <source>a bitmap</source>
+        <translation>eine Bitmap</translation>
+    </message>
+    <message>
+        <source>a GIF</source>
+        <translation>ein GIF</translation>
+    </message>
+    <message>
+        <source>a JPEG</source>
+        <translation>ein JPEG</translation>
+    </message>
+    <message>
+        <source>a metafile</source>
+        <translation>ein Metafile</translation>
+    </message>
+    <message>
+        <source>an icon</source>
+        <translation>ein Symbol</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>not a WAVE file</source>
+        <translation>keine WAVE-Datei</translation>
+    </message>
+    <message>
+        <source>short format chunk</source>
+        <translation>Format-Chunk zu kurz</translation>
+    </message>
+    <message>
+        <source>not PCM samples (format %1)</source>
+        <translation>keine PCM-Samples (Format %1)</translation>
+    </message>
+    <message>
+        <source>unplayable format (%1 channels, %2 Hz, %3 bits)</source>
+        <translation>nicht abspielbares Format (%1 Kanäle, %2 Hz, %3 Bit)</translation>
+    </message>
+    <message>
+        <source>no format chunk before the samples</source>
+        <translation>kein Format-Chunk vor den Samples</translation>
+    </message>
+    <message>
+        <source>no samples</source>
+        <translation>keine Samples</translation>
+    </message>
+    <message>
+        <source>no format chunk</source>
+        <translation>kein Format-Chunk</translation>
+    </message>
+    <message>
+        <source>cannot read %1: No such file</source>
+        <translation>%1 kann nicht gelesen werden: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: not a picture (no bitmap, GIF, JPEG or metafile signature)</source>
+        <translation>%1: kein Bild (keine Bitmap-, GIF-, JPEG- oder Metafile-Signatur)</translation>
+    </message>
+    <message>
+        <source> (type code %1, but the data is %2, type code %3)</source>
+        <translation> (Typcode %1, aber die Daten sind %2, Typcode %3)</translation>
+    </message>
+    <message>
+        <source>%1: no RCDATA picture or WAVE sound resources</source>
+        <translation>%1: keine RCDATA-Bilder oder WAVE-Klänge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s)</source>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Klang</numerusform>
+            <numerusform>%n Klänge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failure(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>extract takes MODULE.dll TYPE NAME OUT, or MODULE.dll --all DIR</source>
+        <translation>extract nimmt MODULE.dll TYPE NAME OUT oder MODULE.dll --all DIR</translation>
+    </message>
+    <message>
+        <source>resource %1:%2 not found in %3</source>
+        <translation>Ressource %1:%2 nicht gefunden in %3</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>number %1 is out of range (1..65535)</source>
+        <translation>Nummer %1 liegt außerhalb des Bereichs (1..65535)</translation>
+    </message>
+    <message>
+        <source>number 0 is not a valid resource id</source>
+        <translation>Nummer 0 ist keine gültige Ressourcen-ID</translation>
+    </message>
+    <message>
+        <source>empty resource type</source>
+        <translation>leerer Ressourcentyp</translation>
+    </message>
+    <message>
+        <source>empty resource name</source>
+        <translation>leerer Ressourcenname</translation>
+    </message>
+    <message>
+        <source>resource type &quot;%1&quot; starts with # but is not a number</source>
+        <translation>Ressourcentyp &quot;%1&quot; beginnt mit #, ist aber keine Zahl</translation>
+    </message>
+    <message>
+        <source>resource name &quot;%1&quot; starts with # but is not a number</source>
+        <translation>Ressourcenname &quot;%1&quot; beginnt mit #, ist aber keine Zahl</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>%1 kann nicht gelesen werden: Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: read error</source>
+        <translation>%1 kann nicht gelesen werden: Lesefehler</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace the file</source>
+        <translation>die Datei kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1: No such file or directory</source>
+        <translation>%1 kann nicht gelesen werden: Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is not a resource module (not a PE library with resources)</source>
+        <translation>%1 ist kein Ressourcenmodul (keine PE-Bibliothek mit Ressourcen)</translation>
+    </message>
+    <message>
+        <source>list takes one module: kdmodule list MODULE.dll</source>
+        <translation>list nimmt ein Modul: kdmodule list MODULE.dll</translation>
+    </message>
+    <message>
+        <source>%1 (kdmodule --help lists the commands)</source>
+        <translation>%1 (kdmodule --help zeigt die Befehle)</translation>
+    </message>
+    <message>
+        <source>no command given (build, list, extract, render, check, pack)</source>
+        <translation>kein Befehl angegeben (build, list, extract, render, check, pack)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>spoken name</source>
+        <translation>gesprochener Name</translation>
+    </message>
+    <message>
+        <source>pack: unknown option %1</source>
+        <translation>pack: unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>pack needs FOLDER and OUTDIR</source>
+        <translation>pack braucht FOLDER und OUTDIR</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>unknown key name &quot;%1&quot;</source>
+        <translation>unbekannter Tastenname &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>key %1 already has %2</source>
+        <translation>Taste %1 hat schon %2</translation>
+    </message>
+    <message>
+        <source>--speak needs espeak-ng, which is not installed</source>
+        <translation>--speak braucht espeak-ng, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>espeak-ng has no voice &quot;%1&quot; (see espeak-ng --voices)</source>
+        <translation>espeak-ng hat keine Stimme &quot;%1&quot; (siehe espeak-ng --voices)</translation>
+    </message>
+    <message>
+        <source>key %1 spoken</source>
+        <translation>Taste %1 gesprochen</translation>
+    </message>
+    <message>
+        <source>%1 is not the program&apos;s folder: it has no Kedoozle.ini</source>
+        <translation>%1 ist nicht der Ordner des Programms: Es fehlt Kedoozle.ini</translation>
+    </message>
+    <message>
+        <source>Packed: %1 pictures, %2 patterns, %3 sounds, %4 spoken names</source>
+        <translation>Gepackt: %1 Bilder, %2 Muster, %3 Klänge, %4 gesprochene Namen</translation>
+    </message>
+    <message>
+        <source>Skipped files: %1</source>
+        <translation>Übersprungene Dateien: %1</translation>
+    </message>
+    <message>
+        <source>Modules:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>none written: nothing to pack</source>
+        <translation>keines geschrieben: nichts zu packen</translation>
+    </message>
+    <message>
+        <source>%1  %2: %3 packed, %4 kept from %5</source>
+        <translation>%1  %2: %3 gepackt, %4 übernommen aus %5</translation>
+    </message>
+    <message>
+        <source>cannot read pack folder %1: not a folder</source>
+        <translation>Pack-Ordner %1 kann nicht gelesen werden: kein Ordner</translation>
+    </message>
+    <message>
+        <source>Settings started as a copy of %1 and updated: %2</source>
+        <translation>Einstellungen als Kopie von %1 angelegt und aktualisiert: %2</translation>
+    </message>
+    <message>
+        <source>Settings updated: %1</source>
+        <translation>Einstellungen aktualisiert: %1</translation>
+    </message>
+    <message>
+        <source>Settings not changed (no --ini).</source>
+        <translation>Einstellungen nicht geändert (kein --ini).</translation>
+    </message>
+    <message>
+        <source>Done in %1 s.</source>
+        <translation>Fertig in %1 s.</translation>
+    </message>
+    <message>
+        <source>type code &apos;%1&apos; is not a number (0 bitmap, 1 GIF, 2 JPEG, 3 metafile, 4 icon)</source>
+        <translation>Typcode &apos;%1&apos; ist keine Zahl (0 Bitmap, 1 GIF, 2 JPEG, 3 Metafile, 4 Symbol)</translation>
+    </message>
+    <message>
+        <source>cannot encode %1 as PNG</source>
+        <translation>%1 kann nicht als PNG kodiert werden</translation>
+    </message>
+    <message>
+        <source>picture %1 is too large to render: %2 x %3 pixels (at most %4)</source>
+        <translation>Bild %1 ist zu groß zum Zeichnen: %2 x %3 Pixel (höchstens %4)</translation>
+    </message>
+    <message>
+        <source>render needs FILE OUT.png, or MODULE.dll NAME TYPECODE OUT.png</source>
+        <translation>render braucht FILE OUT.png oder MODULE.dll NAME TYPECODE OUT.png</translation>
     </message>
 </context>
 </TS>

@@ -28,16 +28,16 @@ TSpec ParseSpec(std::string_view text)
 {
     const auto colon = text.find(':');
     if (colon == std::string_view::npos)
-        throw std::invalid_argument("\"" + std::string(text) + "\" is not TYPE:NAME=FILE (no ':')");
+        throw std::invalid_argument(FillText(TToolText::tr("\"%1\" is not TYPE:NAME=FILE (no ':')"), std::string(text)));
     const auto equals = text.find('=', colon + 1);
     if (equals == std::string_view::npos)
-        throw std::invalid_argument("\"" + std::string(text) + "\" is not TYPE:NAME=FILE (no '=')");
+        throw std::invalid_argument(FillText(TToolText::tr("\"%1\" is not TYPE:NAME=FILE (no '=')"), std::string(text)));
     TSpec spec;
     spec.Type = ParseType(text.substr(0, colon));
     spec.Name = ParseName(text.substr(colon + 1, equals - colon - 1));
     const std::string_view file = text.substr(equals + 1);
     if (file.empty())
-        throw std::invalid_argument("\"" + std::string(text) + "\" names no file");
+        throw std::invalid_argument(FillText(TToolText::tr("\"%1\" names no file"), std::string(text)));
     spec.File = std::filesystem::path(std::string(file));
     return spec;
 }
@@ -48,10 +48,10 @@ void ReadManifest(const std::filesystem::path& manifest, std::vector<TSpec>& spe
 {
     std::error_code error;
     if (std::filesystem::is_directory(manifest, error))
-        throw TInputError("cannot read manifest " + manifest.string() + ": it is a folder");
+        throw TInputError(FillText(TToolText::tr("cannot read manifest %1: it is a folder"), manifest.string()));
     std::ifstream in(manifest);
     if (!in)
-        throw TInputError("cannot read manifest " + manifest.string() + ": No such file or directory");
+        throw TInputError(FillText(TToolText::tr("cannot read manifest %1: No such file or directory"), manifest.string()));
     const std::filesystem::path folder = manifest.parent_path();
     std::string line;
     int number = 0;
@@ -72,7 +72,7 @@ void ReadManifest(const std::filesystem::path& manifest, std::vector<TSpec>& spe
         }
     }
     if (in.bad())
-        throw TInputError("cannot read manifest " + manifest.string() + ": read error");
+        throw TInputError(FillText(TToolText::tr("cannot read manifest %1: read error"), manifest.string()));
 }
 
 } // namespace
@@ -80,7 +80,7 @@ void ReadManifest(const std::filesystem::path& manifest, std::vector<TSpec>& spe
 int RunBuild(const TArgs& args)
 {
     if (args.empty())
-        throw TUsageError("build needs an output file: kdmodule build OUT.dll TYPE:NAME=FILE ...");
+        throw TUsageError(FillText(TToolText::tr("build needs an output file: kdmodule build OUT.dll TYPE:NAME=FILE ...")));
     const std::filesystem::path output = args[0];
     TPEFormat format = TPEFormat::PE32Plus;
     std::vector<TSpec> specs;
@@ -93,25 +93,25 @@ int RunBuild(const TArgs& args)
         }
         if (arg == "--manifest") {
             if (i + 1 >= args.size())
-                throw TUsageError("--manifest needs a file name");
+                throw TUsageError(FillText(TToolText::tr("--manifest needs a file name")));
             ReadManifest(args[++i], specs);
             hadManifest = true;
             continue;
         }
         if (arg.starts_with("--"))
-            throw TUsageError("unknown option " + arg + " for build");
+            throw TUsageError(FillText(TToolText::tr("unknown option %1 for build"), arg));
         try {
             TSpec spec = ParseSpec(arg);
-            spec.Origin = "argument " + std::to_string(i + 1);
+            spec.Origin = FillText(TToolText::tr("argument %1"), std::to_string(i + 1));
             specs.push_back(std::move(spec));
         } catch (const std::invalid_argument& e) {
             throw TUsageError(e.what());
         }
     }
     if (specs.empty() && !hadManifest)
-        throw TUsageError("build needs at least one TYPE:NAME=FILE or --manifest FILE");
+        throw TUsageError(FillText(TToolText::tr("build needs at least one TYPE:NAME=FILE or --manifest FILE")));
     if (specs.empty())
-        throw TInputError("the manifest lists no resources");
+        throw TInputError(FillText(TToolText::tr("the manifest lists no resources")));
 
     std::vector<TPEResource> resources;
     resources.reserve(specs.size());

@@ -35,7 +35,7 @@ TCheckOptions ParseOptions(const TArgs& args)
         const std::string& arg = args[i];
         if (arg == "--ini" || arg == "--kind") {
             if (i + 1 >= args.size())
-                throw TUsageError(arg + " needs a value");
+                throw TUsageError(FillText(TToolText::tr("%1 needs a value"), arg));
             const std::string& value = args[++i];
             if (arg == "--ini") {
                 options.Ini = value;
@@ -46,17 +46,17 @@ TCheckOptions ParseOptions(const TArgs& args)
             else if (value == "pictures")
                 options.Kind = TKind::Pictures;
             else
-                throw TUsageError("--kind must be patterns or pictures, not '" + value + "'");
+                throw TUsageError(FillText(TToolText::tr("--kind must be patterns or pictures, not '%1'"), value));
             continue;
         }
         if (arg.starts_with("--"))
-            throw TUsageError("unknown option '" + arg + "' for check");
+            throw TUsageError(FillText(TToolText::tr("unknown option '%1' for check"), arg));
         if (!options.Module.empty())
-            throw TUsageError("check takes one module, not '" + options.Module + "' and '" + arg + "'");
+            throw TUsageError(FillText(TToolText::tr("check takes one module, not '%1' and '%2'"), options.Module, arg));
         options.Module = arg;
     }
     if (options.Module.empty())
-        throw TUsageError("check needs MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]");
+        throw TUsageError(FillText(TToolText::tr("check needs MODULE.dll [--ini Kedoozle.ini] [--kind patterns|pictures]")));
     return options;
 }
 
@@ -89,10 +89,16 @@ int KeyNumber(std::string_view name, std::string_view prefix)
     return number <= KeyCount ? number : 0;
 }
 
-const char* KindOfCode(int typeCode)
+std::string KindOfCode(int typeCode)
 {
-    static const char* const names[] = { "a bitmap", "a GIF", "a JPEG", "a metafile", "an icon" };
-    return typeCode >= 0 && typeCode <= 4 ? names[typeCode] : "no picture";
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("TToolText", "a bitmap"), QT_TRANSLATE_NOOP("TToolText", "a GIF"),
+        QT_TRANSLATE_NOOP("TToolText", "a JPEG"),   QT_TRANSLATE_NOOP("TToolText", "a metafile"),
+        QT_TRANSLATE_NOOP("TToolText", "an icon"),
+    };
+    if (typeCode < 0 || typeCode > 4)
+        return FillText(TToolText::tr("no picture"));
+    return FillText(TToolText::tr(names[typeCode]));
 }
 
 struct TEntry {
@@ -139,7 +145,7 @@ std::optional<std::string> CheckWave(std::span<const std::byte> data)
         return at + 4 <= data.size() && std::memcmp(data.data() + at, text, 4) == 0;
     };
     if (!tag(0, "RIFF") || !tag(8, "WAVE"))
-        return "not a WAVE file";
+        return FillText(TToolText::tr("not a WAVE file"));
     bool format = false;
     std::uint32_t blockAlign = 0;
     for (std::size_t at = 12; at + 8 <= data.size();) {
@@ -147,27 +153,27 @@ std::optional<std::string> CheckWave(std::span<const std::byte> data)
         const std::size_t body = at + 8;
         if (tag(at, "fmt ")) {
             if (size < 16 || body + 16 > data.size())
-                return "short format chunk";
+                return FillText(TToolText::tr("short format chunk"));
             const std::uint32_t code = Le(data, body, 2), channels = Le(data, body + 2, 2), rate = Le(data, body + 4, 4);
             const std::uint32_t bits = Le(data, body + 14, 2);
             blockAlign = Le(data, body + 12, 2);
             if (code != 1 && code != 3)
-                return "not PCM samples (format " + std::to_string(code) + ")";
+                return FillText(TToolText::tr("not PCM samples (format %1)"), std::to_string(code));
             if (channels < 1 || channels > 8 || rate < 1000 || rate > 384000 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)
                 || blockAlign != channels * bits / 8)
-                return "unplayable format (" + std::to_string(channels) + " channels, " + std::to_string(rate) + " Hz, "
-                    + std::to_string(bits) + " bits)";
+                return FillText(TToolText::tr("unplayable format (%1 channels, %2 Hz, %3 bits)"), std::to_string(channels),
+                                std::to_string(rate), std::to_string(bits));
             format = true;
         } else if (tag(at, "data")) {
             if (!format)
-                return "no format chunk before the samples";
+                return FillText(TToolText::tr("no format chunk before the samples"));
             if (size < blockAlign || body + blockAlign > data.size())
-                return "no samples";
+                return FillText(TToolText::tr("no samples"));
             return std::nullopt;
         }
         at = body + std::size_t(size) + (size & 1);
     }
-    return format ? "no samples" : "no format chunk";
+    return FillText(format ? TToolText::tr("no samples") : TToolText::tr("no format chunk"));
 }
 
 std::optional<int> DetectTypeCode(std::span<const std::byte> data)
@@ -199,7 +205,7 @@ int RunCheck(const TArgs& args)
     if (!options.Ini.empty()) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(options.Ini, error))
-            throw TInputError("cannot read " + options.Ini + ": No such file");
+            throw TInputError(FillText(TToolText::tr("cannot read %1: No such file"), options.Ini));
         ini = std::make_unique<TIniFile>(options.Ini);
     }
     const TPictureSession session;
@@ -256,7 +262,8 @@ int RunCheck(const TArgs& args)
         } else {
             ++checked;
             ++failures;
-            std::printf("%s: not a picture (no bitmap, GIF, JPEG or metafile signature)\n", entry.Name.c_str());
+            std::printf("%s\n", FillText(TToolText::tr("%1: not a picture (no bitmap, GIF, JPEG or metafile signature)"),
+                                         entry.Name).c_str());
             continue;
         }
         ++checked;
@@ -266,8 +273,8 @@ int RunCheck(const TArgs& args)
         ++failures;
         // Under a settings file, say when the data is of another kind than its type code.
         if (ini && entry.Key != 0 && detected && *detected != typeCode)
-            *failure += " (type code " + std::to_string(typeCode) + ", but the data is " + KindOfCode(*detected) +
-                        ", type code " + std::to_string(*detected) + ")";
+            *failure += FillText(TToolText::tr(" (type code %1, but the data is %2, type code %3)"), std::to_string(typeCode),
+                                 KindOfCode(*detected), std::to_string(*detected));
         std::printf("%s: %s\n", entry.Name.c_str(), failure->c_str());
     }
     // Under a settings file, every key that names no file of its own takes its picture from
@@ -291,11 +298,11 @@ int RunCheck(const TArgs& args)
     // A module with neither pictures nor sounds holds nothing the program uses.
     if (checked == 0 && sounds == 0) {
         ++failures;
-        std::printf("%s: no RCDATA picture or WAVE sound resources\n", options.Module.c_str());
+        std::printf("%s\n", FillText(TToolText::tr("%1: no RCDATA picture or WAVE sound resources"), options.Module).c_str());
     }
-    std::printf("%d picture%s, ", checked, checked == 1 ? "" : "s");
+    std::printf("%s, ", CountText("%n picture(s)", TToolText::tr("%n picture(s)", nullptr, checked), checked).c_str());
     if (sounds > 0)
-        std::printf("%d sound%s, ", sounds, sounds == 1 ? "" : "s");
-    std::printf("%d failure%s\n", failures, failures == 1 ? "" : "s");
+        std::printf("%s, ", CountText("%n sound(s)", TToolText::tr("%n sound(s)", nullptr, sounds), sounds).c_str());
+    std::printf("%s\n", CountText("%n failure(s)", TToolText::tr("%n failure(s)", nullptr, failures), failures).c_str());
     return failures == 0 ? ExitOk : ExitInputError;
 }

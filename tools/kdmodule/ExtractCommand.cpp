@@ -67,7 +67,7 @@ int ExtractAll(const std::string& modulePath, const std::filesystem::path& folde
     std::filesystem::create_directories(folder, error);
     if (error) {
         FreeLibrary(module);
-        throw TInputError("cannot create " + folder.string() + ": " + error.message());
+        throw TInputError(FillText(TToolText::tr("cannot create %1: %2"), folder.string(), error.message()));
     }
     std::string manifest = "# Resources of " + modulePath + "; rebuild with: kdmodule build OUT.dll --manifest " +
                            (folder / "manifest.txt").string() + "\n";
@@ -83,7 +83,8 @@ int ExtractAll(const std::string& modulePath, const std::filesystem::path& folde
                 std::filesystem::path(SafeComponent(type)) / (SafeComponent(name) + GuessExtension(info.Data));
             std::filesystem::create_directories(folder / relative.parent_path(), error);
             if (error)
-                throw TInputError("cannot create " + (folder / relative.parent_path()).string() + ": " + error.message());
+                throw TInputError(FillText(TToolText::tr("cannot create %1: %2"), (folder / relative.parent_path()).string(),
+                                           error.message()));
             WriteOutputFile(folder / relative, ToVector(info.Data));
             manifest += type + ":" + name + "=" + relative.generic_string() + "\n";
         }
@@ -103,7 +104,7 @@ int RunExtract(const TArgs& args)
     if (args.size() == 3 && args[1] == "--all")
         return ExtractAll(args[0], args[2]);
     if (args.size() != 4)
-        throw TUsageError("extract takes MODULE.dll TYPE NAME OUT, or MODULE.dll --all DIR");
+        throw TUsageError(FillText(TToolText::tr("extract takes MODULE.dll TYPE NAME OUT, or MODULE.dll --all DIR")));
     TPEResourceId type;
     TPEResourceId name;
     try {
@@ -116,7 +117,7 @@ int RunExtract(const TArgs& args)
     const auto data = FindResourceData(module, LookupType(type), LookupName(name));
     if (!data) {
         FreeLibrary(module);
-        throw TInputError("resource " + args[1] + ":" + args[2] + " not found in " + args[0]);
+        throw TInputError(FillText(TToolText::tr("resource %1:%2 not found in %3"), args[1], args[2], args[0]));
     }
     std::vector<std::byte> bytes = ToVector(*data);
     FreeLibrary(module);

@@ -167,7 +167,7 @@ int RunHelp(const TArgs& args)
 int RunVersion(const TArgs& args)
 {
     if (!args.empty())
-        throw TUsageError("--version takes no arguments");
+        throw TUsageError(FillText(TToolText::tr("--version takes no arguments")));
     std::printf("kdmodule (Kedoozle) %s\n", KD_VERSION);
     return ExitOk;
 }

@@ -32,22 +32,25 @@ std::optional<std::uint16_t> ParseNumber(std::string_view text)
             return std::nullopt;
         value = value * 10 + std::uint32_t(c - '0');
         if (value > 0xFFFF)
-            throw std::invalid_argument("number " + std::string(text) + " is out of range (1..65535)");
+            throw std::invalid_argument(FillText(TToolText::tr("number %1 is out of range (1..65535)"), std::string(text)));
     }
     if (value == 0)
-        throw std::invalid_argument("number 0 is not a valid resource id");
+        throw std::invalid_argument(FillText(TToolText::tr("number 0 is not a valid resource id")));
     return std::uint16_t(value);
 }
 
-TPEResourceId ParseId(std::string_view text, const char* what)
+TPEResourceId ParseId(std::string_view text, bool type)
 {
     if (text.empty())
-        throw std::invalid_argument(std::string("empty resource ") + what);
+        throw std::invalid_argument(
+            FillText(type ? TToolText::tr("empty resource type") : TToolText::tr("empty resource name")));
     if (auto number = ParseNumber(text))
         return TPEResourceId::Number(*number);
     if (text[0] == '#')
-        throw std::invalid_argument(std::string("resource ") + what + " \"" + std::string(text) +
-                                    "\" starts with # but is not a number");
+        throw std::invalid_argument(
+            FillText(type ? TToolText::tr("resource type \"%1\" starts with # but is not a number")
+                          : TToolText::tr("resource name \"%1\" starts with # but is not a number"),
+                     std::string(text)));
     return TPEResourceId::Text(std::string(text));
 }
 
@@ -57,12 +60,21 @@ TPEResourceId ParseType(std::string_view text)
 {
     if (AsciiUpper(text) == "RCDATA")
         return TPEResourceId::Number(RT_RCDATA);
-    return ParseId(text, "type");
+    return ParseId(text, true);
 }
 
 TPEResourceId ParseName(std::string_view text)
 {
-    return ParseId(text, "name");
+    return ParseId(text, false);
+}
+
+std::string CountText(const char* source, const QString& translated, int count)
+{
+    QString english = QString::fromLatin1(source);
+    english.replace(QStringLiteral("%n"), QString::number(count));
+    if (translated != english)
+        return translated.toStdString();
+    return english.replace(QStringLiteral("(s)"), count == 1 ? QString() : QStringLiteral("s")).toStdString();
 }
 
 std::string FormatType(const TResourceType& type)
@@ -93,10 +105,10 @@ std::vector<std::byte> ReadInputFile(const std::filesystem::path& path)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        throw TInputError("cannot read " + path.string() + ": it is a folder");
+        throw TInputError(FillText(TToolText::tr("cannot read %1: it is a folder"), path.string()));
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw TInputError("cannot read " + path.string() + ": " + std::strerror(errno));
+        throw TInputError(FillText(TToolText::tr("cannot read %1: %2"), path.string(), std::strerror(errno)));
     std::vector<std::byte> bytes;
     char buffer[65536];
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
@@ -104,7 +116,7 @@ std::vector<std::byte> ReadInputFile(const std::filesystem::path& path)
         bytes.insert(bytes.end(), begin, begin + file.gcount());
     }
     if (file.bad())
-        throw TInputError("cannot read " + path.string() + ": read error");
+        throw TInputError(FillText(TToolText::tr("cannot read %1: read error"), path.string()));
     return bytes;
 }
 
@@ -114,7 +126,7 @@ void WriteOutputFile(const std::filesystem::path& path, const std::vector<std::b
     temporary += ".tmp" + std::to_string(::getpid());
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
-        throw TInputError("cannot write " + path.string() + ": " + std::strerror(errno));
+        throw TInputError(FillText(TToolText::tr("cannot write %1: %2"), path.string(), std::strerror(errno)));
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     const int writeErrno = errno;
@@ -124,8 +136,8 @@ void WriteOutputFile(const std::filesystem::path& path, const std::vector<std::b
         std::filesystem::rename(temporary, path, error);
     if (!ok || error) {
         std::filesystem::remove(temporary, error);
-        throw TInputError("cannot write " + path.string() + ": " +
-                          (ok ? std::string("cannot replace the file") : std::strerror(writeErrno)));
+        throw TInputError(FillText(TToolText::tr("cannot write %1: %2"), path.string(),
+                                   ok ? TToolText::tr("cannot replace the file").toStdString() : std::strerror(writeErrno)));
     }
 }
 
@@ -133,9 +145,9 @@ TModuleHandle OpenModule(const std::string& path)
 {
     std::error_code error;
     if (!std::filesystem::exists(path, error))
-        throw TInputError("cannot read " + path + ": No such file or directory");
+        throw TInputError(FillText(TToolText::tr("cannot read %1: No such file or directory"), path));
     const TModuleHandle module = LoadLibraryA(path);
     if (module == 0)
-        throw TInputError(path + " is not a resource module (not a PE library with resources)");
+        throw TInputError(FillText(TToolText::tr("%1 is not a resource module (not a PE library with resources)"), path));
     return module;
 }

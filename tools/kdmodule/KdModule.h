@@ -1,5 +1,6 @@
 #pragma once
 
+#include "familycontent/ContentError.h"
 #include "resmodule/PEWriter.h"
 #include "resmodule/ResourceModule.h"
 
@@ -13,6 +14,16 @@
 // Shared pieces of the kdmodule subcommands. Each subcommand is one function taking the
 // arguments after its name and returning the exit code; failures are raised as the two
 // errors below, which the dispatcher turns into a message on stderr and an exit code.
+
+// The tool's own messages, in the desktop's language that main chose: built with
+// TToolText::tr("cannot read %1: %2") and filled in with FillText.
+class TToolText {
+    Q_DECLARE_TR_FUNCTIONS(TToolText)
+};
+
+// A text with a count, from TToolText::tr(source, nullptr, count). Untranslated, Qt leaves
+// "1 picture(s)"; English then says "1 picture" and "2 pictures".
+std::string CountText(const char* source, const QString& translated, int count);
 
 // The command line is wrong (exit code 2).
 class TUsageError : public std::runtime_error {

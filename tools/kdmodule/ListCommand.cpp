@@ -7,7 +7,7 @@
 int RunList(const TArgs& args)
 {
     if (args.size() != 1)
-        throw TUsageError("list takes one module: kdmodule list MODULE.dll");
+        throw TUsageError(FillText(TToolText::tr("list takes one module: kdmodule list MODULE.dll")));
     const TModuleHandle module = OpenModule(args[0]);
     const auto resources = EnumResources(module);
     std::printf("%-12s %-24s %10s  %s\n", "TYPE", "NAME", "SIZE", "LANGUAGE");

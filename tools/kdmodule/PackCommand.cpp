@@ -27,10 +27,10 @@ struct TKind {
     const char* Entry;  // what it is to a key, in the closing table
 };
 constexpr std::array<TKind, ContentKindCount> Kinds { {
-    { "pictures", "picture" },
-    { "patterns", "pattern" },
-    { "sounds", "sound" },
-    { "spoken", "spoken name" },
+    { "pictures", QT_TRANSLATE_NOOP("TToolText", "picture") },
+    { "patterns", QT_TRANSLATE_NOOP("TToolText", "pattern") },
+    { "sounds", QT_TRANSLATE_NOOP("TToolText", "sound") },
+    { "spoken", QT_TRANSLATE_NOOP("TToolText", "spoken name") },
 } };
 
 struct TPacked {
@@ -62,7 +62,7 @@ TOptions ParseArgs(const TArgs& args)
         const std::string& arg = args[i];
         const auto value = [&]() -> std::string {
             if (i + 1 >= args.size() || args[i + 1].empty())
-                throw TUsageError(arg + " needs a value");
+                throw TUsageError(FillText(TToolText::tr("%1 needs a value"), arg));
             return args[++i];
         };
         if (arg == "--ini")
@@ -74,12 +74,12 @@ TOptions ParseArgs(const TArgs& args)
         else if (arg == "--seamless")
             options.Seamless = true;
         else if (arg.size() > 1 && arg[0] == '-')
-            throw TUsageError("pack: unknown option " + arg);
+            throw TUsageError(FillText(TToolText::tr("pack: unknown option %1"), arg));
         else
             positional.push_back(arg);
     }
     if (positional.size() != 2)
-        throw TUsageError("pack needs FOLDER and OUTDIR");
+        throw TUsageError(FillText(TToolText::tr("pack needs FOLDER and OUTDIR")));
     options.Folder = positional[0];
     options.OutDir = positional[1];
     return options;
@@ -125,16 +125,17 @@ void PackFolder(const TOptions& options, int kind, std::map<int, TPacked>& packe
         if (file.filename().string().starts_with('.'))
             continue; // hidden files and editors' leftovers
         if (!fs::is_regular_file(file, error)) {
-            skipped.push_back({ shown, "not a file" });
+            skipped.push_back({ shown, FillText(TToolText::tr("not a file")) });
             continue;
         }
         const int key = PackKeyOfName(file.stem().string());
         if (key == 0) {
-            skipped.push_back({ shown, "unknown key name \"" + file.stem().string() + "\"" });
+            skipped.push_back({ shown, FillText(TToolText::tr("unknown key name \"%1\""), file.stem().string()) });
             continue;
         }
         if (packed.contains(key)) {
-            skipped.push_back({ shown, "key " + std::to_string(key) + " already has " + packed[key].Source });
+            skipped.push_back(
+                { shown, FillText(TToolText::tr("key %1 already has %2"), std::to_string(key), packed[key].Source) });
             continue;
         }
         try {
@@ -175,9 +176,9 @@ void SpeakUnrecorded(const TOptions& options, const TIniFile* ini, std::map<int,
                    std::vector<TSkipped>& skipped)
 {
     if (EspeakProgram().empty())
-        throw TInputError("--speak needs espeak-ng, which is not installed");
+        throw TInputError(FillText(TToolText::tr("--speak needs espeak-ng, which is not installed")));
     if (!VoiceSpeaks(options.Speak))
-        throw TUsageError("espeak-ng has no voice \"" + options.Speak + "\" (see espeak-ng --voices)");
+        throw TUsageError(FillText(TToolText::tr("espeak-ng has no voice \"%1\" (see espeak-ng --voices)"), options.Speak));
     std::map<int, std::string> captions;
     for (int entry = 1; entry <= 88; ++entry)
         if (!spoken.contains(entry))
@@ -193,7 +194,7 @@ void SpeakUnrecorded(const TOptions& options, const TIniFile* ini, std::map<int,
         spoken[entry] = std::move(item);
     }
     for (const auto& [entry, reason] : failures)
-        skipped.push_back({ "key " + std::to_string(entry) + " spoken", reason });
+        skipped.push_back({ FillText(TToolText::tr("key %1 spoken"), std::to_string(entry)), reason });
 }
 
 // The program folder --program names, or none: then the tool's own folder when it holds
@@ -204,7 +205,8 @@ fs::path FindProgramFolder(const std::optional<fs::path>& given)
 {
     if (given) {
         if (!TPackBase::IsProgramFolder(*given))
-            throw TInputError(given->string() + " is not the program's folder: it has no Kedoozle.ini");
+            throw TInputError(
+                FillText(TToolText::tr("%1 is not the program's folder: it has no Kedoozle.ini"), given->string()));
         return *given;
     }
     std::error_code error;
@@ -225,8 +227,10 @@ fs::path FindProgramFolder(const std::optional<fs::path>& given)
 void PrintSummary(const std::array<std::map<int, TPacked>, 4>& packed, const std::vector<TSkipped>& skipped,
                   const std::vector<TWrittenModule>& modules, const TIniFile* ini)
 {
-    std::printf("Packed: %zu pictures, %zu patterns, %zu sounds, %zu spoken names\n", packed[0].size(),
-                packed[1].size(), packed[2].size(), packed[3].size());
+    std::printf("%s\n", FillText(TToolText::tr("Packed: %1 pictures, %2 patterns, %3 sounds, %4 spoken names"),
+                                 std::to_string(packed[0].size()), std::to_string(packed[1].size()),
+                                 std::to_string(packed[2].size()), std::to_string(packed[3].size()))
+                            .c_str());
     std::size_t width = 0;
     for (const auto& items : packed)
         for (const auto& [entry, item] : items)
@@ -236,17 +240,19 @@ void PrintSummary(const std::array<std::map<int, TPacked>, 4>& packed, const std
             char key[16];
             std::snprintf(key, sizeof key, "[%d]", entry);
             std::printf("  %-*s -> %-5s %-12s %-12s %s\n", int(width), item.Source.c_str(), key, CaptionOf(ini, entry).c_str(),
-                        Kinds[kind].Entry, item.Summary.c_str());
+                        TToolText::tr(Kinds[kind].Entry).toStdString().c_str(), item.Summary.c_str());
         }
-    std::printf("\nSkipped files: %zu\n", skipped.size());
+    std::printf("\n%s\n", FillText(TToolText::tr("Skipped files: %1"), std::to_string(skipped.size())).c_str());
     for (const TSkipped& skip : skipped)
         std::printf("  %s: %s\n", skip.File.c_str(), skip.Reason.c_str());
-    std::printf("\nModules:\n");
+    std::printf("\n%s\n", FillText(TToolText::tr("Modules:")).c_str());
     if (modules.empty())
-        std::printf("  none written: nothing to pack\n");
+        std::printf("  %s\n", FillText(TToolText::tr("none written: nothing to pack")).c_str());
     for (const TWrittenModule& module : modules)
-        std::printf("  %s  %s: %d packed, %d kept from %s\n", module.Path.string().c_str(), SizeText(module.Size).c_str(),
-                    module.Changed, module.Kept, module.Base.string().c_str());
+        std::printf("  %s\n", FillText(TToolText::tr("%1  %2: %3 packed, %4 kept from %5"), module.Path.string(),
+                                       SizeText(module.Size), std::to_string(module.Changed), std::to_string(module.Kept),
+                                       module.Base.string())
+                                  .c_str());
 }
 
 } // namespace
@@ -257,7 +263,7 @@ int RunPack(const TArgs& args)
     const TOptions options = ParseArgs(args);
     std::error_code error;
     if (!fs::is_directory(options.Folder, error))
-        throw TInputError("cannot read pack folder " + options.Folder.string() + ": not a folder");
+        throw TInputError(FillText(TToolText::tr("cannot read pack folder %1: not a folder"), options.Folder.string()));
     const TPackBase base(FindProgramFolder(options.Program));
 
     std::array<std::map<int, TPacked>, 4> packed;
@@ -296,13 +302,16 @@ int RunPack(const TArgs& args)
 
     PrintSummary(packed, skipped, modules, ini.get());
     if (ini && settingsStarted)
-        std::printf("Settings started as a copy of %s and updated: %s\n",
-                    (base.ProgramFolder() / "Kedoozle.ini").string().c_str(), ini->FileName().c_str());
+        std::printf("%s\n", FillText(TToolText::tr("Settings started as a copy of %1 and updated: %2"),
+                                     (base.ProgramFolder() / "Kedoozle.ini").string(), ini->FileName())
+                                .c_str());
     else if (ini)
-        std::printf("Settings updated: %s\n", ini->FileName().c_str());
+        std::printf("%s\n", FillText(TToolText::tr("Settings updated: %1"), ini->FileName()).c_str());
     else if (!modules.empty())
-        std::printf("Settings not changed (no --ini).\n");
+        std::printf("%s\n", FillText(TToolText::tr("Settings not changed (no --ini).")).c_str());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("Done in %.1f s.\n", seconds);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%.1f", seconds);
+    std::printf("%s\n", FillText(TToolText::tr("Done in %1 s."), std::string(shown)).c_str());
     return ExitOk;
 }

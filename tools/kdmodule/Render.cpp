@@ -24,7 +24,8 @@ int ParseTypeCode(const std::string& text)
     const char* end = text.data() + text.size();
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || ptr != end)
-        throw TUsageError("type code '" + text + "' is not a number (0 bitmap, 1 GIF, 2 JPEG, 3 metafile, 4 icon)");
+        throw TUsageError(
+            FillText(TToolText::tr("type code '%1' is not a number (0 bitmap, 1 GIF, 2 JPEG, 3 metafile, 4 icon)"), text));
     return value;
 }
 
@@ -34,7 +35,7 @@ void WritePng(const QImage& image, const std::filesystem::path& path)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        throw TInputError("cannot encode " + path.string() + " as PNG");
+        throw TInputError(FillText(TToolText::tr("cannot encode %1 as PNG"), path.string()));
     const auto* first = reinterpret_cast<const std::byte*>(png.constData());
     WriteOutputFile(path, std::vector<std::byte>(first, first + png.size()));
 }
@@ -59,9 +60,10 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 TPictureSession::TPictureSession()
 {
     RegisterPictureFormats();
-    PreviousHandler = qInstallMessageHandler(QuietMessages);
+    // A session inside another (main's) leaves the application and the messages to that one.
     if (QCoreApplication::instance())
         return;
+    PreviousHandler = qInstallMessageHandler(QuietMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The application keeps references to these for its whole life.
@@ -73,6 +75,8 @@ TPictureSession::TPictureSession()
 
 TPictureSession::~TPictureSession()
 {
+    if (!m_application)
+        return;
     m_application.reset();
     qInstallMessageHandler(PreviousHandler);
 }
@@ -93,8 +97,8 @@ QImage RenderPicture(TGraphic& graphic, const std::string& what)
     if (graphic.Empty() || width <= 0 || height <= 0)
         RaiseRes<EInvalidGraphic>(Str::EmptyPicture, what.c_str());
     if (std::int64_t(width) * height > MaxRenderPixels)
-        throw TInputError("picture " + what + " is too large to render: " + std::to_string(width) + " x " +
-                          std::to_string(height) + " pixels (at most " + std::to_string(MaxRenderPixels) + ")");
+        throw TInputError(FillText(TToolText::tr("picture %1 is too large to render: %2 x %3 pixels (at most %4)"), what,
+                                   std::to_string(width), std::to_string(height), std::to_string(MaxRenderPixels)));
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull())
         RaiseRes<EOutOfMemory>(Str::OutOfMemory);
@@ -109,7 +113,7 @@ QImage RenderPicture(TGraphic& graphic, const std::string& what)
 int RunRender(const TArgs& args)
 {
     if (args.size() != 2 && args.size() != 4)
-        throw TUsageError("render needs FILE OUT.png, or MODULE.dll NAME TYPECODE OUT.png");
+        throw TUsageError(FillText(TToolText::tr("render needs FILE OUT.png, or MODULE.dll NAME TYPECODE OUT.png")));
     const TPictureSession session;
     TPicture picture;
     std::string what;

@@ -24,7 +24,8 @@ constexpr std::int64_t MaxRenderPixels = std::int64_t(64) * 1024 * 1024;
 
 // Painting and fonts need a GUI application. Creates one (on the offscreen platform unless
 // QT_QPA_PLATFORM names another) when none exists, registers the program's picture formats,
-// and ends the application it made when it goes.
+// and ends the application it made when it goes. Made where an application exists, it only
+// registers the formats.
 class TPictureSession {
 public:
     TPictureSession();

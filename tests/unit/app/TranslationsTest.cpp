@@ -64,12 +64,26 @@ std::vector<TMessage> ReadTs(const QString& path)
     return messages;
 }
 
+// The printf conversions of a text, in their order: "%s", "%-15s", "%zu".
 QStringList Conversions(const QString& text)
 {
-    static const QRegularExpression conversion(QStringLiteral("%[-+ #0-9.]*[a-zA-Z%]"));
+    static const QRegularExpression conversion(QStringLiteral("%[-+#0]*[0-9]*(\\.[0-9]+)?[hlLqjzt]*[a-mo-zA-Z%]"));
     QStringList found;
     for (auto match = conversion.globalMatch(text); match.hasNext();)
         found << match.next().captured();
+    return found;
+}
+
+// Qt's placeholders of a text, sorted and each once: a translation may put "%2" before "%1",
+// and a count's text says "%n" in each of its language's plural forms.
+QStringList Placeholders(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?([0-9]{1,2}|n)(?![0-9a-zA-Z])"));
+    QStringList found;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    found.sort();
+    found.removeDuplicates();
     return found;
 }
 
@@ -86,8 +100,8 @@ protected:
 } // namespace
 
 // Every shipped language translates every text the program has now, and keeps the printf
-// conversions of each in their order, so a translated message formats its values as the
-// English one does. lupdate, run over the sources into copies, must find nothing to change.
+// conversions of each in their order and every %1 and %n, so a translated message formats its
+// values as the English one does. lupdate, run over the sources into copies, must find nothing to change.
 TEST(Translations, EveryShippedLanguageTranslatesEveryTextOfTheProgram)
 {
     const std::vector<std::string> languages = TsLanguages();
@@ -119,6 +133,7 @@ TEST(Translations, EveryShippedLanguageTranslatesEveryTextOfTheProgram)
             EXPECT_TRUE(message.Type.isEmpty()) << "marked " << message.Type.toStdString();
             EXPECT_FALSE(message.Translation.trimmed().isEmpty());
             EXPECT_EQ(Conversions(message.Translation), Conversions(message.Source));
+            EXPECT_EQ(Placeholders(message.Translation), Placeholders(message.Source));
         }
     }
 }

@@ -34,11 +34,11 @@ protected:
         fs::remove_all(m_dir, error);
     }
 
-    // Runs kdmodule in the test folder with the given (already quoted) arguments.
-    TRun Run(const std::string& arguments) const
+    // Runs kdmodule in the test folder with the given (already quoted) arguments; `tool` may
+    // put variables before it or name another copy of it.
+    TRun Run(const std::string& arguments, const std::string& tool = "'" KD_KDMODULE_PATH "'") const
     {
-        const std::string command = "cd '" + m_dir.string() + "' && '" KD_KDMODULE_PATH "' " + arguments +
-                                    " >out.txt 2>err.txt";
+        const std::string command = "cd '" + m_dir.string() + "' && " + tool + " " + arguments + " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         TRun run;
         run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -119,6 +119,26 @@ TEST_F(KdmoduleTest, CommandLineMistakesExitWithTwo)
         EXPECT_NE(run.Err.find("--help"), std::string::npos) << arguments;
     }
     EXPECT_FALSE(fs::exists(m_dir / "out.dll"));
+}
+
+// The copy in the program folder finds the translations beside it and speaks the desktop's
+// language, in its own messages and in the family content's; LANGUAGE=en keeps English.
+TEST_F(KdmoduleTest, SpeaksTheDesktopsLanguage)
+{
+    const std::string tool = "'" KD_BINARY_DIR "/dist/kdmodule'";
+    TRun run = Run("pack missing out", "LANGUAGE=de " + tool);
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(run.Err, "kdmodule: Pack-Ordner missing kann nicht gelesen werden: kein Ordner\n");
+    run = Run("frobnicate", "LANGUAGE=de " + tool);
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_EQ(run.Err, "kdmodule: unbekannter Befehl 'frobnicate' (kdmodule --help zeigt die Befehle)\n");
+    fs::create_directories(m_dir / "family" / "pictures");
+    WriteAll(m_dir / "family" / "pictures" / "a.png", "");
+    run = Run("pack family out --program '" KD_BINARY_DIR "/dist'", "LANGUAGE=de " + tool);
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_NE(run.Out.find("pictures/a.png: Diese Datei ist leer."), std::string::npos) << run.Out;
+    run = Run("pack missing out", "LANGUAGE=en " + tool);
+    EXPECT_EQ(run.Err, "kdmodule: cannot read pack folder missing: not a folder\n");
 }
 
 TEST_F(KdmoduleTest, BadInputExitsWithOneAndWritesNothing)
