@@ -210,8 +210,8 @@ bool TKeyPage::AssignFile(int kind, const QString& path)
     try {
         m_settings.AssignFile(m_entry, TContentKind(kind), path.toStdString());
     } catch (const TContentError& error) {
-        QMessageBox::warning(this, tr("Kedoozle Settings"),
-                             tr("%1 cannot be used: %2").arg(QFileInfo(path).fileName(), QString::fromStdString(error.what())));
+        // The reason names the file.
+        QMessageBox::warning(this, tr("Kedoozle Settings"), QString::fromStdString(error.what()));
         return false;
     }
     Refresh();

@@ -324,7 +324,7 @@ void TSettingsWindow::SpeakNames()
     ShowModified();
     if (!failures.empty())
         QMessageBox::information(this, tr("Kedoozle Settings"),
-                                 tr("%n key name(s) could not be spoken and keep what they had.", nullptr, int(failures.size())));
+                                 tr("Key names that could not be spoken: %1. Those keys keep what they had.").arg(failures.size()));
     else
         statusBar()->showMessage(tr("The key names are spoken in the new voice; your own recordings stay."));
 }

@@ -528,10 +528,6 @@
         <translation>Depuis un fichier...</translation>
     </message>
     <message>
-        <source>Record...</source>
-        <translation>Enregistrer au micro...</translation>
-    </message>
-    <message>
         <source>Built-in</source>
         <translation>D&apos;origine</translation>
     </message>
@@ -548,16 +544,75 @@
         <translation>Réglages de Kedoozle</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2</source>
-        <translation>%1 ne peut pas être utilisé : %2</translation>
-    </message>
-    <message>
         <source>%1 for key %2</source>
         <translation>%1 pour la touche %2</translation>
     </message>
     <message>
         <source>The recording cannot be used: %1</source>
         <translation>L&apos;enregistrement ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recor&amp;d...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRecordDialog</name>
+    <message>
+        <source>Record a Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s of %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system stopped answering. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system does not answer. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone went away while recording. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The system says: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recording cannot be played: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -702,13 +757,6 @@ Vos changements sont toujours là.</translation>
         <source>Speaking the key names...</source>
         <translation>Prononciation des noms des touches...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n key name(s) could not be spoken and keep what they had.</source>
-        <translation>
-            <numerusform>%n nom de touche n&apos;a pas pu être prononcé et garde ce qu&apos;il avait.</numerusform>
-            <numerusform>%n noms de touches n&apos;ont pas pu être prononcés et gardent ce qu&apos;ils avaient.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The key names are spoken in the new voice; your own recordings stay.</source>
         <translation>Les noms des touches sont prononcés avec la nouvelle voix ; vos propres enregistrements restent.</translation>
@@ -722,8 +770,12 @@ Vos changements sont toujours là.</translation>
         <translation>Enregistrer vos changements avant de fermer ?</translation>
     </message>
     <message>
-        <source>Kedoozle was started: it plays once this window is closed.</source>
-        <translation>Kedoozle a été lancé : il démarre dès que cette fenêtre est fermée.</translation>
+        <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

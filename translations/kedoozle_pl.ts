@@ -528,10 +528,6 @@
         <translation>Z pliku...</translation>
     </message>
     <message>
-        <source>Record...</source>
-        <translation>Nagraj...</translation>
-    </message>
-    <message>
         <source>Built-in</source>
         <translation>Wbudowany</translation>
     </message>
@@ -548,16 +544,75 @@
         <translation>Ustawienia Kedoozle</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2</source>
-        <translation>Nie można użyć %1: %2</translation>
-    </message>
-    <message>
         <source>%1 for key %2</source>
         <translation>%1 dla klawisza %2</translation>
     </message>
     <message>
         <source>The recording cannot be used: %1</source>
         <translation>Nie można użyć nagrania: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recor&amp;d...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRecordDialog</name>
+    <message>
+        <source>Record a Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s of %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system stopped answering. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system does not answer. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone went away while recording. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The system says: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recording cannot be played: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -702,14 +757,6 @@ Twoje zmiany nadal tu są.</translation>
         <source>Speaking the key names...</source>
         <translation>Wymawianie nazw klawiszy...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n key name(s) could not be spoken and keep what they had.</source>
-        <translation>
-            <numerusform>Nie udało się wymówić %n nazwy klawisza; zachowuje to, co miała.</numerusform>
-            <numerusform>Nie udało się wymówić %n nazw klawiszy; zachowują to, co miały.</numerusform>
-            <numerusform>Nie udało się wymówić %n nazw klawiszy; zachowują to, co miały.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The key names are spoken in the new voice; your own recordings stay.</source>
         <translation>Nazwy klawiszy są wymawiane nowym głosem; Twoje własne nagrania zostają.</translation>
@@ -723,8 +770,12 @@ Twoje zmiany nadal tu są.</translation>
         <translation>Zapisać zmiany przed zamknięciem?</translation>
     </message>
     <message>
-        <source>Kedoozle was started: it plays once this window is closed.</source>
-        <translation>Kedoozle zostało uruchomione: zabawa zacznie się po zamknięciu tego okna.</translation>
+        <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

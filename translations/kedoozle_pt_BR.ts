@@ -528,10 +528,6 @@
         <translation>De um arquivo...</translation>
     </message>
     <message>
-        <source>Record...</source>
-        <translation>Gravar...</translation>
-    </message>
-    <message>
         <source>Built-in</source>
         <translation>Original</translation>
     </message>
@@ -548,16 +544,75 @@
         <translation>Configurações do Kedoozle</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2</source>
-        <translation>%1 não pode ser usado: %2</translation>
-    </message>
-    <message>
         <source>%1 for key %2</source>
         <translation>%1 para a tecla %2</translation>
     </message>
     <message>
         <source>The recording cannot be used: %1</source>
         <translation>A gravação não pode ser usada: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recor&amp;d...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRecordDialog</name>
+    <message>
+        <source>Record a Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s of %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system stopped answering. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound system does not answer. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone went away while recording. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The system says: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recording cannot be played: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -702,13 +757,6 @@ Suas alterações continuam aqui.</translation>
         <source>Speaking the key names...</source>
         <translation>Falando os nomes das teclas...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n key name(s) could not be spoken and keep what they had.</source>
-        <translation>
-            <numerusform>%n nome de tecla não pôde ser falado e mantém o que tinha.</numerusform>
-            <numerusform>%n nomes de teclas não puderam ser falados e mantêm o que tinham.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The key names are spoken in the new voice; your own recordings stay.</source>
         <translation>Os nomes das teclas são falados com a nova voz; suas próprias gravações ficam.</translation>
@@ -722,8 +770,12 @@ Suas alterações continuam aqui.</translation>
         <translation>Salvar as alterações antes de fechar?</translation>
     </message>
     <message>
-        <source>Kedoozle was started: it plays once this window is closed.</source>
-        <translation>O Kedoozle foi iniciado: ele começa assim que esta janela for fechada.</translation>
+        <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
