@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnehmen...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ufnehmen...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang aufnehmen</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie auf Aufnehmen und sprechen Sie nahe am Mikrofon. Die Aufnahme endet nach %1 Sekunden von selbst; die Stille davor und danach wird weggelassen.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnehmen</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergeben</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmepegel</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s von %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließ sich kein Mikrofon öffnen. Prüfen Sie, ob eines angeschlossen und in den Audioeinstellungen des Systems eingeschaltet ist, und drücken Sie dann erneut auf Aufnehmen.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Audiosystem reagiert nicht mehr. Was bis dahin aufgenommen wurde, bleibt erhalten.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Audiosystem reagiert nicht. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Mikrofon wurde während der Aufnahme getrennt. Was bis dahin aufgenommen wurde, bleibt erhalten.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Das System meldet: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufnahme lässt sich nicht abspielen: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Ihre Änderungen sind noch da.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastennamen, die nicht gesprochen werden konnten: %1. Diese Tasten behalten, was sie hatten.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange dieses Fenster offen ist, startet Kedoozle kein Spiel: Schließen Sie es und starten Sie Kedoozle dann erneut.</translation>
     </message>
 </context>
 <context>

@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;rabar...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gr&amp;abar...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar un sonido</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Grabar y hable cerca del micrófono. La grabación se detiene sola al cabo de %1 segundos; el silencio de antes y de después se quita.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de sonido</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s de %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir ningún micrófono. Compruebe que hay uno conectado y activado en la configuración de sonido del sistema y vuelva a pulsar Grabar.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de sonido ha dejado de responder. Lo grabado hasta entonces se conserva.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de sonido no responde. Inténtelo de nuevo dentro de un momento.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El micrófono se ha desconectado durante la grabación. Lo grabado hasta entonces se conserva.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(El sistema dice: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta grabación no se puede reproducir: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Sus cambios siguen aquí.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de teclas que no se han podido decir: %1. Esas teclas conservan lo que tenían.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedoozle no inicia el juego mientras esta ventana esté abierta: ciérrela y vuelva a iniciar Kedoozle.</translation>
     </message>
 </context>
 <context>

@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;registrer...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un son</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Enregistrer et parlez près du microphone. L&apos;enregistrement s&apos;arrête tout seul après %1 secondes ; le silence avant et après est retiré.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réécouter</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau sonore</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s sur %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun microphone n&apos;a pu être ouvert. Vérifiez qu&apos;un microphone est branché et activé dans les paramètres de son du système, puis appuyez de nouveau sur Enregistrer.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système de son a cessé de répondre. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système de son ne répond pas. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le microphone a été débranché pendant l&apos;enregistrement. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Le système indique : %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet enregistrement ne peut pas être lu : %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Vos changements sont toujours là.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de touches qui n&apos;ont pas pu être prononcés : %1. Ces touches gardent ce qu&apos;elles avaient.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedoozle ne lance pas le jeu tant que cette fenêtre est ouverte : fermez-la, puis relancez Kedoozle.</translation>
     </message>
 </context>
 <context>

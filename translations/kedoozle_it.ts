@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registra...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>Registr&amp;a...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra un suono</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi Registra e parla vicino al microfono. La registrazione si ferma da sola dopo %1 secondi; il silenzio prima e dopo viene tolto.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registra</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;ascolta</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello del suono</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s di %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aprire nessun microfono. Controlla che ce ne sia uno collegato e attivo nelle impostazioni audio del sistema, poi premi di nuovo Registra.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema audio ha smesso di rispondere. Quanto registrato fino ad allora viene conservato.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema audio non risponde. Riprova tra un momento.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il microfono si è scollegato durante la registrazione. Quanto registrato fino ad allora viene conservato.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Il sistema dice: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa registrazione non si può riprodurre: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Le tue modifiche sono ancora qui.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi dei tasti che non è stato possibile pronunciare: %1. Quei tasti mantengono ciò che avevano.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedoozle non avvia il gioco finché questa finestra è aperta: chiudila, poi avvia di nuovo Kedoozle.</translation>
     </message>
 </context>
 <context>

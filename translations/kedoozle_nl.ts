@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opn&amp;emen...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opne&amp;men...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid opnemen</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op Opnemen en spreek dicht bij de microfoon. De opname stopt na %1 seconden vanzelf; de stilte ervoor en erna wordt weggelaten.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nemen</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afspelen</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluidsniveau</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s van %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen microfoon worden geopend. Controleer of er een is aangesloten en aangezet in de geluidsinstellingen van het systeem en druk dan opnieuw op Opnemen.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geluidssysteem reageert niet meer. Wat tot dan toe is opgenomen, blijft bewaard.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geluidssysteem reageert niet. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De microfoon is tijdens de opname losgekoppeld. Wat tot dan toe is opgenomen, blijft bewaard.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Het systeem meldt: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze opname kan niet worden afgespeeld: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Uw wijzigingen zijn er nog.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsnamen die niet uitgesproken konden worden: %1. Die toetsen houden wat ze hadden.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedoozle start het spel niet zolang dit venster open is: sluit het en start Kedoozle daarna opnieuw.</translation>
     </message>
 </context>
 <context>

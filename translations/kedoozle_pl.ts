@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;agraj...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;graj...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagraj dźwięk</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij Nagraj i mów blisko mikrofonu. Nagrywanie kończy się samo po %1 sekundach; cisza przed i po zostaje pominięta.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nagraj</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;dtwórz</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom dźwięku</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zatrzymaj</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s z %2 s</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć żadnego mikrofonu. Sprawdź, czy jakiś jest podłączony i włączony w ustawieniach dźwięku systemu, a potem znów naciśnij Nagraj.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>System dźwięku przestał odpowiadać. To, co zostało nagrane do tej chwili, zostaje zachowane.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>System dźwięku nie odpowiada. Spróbuj ponownie za chwilę.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon został odłączony podczas nagrywania. To, co zostało nagrane do tej chwili, zostaje zachowane.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Komunikat systemu: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odtworzyć tego nagrania: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Twoje zmiany nadal tu są.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwy klawiszy, których nie udało się wymówić: %1. Te klawisze zachowują to, co miały.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedoozle nie uruchamia zabawy, dopóki to okno jest otwarte: zamknij je, a potem uruchom Kedoozle ponownie.</translation>
     </message>
 </context>
 <context>

@@ -553,66 +553,66 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt &amp;yap...</translation>
     </message>
     <message>
         <source>Recor&amp;d...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt ya&amp;p...</translation>
     </message>
 </context>
 <context>
     <name>TRecordDialog</name>
     <message>
         <source>Record a Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses kaydı yap</translation>
     </message>
     <message>
         <source>Press Record and speak near the microphone. The recording stops by itself after %1 seconds; the silence before and after is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt yap düğmesine basın ve mikrofona yakın konuşun. Kayıt %1 saniye sonra kendiliğinden durur; önceki ve sonraki sessizlik atılır.</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kayıt yap</translation>
     </message>
     <message>
         <source>&amp;Play Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dinle</translation>
     </message>
     <message>
         <source>Sound level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses düzeyi</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urdur</translation>
     </message>
     <message>
         <source>%1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sn / %2 sn</translation>
     </message>
     <message>
         <source>No microphone could be opened. Check that one is connected and switched on in the system&apos;s sound settings, then press Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir mikrofon açılamadı. Bir mikrofonun takılı olduğunu ve sistemin ses ayarlarında açık olduğunu denetleyin, sonra Kayıt yap düğmesine yeniden basın.</translation>
     </message>
     <message>
         <source>The sound system stopped answering. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses sistemi yanıt vermeyi kesti. O ana kadar kaydedilenler saklanır.</translation>
     </message>
     <message>
         <source>The sound system does not answer. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses sistemi yanıt vermiyor. Biraz sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>The microphone went away while recording. What was recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonun bağlantısı kayıt sırasında kesildi. O ana kadar kaydedilenler saklanır.</translation>
     </message>
     <message>
         <source>(The system says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sistemin söylediği: %1)</translation>
     </message>
     <message>
         <source>This recording cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kayıt çalınamıyor: %1</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Değişiklikleriniz hâlâ burada.</translation>
     </message>
     <message>
         <source>Key names that could not be spoken: %1. Those keys keep what they had.</source>
-        <translation type="unfinished"></translation>
+        <translation>Söylenemeyen tuş adları: %1. Bu tuşlar eskisi gibi kalır.</translation>
     </message>
     <message>
         <source>Kedoozle does not play while this window is open: close it, then start Kedoozle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu pencere açıkken Kedoozle oyunu başlatmaz: pencereyi kapatın, sonra Kedoozle&apos;ı yeniden başlatın.</translation>
     </message>
 </context>
 <context>
