@@ -15,7 +15,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +38,12 @@ int RunSettingsProgram(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kedoozle.Kedoozle"));
-    UseDesktopLanguage();
+    // The standard dialogs and buttons (file dialog, Yes/No, OK) speak the same language, in
+    // Qt's own words where they are installed.
+    QTranslator qtTexts;
+    if (const std::string language = UseDesktopLanguage(); language != "en"
+        && qtTexts.load(QStringLiteral("qtbase_") + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     TSingleInstance instance;
     instance.SetRole("settings");
