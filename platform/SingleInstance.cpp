@@ -115,13 +115,15 @@ bool SocketAddress(const std::string& path, sockaddr_un& address)
     return true;
 }
 
-// A connection to the running program's socket, or -1 when nobody listens there (yet).
+// A connection to the running program's socket, or -1 when nobody listens there (yet). It
+// never waits: a program that is stopped while others queue up to reach it must not hold a
+// later start too.
 int ConnectTo(const std::string& path)
 {
     sockaddr_un address;
     if (!SocketAddress(path, address))
         return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
@@ -284,7 +286,7 @@ bool TSingleInstance::ActivateRunning()
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got > 0)
                 answer.append(buffer, static_cast<std::size_t>(got));
-            open = got > 0 || (got < 0 && errno == EINTR);
+            open = got > 0 || (got < 0 && (errno == EINTR || errno == EAGAIN));
         }
         ::close(fd);
         if (!answer.starts_with(ActivateAnswer))
