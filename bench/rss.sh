@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's resident memory (RSS) on an Xvfb of KD_SCREEN (default 1920x1080) with openbox:
 # once the main window is up and the title window gone, and again after 100 key presses. Ends
-# with the line "rss WHO after_start_mb=.. after_keys_mb=..".
+# with the line "rss WHO after_start_mb=.. after_keys_mb=.." (MB of 10^6 bytes).
 #   bench/rss.sh [runs]        (default 3; the median of the runs is reported)
 # The program comes from KD_DIST (default build/dist); WHO is KD_WHO, else KD_DIST.
 set -euo pipefail
@@ -39,6 +39,7 @@ dist=$(copy_program)
 for run in $(seq "$runs"); do
   start_program "$dist"
   wait_for 10 splash_gone || true
+  program_alive || fail "the program ended at start"
   rss_settled >>"$E2E_TMP/start.kb"
   presses=()
   for i in $(seq 0 99); do presses+=("${KEYS[$((i % ${#KEYS[@]}))]}"); done
@@ -49,4 +50,4 @@ for run in $(seq "$runs"); do
   wait_for 10 program_gone || kill -9 "$KD_PID"
 done
 awk -v who="${KD_WHO:-$KD_DIST}" -v s="$(median <"$E2E_TMP/start.kb")" -v k="$(median <"$E2E_TMP/keys.kb")" \
-  'BEGIN { printf "rss %s after_start_mb=%.1f after_keys_mb=%.1f\n", who, s / 1024, k / 1024 }'
+  'BEGIN { printf "rss %s after_start_mb=%.1f after_keys_mb=%.1f\n", who, s * 1.024e-3, k * 1.024e-3 }'
