@@ -10,6 +10,7 @@
 #include "platform/DisplayLoss.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/Foreground.h"
+#include "platform/MemoryTrim.h"
 #include "platform/PaletteWindows.h"
 #include "platform/ScreenPalette.h"
 #include "platform/SingleInstance.h"
@@ -27,6 +28,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -84,6 +86,8 @@ void ShowSplash()
 {
     auto* splash = new TFrmSplash();
     FrmSplash = splash;
+    // Once the title window is gone, start-up is over: what it freed goes back to the system.
+    QObject::connect(splash, &QObject::destroyed, [] { QTimer::singleShot(0, ReturnFreedMemory); });
     HandleExceptions([splash] { splash->FormCreate(); });
     splash->ShowAndPaint();
 }

@@ -2,23 +2,33 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 // True while neither Super key is held; written by the key-watch thread only.
 extern std::atomic<bool> WinKeysUp;
 
-// The key-watch thread: polls the two Windows keys every 100 ms and keeps WinKeysUp true
-// while neither is held. The thread runs from construction; destroying the object or
-// calling Terminate asks it to end, which it does within one poll without anybody waiting
-// for it, and it frees what it used by itself.
+// Where the key-watch thread reads the two Windows keys, and how it sleeps between readings.
+class TWinKeysSource {
+public:
+    virtual ~TWinKeysSource() = default;
+    // The asynchronous state of a virtual key: the most significant bit set while held.
+    virtual std::int16_t GetAsyncKeyState(int virtualKey) = 0;
+    // Sleeps until a Windows key may have gone down or up, or until Interrupt; false once the
+    // keys can no longer be read (the display is gone).
+    virtual bool WaitForKeys() = 0;
+    // Ends the current or the next WaitForKeys; called from any thread.
+    virtual void Interrupt() = 0;
+};
+
+// The key-watch thread: keeps WinKeysUp true while neither Windows key is held. It reads the
+// keys at its start and again each time one of them goes down or up, and sleeps in between,
+// so a program left alone does not wake for it. The thread runs from construction;
+// destroying the object or calling Terminate asks it to end, which it does at once without
+// anybody waiting for it, and it frees what it used by itself.
 class TCheckKeysThread {
 public:
-    // Asynchronous key state of a virtual key: the most significant bit set while held.
-    using TKeyStateQuery = std::function<std::int16_t(int virtualKey)>;
-
-    // With no query, the key state comes from the X server over the thread's own connection.
-    explicit TCheckKeysThread(TKeyStateQuery query = {});
+    // With no source, the keys come from the X server over the thread's own connection.
+    explicit TCheckKeysThread(std::shared_ptr<TWinKeysSource> source = {});
     ~TCheckKeysThread();
     TCheckKeysThread(const TCheckKeysThread&) = delete;
     TCheckKeysThread& operator=(const TCheckKeysThread&) = delete;

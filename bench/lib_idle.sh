@@ -14,16 +14,20 @@ idle_sample() {
   done
 }
 
-# idle_measure SECONDS LABEL: samples, waits, samples again and prints the table.
+# idle_measure SECONDS LABEL [FIGURE]: samples, waits, samples again and prints the table; with
+# FIGURE, then the line "FIGURE WHO per_second=.. seconds=.." (WHO: KD_WHO, else KD_DIST) with
+# the wake-ups per second of all threads together.
 idle_measure() {
-  local seconds=$1
+  local seconds=$1 figure=${3:-}
   idle_sample >"$E2E_TMP/before"
   sleep "$seconds"
   idle_sample >"$E2E_TMP/after"
   echo "idle for $seconds s$2:"
   printf '%-8s %-18s %8s %12s\n' thread name ticks wakeups/s
-  join <(sort "$E2E_TMP/before") <(sort "$E2E_TMP/after") | awk -v s="$seconds" '
+  join <(sort "$E2E_TMP/before") <(sort "$E2E_TMP/after") | awk -v s="$seconds" -v f="$figure" \
+    -v who="${KD_WHO:-${KD_DIST:-program}}" '
     { ticks = $6 - $3; wakes = ($7 - $4) / s; total_t += ticks; total_w += wakes
       printf "%-8s %-18s %8d %12.1f\n", $1, $2, ticks, wakes }
-    END { printf "%-8s %-18s %8d %12.1f\n", "all", "", total_t, total_w }'
+    END { printf "%-8s %-18s %8d %12.1f\n", "all", "", total_t, total_w
+          if (f != "") printf "%s %s per_second=%.3f seconds=%d\n", f, who, total_w, s }'
 }

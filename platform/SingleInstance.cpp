@@ -3,8 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <algorithm>
@@ -12,12 +11,17 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
+#include <poll.h>
 #include <sstream>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +38,8 @@ constexpr double StartupSeconds = 20;
 // take to free the lock.
 constexpr int EndWaitMs = 2000;
 constexpr int KillWaitMs = 3000;
+// A request longer than this is not ours: the caller is dropped.
+constexpr std::size_t MaxRequest = 256;
 
 // What /proc tells of a process: its state letter (' ' when it is gone) and its age in seconds.
 struct TProcessInfo {
@@ -99,6 +105,35 @@ std::string SafeFileName(const std::string& text)
     return result;
 }
 
+// The address of a socket file; false when the path does not fit.
+bool SocketAddress(const std::string& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    return true;
+}
+
+// A connection to the running program's socket, or -1 when nobody listens there (yet). It
+// never waits: a program that is stopped while others queue up to reach it must not hold a
+// later start too.
+int ConnectTo(const std::string& path)
+{
+    sockaddr_un address;
+    if (!SocketAddress(path, address))
+        return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // ":0", ":0.0" and "unix:0" are one display; the screen number does not count.
 std::string NormalisedX11Display(std::string name)
 {
@@ -127,8 +162,11 @@ TSingleInstance::TSingleInstance(std::string displayKey)
 
 TSingleInstance::~TSingleInstance()
 {
-    if (m_server)
-        m_server->close();
+    if (m_listenFd >= 0) {
+        delete m_listener;
+        ::close(m_listenFd);
+        ::unlink(m_socketName.c_str());
+    }
     if (m_lockFd >= 0)
         ::close(m_lockFd); // the lock goes with the descriptor
 }
@@ -160,28 +198,66 @@ bool TSingleInstance::Acquire()
         m_lockFd = -1;
         return !taken;
     }
+    Listen();
+    return true;
+}
+
+void TSingleInstance::Listen()
+{
     // Whatever socket is there was left by a program that has ended: the lock was free.
-    QLocalServer::removeServer(QString::fromStdString(m_socketName));
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                const QByteArray request = client->readAll();
-                if (!request.contains('\n'))
-                    return;
-                m_requesterRole = request.startsWith(ActivateRequest) ? request.mid(8).trimmed().toStdString() : std::string();
+    ::unlink(m_socketName.c_str());
+    sockaddr_un address;
+    if (!SocketAddress(m_socketName, address))
+        return;
+    m_listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_listenFd < 0)
+        return;
+    // Only this user may ask the program anything.
+    const mode_t mask = ::umask(077);
+    const bool bound = ::bind(m_listenFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(m_listenFd, 8) != 0) {
+        ::close(m_listenFd);
+        m_listenFd = -1;
+        return;
+    }
+    m_listener = new QSocketNotifier(m_listenFd, QSocketNotifier::Read, this);
+    connect(m_listener, &QSocketNotifier::activated, this, [this] { AcceptCallers(); });
+}
+
+void TSingleInstance::AcceptCallers()
+{
+    for (;;) {
+        const int caller = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (caller < 0)
+            return;
+        auto* notifier = new QSocketNotifier(caller, QSocketNotifier::Read, this);
+        auto request = std::make_shared<std::string>();
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier, caller, request] {
+            char buffer[MaxRequest];
+            const ssize_t got = ::read(caller, buffer, sizeof buffer);
+            if (got < 0 && (errno == EAGAIN || errno == EINTR))
+                return;
+            if (got > 0)
+                request->append(buffer, static_cast<std::size_t>(got));
+            const bool complete = request->find('\n') != std::string::npos;
+            if (got > 0 && !complete && request->size() < MaxRequest)
+                return;
+            if (complete) {
+                const std::string line = request->substr(0, request->find('\n'));
+                m_requesterRole = line.starts_with(ActivateRequest)
+                    ? QByteArray::fromStdString(line.substr(sizeof ActivateRequest - 1)).trimmed().toStdString()
+                    : std::string();
                 if (OnActivate)
                     OnActivate();
-                client->write(QByteArray(ActivateAnswer) + ' ' + QByteArray::fromStdString(m_role) + '\n');
-                client->flush();
-                client->disconnectFromServer();
-            });
-        }
-    });
-    m_server->listen(QString::fromStdString(m_socketName));
-    return true;
+                const std::string answer = std::string(ActivateAnswer) + ' ' + m_role + '\n';
+                [[maybe_unused]] const ssize_t sent = ::send(caller, answer.data(), answer.size(), MSG_NOSIGNAL);
+            }
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+            ::close(caller);
+        });
+    }
 }
 
 bool TSingleInstance::ActivateRunning()
@@ -200,23 +276,28 @@ bool TSingleInstance::ActivateRunning()
     // Started together, the running program may not listen yet, and while it sets up it does
     // not answer: try again for a while.
     while (waitMore()) {
-        QLocalSocket socket;
-        socket.connectToServer(QString::fromStdString(m_socketName));
-        if (!socket.waitForConnected(100)) {
+        const int fd = ConnectTo(m_socketName);
+        if (fd < 0) {
             QThread::msleep(50);
             continue;
         }
-        socket.write(QByteArray(ActivateRequest) + ' ' + QByteArray::fromStdString(m_role) + '\n');
-        socket.flush();
-        QByteArray answer;
-        while (!answer.contains('\n') && socket.state() == QLocalSocket::ConnectedState && waitMore()) {
-            socket.waitForReadyRead(100);
-            answer += socket.readAll();
+        std::string answer;
+        const std::string request = std::string(ActivateRequest) + ' ' + m_role + '\n';
+        bool open = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL) >= 0;
+        while (open && answer.find('\n') == std::string::npos && waitMore()) {
+            pollfd ready { fd, POLLIN, 0 };
+            if (::poll(&ready, 1, 100) <= 0)
+                continue;
+            char buffer[MaxRequest];
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got > 0)
+                answer.append(buffer, static_cast<std::size_t>(got));
+            open = got > 0 || (got < 0 && (errno == EINTR || errno == EAGAIN));
         }
-        answer += socket.readAll();
-        if (!answer.startsWith(ActivateAnswer))
+        ::close(fd);
+        if (!answer.starts_with(ActivateAnswer))
             return false;
-        m_runningRole = answer.mid(3).trimmed().toStdString();
+        m_runningRole = QByteArray::fromStdString(answer.substr(std::min<std::size_t>(3, answer.size()))).trimmed().toStdString();
         return true;
     }
     return false;

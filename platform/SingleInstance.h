@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running program per user and display. The first start holds a lock file in the user's
 // runtime folder (the lock goes with the process, however it ends) and listens beside it; a
@@ -51,6 +51,9 @@ private:
     int LockHolder() const;
     // Tries to acquire until `timeoutMs` have passed.
     bool AcquireWithin(int timeoutMs);
+    // Listens on the socket beside the lock for later starts.
+    void Listen();
+    void AcceptCallers();
 
     std::string m_role { "play" };
     std::string m_runningRole;
@@ -58,5 +61,6 @@ private:
     std::string m_lockFileName;
     std::string m_socketName;
     int m_lockFd { -1 };
-    QLocalServer* m_server { nullptr };
+    int m_listenFd { -1 };
+    QSocketNotifier* m_listener { nullptr };
 };

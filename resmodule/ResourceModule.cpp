@@ -5,11 +5,19 @@
 #include "resmodule/PEFormat.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,9 +66,132 @@ struct TTypeEntry {
     std::vector<TNameEntry> Names;
 };
 
+// A module file is mapped, not read: its pages come into memory as resources are used, and
+// are shared with the file cache. A file cut short or rewritten in place while mapped would
+// end the program (SIGBUS) at the next read of a page past its new end; the guard puts a page
+// of zeros there instead, which the picture and sound readers reject as damaged data.
+class TMappingGuard {
+public:
+    static TMappingGuard& Instance()
+    {
+        static TMappingGuard guard;
+        return guard;
+    }
+
+    // False when every slot is taken: such a file is read into memory instead.
+    bool Add(const void* begin, std::size_t size)
+    {
+        std::call_once(m_installed, [] { Install(); });
+        std::lock_guard lock(m_mutex);
+        for (TRange& range : m_ranges) {
+            if (range.End != 0)
+                continue;
+            range.Begin = reinterpret_cast<std::uintptr_t>(begin);
+            range.End = range.Begin + size;
+            return true;
+        }
+        return false;
+    }
+
+    void Remove(const void* begin)
+    {
+        std::lock_guard lock(m_mutex);
+        for (TRange& range : m_ranges) {
+            if (range.Begin == reinterpret_cast<std::uintptr_t>(begin)) {
+                range.End = 0;
+                range.Begin = 0;
+            }
+        }
+    }
+
+private:
+    struct TRange {
+        std::atomic<std::uintptr_t> Begin { 0 };
+        std::atomic<std::uintptr_t> End { 0 };
+    };
+
+    static void Install()
+    {
+        PageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        struct sigaction action {};
+        action.sa_sigaction = OnBusError;
+        action.sa_flags = SA_SIGINFO;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGBUS, &action, &Previous);
+    }
+
+    static void OnBusError(int, siginfo_t* info, void*)
+    {
+        const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+        for (const TRange& range : Instance().m_ranges) {
+            if (address < range.Begin || address >= range.End)
+                continue;
+            void* page = reinterpret_cast<void*>(address & ~(PageSize - 1));
+            if (::mmap(page, PageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != MAP_FAILED)
+                return;
+        }
+        // Not a module's page: the fault comes again, and meets what would have met it.
+        ::sigaction(SIGBUS, &Previous, nullptr);
+    }
+
+    static constexpr std::size_t MaxMappings = 64;
+    static inline std::uintptr_t PageSize { 4096 };
+    static inline struct sigaction Previous {};
+    std::once_flag m_installed;
+    std::mutex m_mutex;
+    std::array<TRange, MaxMappings> m_ranges {};
+};
+
+// A module file mapped read-only.
+class TFileMapping {
+public:
+    // Null when the file cannot be opened or mapped, or when no guard slot is free.
+    static std::unique_ptr<TFileMapping> Open(const std::filesystem::path& path, std::size_t size)
+    {
+        if (size == 0)
+            return nullptr;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return nullptr;
+        void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        ::close(fd);
+        if (address == MAP_FAILED)
+            return nullptr;
+        if (!TMappingGuard::Instance().Add(address, size)) {
+            ::munmap(address, size);
+            return nullptr;
+        }
+        return std::unique_ptr<TFileMapping>(new TFileMapping(address, size));
+    }
+
+    ~TFileMapping()
+    {
+        TMappingGuard::Instance().Remove(m_address);
+        ::munmap(m_address, m_size);
+    }
+    TFileMapping(const TFileMapping&) = delete;
+    TFileMapping& operator=(const TFileMapping&) = delete;
+
+    std::span<const std::byte> Bytes() const { return { static_cast<const std::byte*>(m_address), m_size }; }
+
+private:
+    TFileMapping(void* address, std::size_t size)
+        : m_address(address)
+        , m_size(size)
+    {
+    }
+
+    void* m_address;
+    std::size_t m_size;
+};
+
 struct TModule {
+    // Where the bytes are: a mapped file, or bytes in memory.
+    std::unique_ptr<TFileMapping> Mapping;
     std::vector<std::byte> Bytes;
     std::vector<TTypeEntry> Types;
+
+    std::span<const std::byte> Data() const { return Mapping ? Mapping->Bytes() : std::span<const std::byte>(Bytes); }
 };
 
 struct TSection {
@@ -355,7 +486,8 @@ TRegistry& Registry()
     return registry;
 }
 
-std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path& path)
+// The size of a regular file that may be a module, or nothing.
+std::optional<std::size_t> ModuleFileSize(const std::filesystem::path& path)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
@@ -363,6 +495,11 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path&
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error || size > MaxModuleFileSize)
         return std::nullopt;
+    return static_cast<std::size_t>(size);
+}
+
+std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path& path, std::size_t size)
+{
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return std::nullopt;
@@ -390,11 +527,11 @@ std::vector<std::filesystem::path> CandidatePaths(const std::string& fileName)
 
 } // namespace
 
-TModuleHandle LoadModuleFromMemory(std::vector<std::byte> bytes)
+namespace {
+
+TModuleHandle RegisterModule(std::unique_ptr<TModule> module)
 {
-    auto module = std::make_unique<TModule>();
-    module->Bytes = std::move(bytes);
-    TPEParser parser(module->Bytes);
+    TPEParser parser(module->Data());
     if (!parser.Parse(module->Types))
         return 0;
     TRegistry& registry = Registry();
@@ -404,14 +541,32 @@ TModuleHandle LoadModuleFromMemory(std::vector<std::byte> bytes)
     return handle;
 }
 
+} // namespace
+
+TModuleHandle LoadModuleFromMemory(std::vector<std::byte> bytes)
+{
+    auto module = std::make_unique<TModule>();
+    module->Bytes = std::move(bytes);
+    return RegisterModule(std::move(module));
+}
+
 TModuleHandle LoadLibraryA(const std::string& fileName)
 {
     if (fileName.empty())
         return 0;
     for (const auto& path : CandidatePaths(fileName)) {
-        auto bytes = ReadWholeFile(path);
-        if (bytes)
-            return LoadModuleFromMemory(std::move(*bytes));
+        const std::optional<std::size_t> size = ModuleFileSize(path);
+        if (!size)
+            continue;
+        auto module = std::make_unique<TModule>();
+        module->Mapping = TFileMapping::Open(path, *size);
+        if (!module->Mapping) {
+            auto bytes = ReadWholeFile(path, *size);
+            if (!bytes)
+                continue;
+            module->Bytes = std::move(*bytes);
+        }
+        return RegisterModule(std::move(module));
     }
     return 0;
 }

@@ -7,49 +7,86 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <fstream>
-#include <string>
-#include <unistd.h>
+#include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// A keyboard whose Windows keys the test holds and releases, recording every query.
-struct TFakeKeyboard {
-    std::atomic<bool> LeftDown { false };
-    std::atomic<bool> RightDown { false };
-    std::mutex Lock;
-    std::vector<int> Queries;
-
-    std::int16_t State(int virtualKey)
+// A keyboard whose Windows keys the test holds and releases, recording every query; the
+// thread's sleep ends when a Windows key changes, as the X server's key events end it.
+class TFakeKeyboard : public TWinKeysSource {
+public:
+    std::int16_t GetAsyncKeyState(int virtualKey) override
     {
-        {
-            std::lock_guard lock(Lock);
-            Queries.push_back(virtualKey);
-        }
-        const bool down = (virtualKey == VK::LWin && LeftDown) || (virtualKey == VK::RWin && RightDown);
+        std::lock_guard lock(m_lock);
+        m_queries.push_back(virtualKey);
+        const bool down = (virtualKey == VK::LWin && m_leftDown) || (virtualKey == VK::RWin && m_rightDown);
         return down ? std::int16_t(0x8000) : std::int16_t(0);
+    }
+
+    bool WaitForKeys() override
+    {
+        std::unique_lock lock(m_lock);
+        ++m_waits;
+        m_wake.wait(lock, [this] { return m_changed || m_interrupted || m_gone; });
+        --m_waits;
+        m_changed = m_interrupted = false;
+        return !m_gone;
+    }
+
+    void Interrupt() override { Set([this] { m_interrupted = true; }); }
+
+    void SetLeft(bool down) { Set([this, down] { m_leftDown = down, m_changed = true; }); }
+    void SetRight(bool down) { Set([this, down] { m_rightDown = down, m_changed = true; }); }
+    // The display goes away.
+    void Disconnect() { Set([this] { m_gone = true; }); }
+
+    // Whether the thread sleeps in WaitForKeys.
+    bool Sleeping()
+    {
+        std::lock_guard lock(m_lock);
+        return m_waits > 0 && !m_changed;
     }
 
     std::vector<int> TakeQueries()
     {
-        std::lock_guard lock(Lock);
-        return std::exchange(Queries, {});
+        std::lock_guard lock(m_lock);
+        return std::exchange(m_queries, {});
     }
 
-    TCheckKeysThread::TKeyStateQuery Query()
+private:
+    template <typename TChange>
+    void Set(TChange change)
     {
-        return [this](int vk) { return State(vk); };
+        {
+            std::lock_guard lock(m_lock);
+            change();
+        }
+        m_wake.notify_all();
     }
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::vector<int> m_queries;
+    int m_waits { 0 };
+    bool m_leftDown { false };
+    bool m_rightDown { false };
+    bool m_changed { false };
+    bool m_interrupted { false };
+    bool m_gone { false };
 };
 
 template <typename TPredicate>
@@ -72,110 +109,77 @@ protected:
 
 TEST_F(KeyThreadTest, WinKeysUpFollowsEitherWindowsKey)
 {
-    // Outlives the thread: the test waits for it to finish before the keyboard goes away.
-    TFakeKeyboard keyboard;
-    TCheckKeysThread thread(keyboard.Query());
+    auto keyboard = std::make_shared<TFakeKeyboard>();
+    TCheckKeysThread thread(keyboard);
 
-    keyboard.LeftDown = true;
+    keyboard->SetLeft(true);
     EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
-    keyboard.LeftDown = false;
+    keyboard->SetLeft(false);
     EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
-    keyboard.RightDown = true;
+    keyboard->SetRight(true);
     EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
-    keyboard.RightDown = false;
+    keyboard->SetRight(false);
     EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
 
     thread.Terminate();
     EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
 }
 
-TEST_F(KeyThreadTest, LeftKeyIsNotAskedWhileTheRightOneIsHeld)
+TEST_F(KeyThreadTest, ReadsBothKeysOnceThenSleepsUntilOneChanges)
 {
-    TFakeKeyboard keyboard;
-    keyboard.RightDown = true;
-    TCheckKeysThread thread(keyboard.Query());
-    EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
-    EXPECT_TRUE(WaitFor([&] {
-        std::lock_guard lock(keyboard.Lock);
-        return keyboard.Queries.size() >= 3;
-    }));
-    thread.Terminate();
-    ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }));
-
-    const auto queries = keyboard.TakeQueries();
-    ASSERT_GE(queries.size(), 2u);
-    for (int vk : queries)
-        EXPECT_EQ(vk, VK::RWin);
-}
-
-TEST_F(KeyThreadTest, BothKeysAreAskedWhileNeitherIsHeld)
-{
-    TFakeKeyboard keyboard;
-    TCheckKeysThread thread(keyboard.Query());
-    EXPECT_TRUE(WaitFor([&] {
-        std::lock_guard lock(keyboard.Lock);
-        return keyboard.Queries.size() >= 4;
-    }));
-    thread.Terminate();
-    ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }));
-
-    const auto queries = keyboard.TakeQueries();
-    for (std::size_t i = 0; i + 1 < queries.size(); i += 2) {
-        EXPECT_EQ(queries[i], VK::RWin);
-        EXPECT_EQ(queries[i + 1], VK::LWin);
-    }
+    auto keyboard = std::make_shared<TFakeKeyboard>();
+    TCheckKeysThread thread(keyboard);
+    ASSERT_TRUE(WaitFor([&] { return keyboard->Sleeping(); }));
+    EXPECT_EQ(keyboard->TakeQueries(), (std::vector<int> { VK::RWin, VK::LWin }));
     EXPECT_TRUE(WinKeysUp);
-}
 
-TEST_F(KeyThreadTest, EndsSoonAfterTheRequestAndStopsPolling)
-{
-    TFakeKeyboard keyboard;
-    TCheckKeysThread thread(keyboard.Query());
-    EXPECT_TRUE(WaitFor([&] {
-        std::lock_guard lock(keyboard.Lock);
-        return !keyboard.Queries.empty();
-    }));
-    EXPECT_FALSE(thread.Finished());
+    // Held, the right key is the answer: the left one is not asked.
+    keyboard->SetRight(true);
+    ASSERT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    ASSERT_TRUE(WaitFor([&] { return keyboard->Sleeping(); }));
+    EXPECT_EQ(keyboard->TakeQueries(), std::vector<int> { VK::RWin });
+
     thread.Terminate();
     EXPECT_TRUE(thread.Terminated());
-    // The body sleeps in a wait the request cuts short, so it ends well within one poll.
-    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }, 1s));
-    // Finished means the body has returned: the last poll is already counted, none follows.
-    keyboard.TakeQueries();
-    EXPECT_TRUE(keyboard.TakeQueries().empty());
+    // The request cuts the sleep short; once the body has returned, nothing more is asked.
+    ASSERT_TRUE(WaitFor([&] { return thread.Finished(); }, 1s));
+    EXPECT_TRUE(keyboard->TakeQueries().empty());
+}
+
+TEST_F(KeyThreadTest, LostKeysEndTheThreadWithWinKeysUp)
+{
+    auto keyboard = std::make_shared<TFakeKeyboard>();
+    keyboard->SetLeft(true);
+    TCheckKeysThread thread(keyboard);
+    ASSERT_TRUE(WaitFor([] { return !WinKeysUp; }));
+    keyboard->Disconnect();
+    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
+    EXPECT_TRUE(WinKeysUp);
+    EXPECT_FALSE(thread.Terminated());
 }
 
 TEST_F(KeyThreadTest, OwnerMayGoAwayWhileTheThreadRuns)
 {
-    // The query's captures are owned by the thread's shared state; destroying the owner only
-    // asks the thread to end.
-    auto counter = std::make_shared<std::atomic<int>>(0);
+    // Destroying the owner only asks the thread to end; the thread lets go of the source
+    // by itself.
+    auto keyboard = std::make_shared<TFakeKeyboard>();
     {
-        TCheckKeysThread thread([counter](int) {
-            ++*counter;
-            return std::int16_t(0);
-        });
-        EXPECT_TRUE(WaitFor([&] { return *counter > 0; }));
+        TCheckKeysThread thread(keyboard);
+        EXPECT_TRUE(WaitFor([&] { return keyboard->Sleeping(); }));
     }
-    // Once the thread has let go of its state, only this test holds the counter.
-    EXPECT_TRUE(WaitFor([&] { return counter.use_count() == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return keyboard.use_count() == 1; }));
 }
 
-// Real key presses through the XTest extension (xdotool), read back from the X key map.
+// Real key presses through the XTest extension (xdotool), seen by the thread's own connection.
 bool HaveXServerAndXdotool()
 {
     const char* display = std::getenv("DISPLAY");
     return display && *display && std::system("command -v xdotool >/dev/null 2>&1") == 0;
 }
 
-TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
+// Holds and lets go of each Windows key, and checks that the thread follows.
+void ExpectThreadFollowsHeldWindowsKeys()
 {
-    if (!HaveXServerAndXdotool())
-        GTEST_SKIP() << "needs an X display (DISPLAY) and xdotool";
-    {
-        TAsyncKeyState keyState;
-        ASSERT_TRUE(keyState.IsConnected());
-    }
     TCheckKeysThread thread;
     ASSERT_EQ(std::system("xdotool keydown Super_R"), 0);
     EXPECT_TRUE(WaitFor([] { return !WinKeysUp; }));
@@ -192,7 +196,43 @@ TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
     ASSERT_EQ(std::system("xdotool keyup Super_L"), 0);
     EXPECT_TRUE(WaitFor([] { return WinKeysUp.load(); }));
     thread.Terminate();
-    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }));
+    EXPECT_TRUE(WaitFor([&] { return thread.Finished(); }, 1s));
+}
+
+TEST_F(KeyThreadTest, XServerKeyMapDrivesWinKeysUp)
+{
+    if (!HaveXServerAndXdotool())
+        GTEST_SKIP() << "needs an X display (DISPLAY) and xdotool";
+    {
+        TAsyncKeyState keyState;
+        ASSERT_TRUE(keyState.IsConnected());
+        // The X server here reports key events to every client that asks, so the thread sleeps
+        // between them instead of polling.
+        EXPECT_TRUE(keyState.WatchKeys({ VK::LWin, VK::RWin }));
+    }
+    ExpectThreadFollowsHeldWindowsKeys();
+}
+
+TEST_F(KeyThreadTest, XServerKeysReachTheThreadWhileAnotherClientHoldsTheKeyboard)
+{
+    // The program's own lock is such a grab, on a connection other than the thread's.
+    const char* grabber = std::getenv("KD_KEYBOARD_GRABBER");
+    if (!HaveXServerAndXdotool() || !grabber || !*grabber)
+        GTEST_SKIP() << "needs an X display, xdotool and KD_KEYBOARD_GRABBER (tests/e2e/keyboard_grabber.py)";
+    const std::string log = std::filesystem::temp_directory_path() / ("kd-grab-" + std::to_string(::getpid()));
+    const std::string command = "python3 '" + std::string(grabber) + "' 30 >'" + log + "' 2>&1 & echo $! >'" + log + ".pid'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::shared_ptr<void> stopGrabber(nullptr, [&log](void*) {
+        std::system(("kill $(cat '" + log + ".pid') 2>/dev/null; rm -f '" + log + "' '" + log + ".pid'").c_str());
+    });
+    std::string status;
+    ASSERT_TRUE(WaitFor([&] {
+        std::ifstream in(log);
+        std::string word;
+        return static_cast<bool>(in >> word >> status);
+    }, 10s)) << "the grabbing client did not start";
+    ASSERT_EQ(status, "0") << "the grabbing client did not get the keyboard";
+    ExpectThreadFollowsHeldWindowsKeys();
 }
 
 // An X server of the test's own, which the test then kills.

@@ -132,6 +132,30 @@ TEST_P(ResourceModuleFormat, ModulesWeWriteReadBackFromFile)
 
 INSTANTIATE_TEST_SUITE_P(Formats, ResourceModuleFormat, ::testing::Values(TPEFormat::PE32, TPEFormat::PE32Plus));
 
+TEST(ResourceModule, ModuleFileCutShortWhileLoadedReadsAsZerosInsteadOfEndingTheProgram)
+{
+    // Someone copies another file over a module in place while the program plays.
+    TTempDir dir;
+    const fs::path file = dir.Path() / "Big.dll";
+    const std::string big(256 * 1024, 'x');
+    WriteFile(file, BuildResourceLibrary({ Resource(TPEResourceId::Number(RT_RCDATA), TPEResourceId::Text("BIG"), big) },
+                                         TPEFormat::PE32));
+    const TModuleHandle module = LoadLibraryA(file.string());
+    ASSERT_NE(module, 0u);
+    const auto data = FindResourceData(module, TResourceType::Numeric(RT_RCDATA), "BIG");
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->size(), big.size());
+
+    fs::resize_file(file, 4096);
+    const std::string read = Text(*data);
+    EXPECT_EQ(read.find_first_not_of(std::string("x\0", 2)), std::string::npos);
+    EXPECT_EQ(read.back(), '\0') << "the part past the new end reads as zeros";
+    FreeLibrary(module);
+
+    // A module loaded afterwards from the shorter file is refused as any damaged file is.
+    EXPECT_EQ(FindResourceData(LoadLibraryA(file.string()), TResourceType::Numeric(RT_RCDATA), "BIG"), std::nullopt);
+}
+
 TEST(ResourceModule, NamesSortCaseInsensitivelyAsTheLookupExpects)
 {
     std::vector<TPEResource> resources;

@@ -1,0 +1,5 @@
+#include "platform/MemoryTrim.h"
+
+#include <malloc.h>
+
+void ReturnFreedMemory() { malloc_trim(0); }
