@@ -4,7 +4,9 @@
 // programs are started in turn, one run each, so that all of them meet the same load on the
 // machine. Each run ends the program and waits for the desktop to come back. Run through
 // bench/startup_time.sh.
-//   StartupTime RUNS NAME=PROGRAM-FOLDER-OR-FILE...
+//   StartupTime RUNS [--settle PID]... NAME=PROGRAM-FOLDER-OR-FILE...
+// Before each start the processes named by --settle (the window manager, the server) have
+// finished what the last one's end gave them to do.
 // A folder is this program's (its ./Kedoozle is started inside it); a file is a peer program,
 // started as it is. Prints "startup <name> screen=WxH first_pixel_ms=... ..." lines.
 #include "bench/Percentile.h"
@@ -21,6 +23,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,6 +89,45 @@ pid_t Start(const TProgram& program)
     _exit(127);
 }
 
+// CPU ticks a process has used so far; -1 when it is gone.
+long CpuTicks(pid_t pid)
+{
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(file, stat))
+        return -1;
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    long user = 0;
+    long system = 0;
+    // State is field 3; user and system time are fields 14 and 15.
+    for (int n = 3; n <= 13 && fields >> field; ++n) { }
+    fields >> user >> system;
+    return user + system;
+}
+
+// Waits until none of the processes (the window manager, the server) has used the CPU for a
+// tenth of a second: a program that ends puts the keymap back, and every client of the display
+// works through that before the next start should be timed.
+void WaitForQuiet(const std::vector<pid_t>& pids)
+{
+    const auto start = Clock::now();
+    std::vector<long> last;
+    auto quietSince = Clock::now();
+    while (MsSince(start) < 5000) {
+        std::vector<long> now;
+        for (const pid_t pid : pids)
+            now.push_back(CpuTicks(pid));
+        if (now != last) {
+            last = now;
+            quietSince = Clock::now();
+        } else if (MsSince(quietSince) >= 100) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 // Ends the program, the hard way if it does not go within two seconds.
 void End(pid_t pid)
 {
@@ -101,8 +144,9 @@ void End(pid_t pid)
 }
 
 void Run(Display* display, TProgram& program, const std::vector<TPoint>& points,
-         const std::vector<unsigned long>& desktop)
+         const std::vector<unsigned long>& desktop, const std::vector<pid_t>& settle)
 {
+    WaitForQuiet(settle);
     const auto start = Clock::now();
     const pid_t pid = Start(program);
     bool firstSeen = false;
@@ -146,13 +190,18 @@ void Report(const std::string& screen, int runs, const TProgram& program, const 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: StartupTime RUNS NAME=PROGRAM-FOLDER-OR-FILE...\n");
+        std::fprintf(stderr, "usage: StartupTime RUNS [--settle PID]... NAME=PROGRAM-FOLDER-OR-FILE...\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
     std::vector<TProgram> programs;
+    std::vector<pid_t> settle;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--settle" && i + 1 < argc) {
+            settle.push_back(pid_t(std::atoi(argv[++i])));
+            continue;
+        }
         const auto equals = arg.find('=');
         if (equals == std::string::npos || equals == 0) {
             std::fprintf(stderr, "StartupTime: %s is not NAME=PATH\n", argv[i]);
@@ -185,7 +234,7 @@ int main(int argc, char** argv)
 
     for (int run = 0; run < runs; ++run)
         for (TProgram& program : programs)
-            Run(display, program, points, desktop);
+            Run(display, program, points, desktop, settle);
 
     const TProgram* peer = nullptr;
     for (const TProgram& program : programs)

@@ -4,12 +4,12 @@
 # of KD_SCREENS (default "1920x1080 3840x2160"). The floor is measured on the same display
 # before and after the program, and its median and 95th percentile over both runs give the
 # program's ratios.
-#   bench/key_latency.sh [presses-per-mode]
+#   bench/key_latency.sh [presses-per-mode]     (default 200, or KD_LATENCY_PRESSES)
 # Prints "key_latency <who> screen=WxH mode=M median_ms=... p95_ms=..." lines.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export KD_DIST=${KD_DIST:-$root/build/dist}
-presses=${1:-200}
+presses=${1:-${KD_LATENCY_PRESSES:-200}}
 probe=${KD_BENCH_BIN:-$root/build/bench}/KeyLatency
 [ -x "$probe" ] || { echo "key_latency.sh: no $probe (build the KeyLatency target)" >&2; exit 1; }
 
