@@ -3,7 +3,7 @@
 # against the floor (a bare Xlib client that fills a rectangle per key), at each screen size
 # of KD_SCREENS (default "1920x1080 3840x2160"). The floor is measured on the same display
 # before and after the program, and its median and 95th percentile over both runs give the
-# program's ratios.
+# program's ratios to it, and how many milliseconds the program's median lies above it.
 #   bench/key_latency.sh [presses-per-mode]     (default 200, or KD_LATENCY_PRESSES)
 # Prints "key_latency <who> screen=WxH mode=M median_ms=... p95_ms=..." lines.
 set -euo pipefail
@@ -44,7 +44,7 @@ awk -v m="$floor_median" -v p="$floor_p95" -v s="$KD_LATENCY_SCREEN" '{ for (i =
 awk -v m="$floor_median" -v p="$floor_p95" '$1 == "key_latency" && $2 != "probe" {
     line = $0; med = 0; p95 = 0
     for (i = 3; i <= NF; ++i) { split($i, kv, "="); if (kv[1] == "median_ms") med = kv[2]; if (kv[1] == "p95_ms") p95 = kv[2] }
-    if (m > 0 && p > 0) line = sprintf("%s median_vs_floor=%.2f p95_vs_floor=%.2f", line, med / m, p95 / p)
+    if (m > 0 && p > 0) line = sprintf("%s median_vs_floor=%.2f p95_vs_floor=%.2f median_over_floor_ms=%.2f", line, med / m, p95 / p, med - m)
     print line; next }
   { print }' "$program_lines"
 grep -q "^key_latency kedoozle" "$program_lines"

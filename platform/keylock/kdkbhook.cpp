@@ -76,9 +76,12 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        // Once the window has painted what the exposure asked for.
-        if (event->type() == QEvent::Expose && KeyWindowExposed())
-            QTimer::singleShot(0, this, [this] { Lock(); });
+        // Two turns of the event loop later: the window has painted what the exposure asked
+        // for, and the title window has asked in the first turn to stay above it.
+        if (event->type() == QEvent::Expose && !m_locking && KeyWindowExposed()) {
+            m_locking = true;
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { Lock(); }); });
+        }
         return false;
     }
 
@@ -88,11 +91,16 @@ private:
     void Lock()
     {
         qGuiApp->removeEventFilter(this);
+        // What the program has asked of the server so far (the title window's place) is done
+        // before the window manager turns to the keymap.
+        if (Display* dpy = QtDisplay())
+            XSync(dpy, False);
         ServerKeys::Lock(m_displayName.c_str());
         deleteLater();
     }
 
     std::string m_displayName;
+    bool m_locking { false };
 };
 
 QPointer<TServerKeysOnceShown> PendingServerKeys;
