@@ -1,5 +1,6 @@
 #include "platform/SessionBus.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <pwd.h>
@@ -28,10 +29,31 @@ std::string MachineId()
     return {};
 }
 
+// Whether an executable of that name is in one of the folders of the search path.
+bool OnSearchPath(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    if (!path)
+        return false;
+    const std::string folders = path;
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        const std::string folder = folders.substr(start, end - start);
+        if (!folder.empty() && access((folder + "/" + name).c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 // An autolaunched bus makes itself known on the display by owning a selection named after
-// the user and the machine.
+// the user and the machine. The bus library finds it through dbus-launch alone: without that
+// program there is no such bus to reach, and no connection to the display to ask.
 bool AutolaunchedBusOnDisplay()
 {
+    if (!OnSearchPath("dbus-launch"))
+        return false;
     const passwd* user = getpwuid(getuid());
     const std::string machine = MachineId();
     const char* display = std::getenv("DISPLAY");
