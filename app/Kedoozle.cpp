@@ -13,6 +13,7 @@
 #include "platform/MemoryTrim.h"
 #include "platform/PaletteWindows.h"
 #include "platform/ScreenPalette.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
 #include "platform/Termination.h"
@@ -108,11 +109,15 @@ int main(int argc, char** argv)
     // The keyboard is held from the moment the display can be reached, so no key a child
     // presses while the program loads reaches the desktop; the lock takes it over below.
     HoldKeysWhileStarting();
-    // Without a display the toolkit would abort: one line and status 1 instead.
-    if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
-        std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
-        return 1;
+    // Without a display the toolkit would abort: one line and status 1 instead. A held
+    // keyboard says the display was reached.
+    if (!KeysHeldWhileStarting()) {
+        if (const std::string reason = DisplayUnavailableReason(RequestedPlatform()); !reason.empty()) {
+            std::fprintf(stderr, "Kedoozle: %s\n", reason.c_str());
+            return 1;
+        }
     }
+    NoSessionBusAutolaunch();
     HoldStartMessages();
     TApplication application(argc, argv);
     ReleaseStartMessages();

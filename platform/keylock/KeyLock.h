@@ -23,6 +23,8 @@ enum class TWindowKeysState {
 // starts, until DisableWindowKeys takes it over (or the program ends); call it first in main,
 // once the window system is chosen. Nothing on a Wayland client.
 KDKBHOOK_EXPORT void HoldKeysWhileStarting();
+// Whether HoldKeysWhileStarting holds the keyboard: the X display was reached.
+KDKBHOOK_EXPORT bool KeysHeldWhileStarting();
 
 // Whether the keys are locked now: false before DisableWindowKeys, after EnableWindowKeys,
 // while another client holds the keyboard, while no window of a Wayland client has it, and
